@@ -1,0 +1,94 @@
+#include "cli/cli.h"
+
+#include <ostream>
+
+#include "cli/common_options.h"
+#include "shell/messages.h"
+
+namespace kelvra::cli {
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> kCommands = {
+  };
+  return kCommands;
+}
+
+namespace {
+
+void PrintOptions(std::ostream& out, const std::vector<OptionSpec>& options) {
+  for (const auto& o : options) {
+    std::string left = "  " + std::string(o.name);
+    if (!o.valueName.empty()) left += " " + std::string(o.valueName);
+    if (left.size() < 28) left.resize(28, ' ');
+    else left += "  ";
+    out << left << o.help << '\n';
+  }
+}
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: kelvra [COMMAND [OPTIONS]]\n"
+         "Without a command Kelvra opens its window (or, without a display, prints\n"
+         "today's sun data for the site).\n\ncommands:\n";
+  for (const auto& c : Commands()) {
+    std::string name = "  " + std::string(c.name);
+    name.resize(14, ' ');
+    out << name << c.summary << '\n';
+  }
+  out << "\noptions of every command:\n";
+  PrintOptions(out, CommonOptions());
+  out << "\n'kelvra COMMAND --help' describes a command.\n";
+}
+
+const Command* FindCommand(std::string_view name) {
+  for (const auto& c : Commands()) {
+    if (c.name == name) return &c;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+bool IsCliWord(std::string_view name) {
+  return name == "--help" || name == "-h" || name == "help" || name == "--version" ||
+         FindCommand(name) != nullptr;
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintUsage(out);
+    return kExitOk;
+  }
+  if (args[0] == "--version") {
+    out << "kelvra" << KELVRA_VERSION_TEXT << '\n';
+    return kExitOk;
+  }
+  const Command* command = FindCommand(args[0]);
+  if (!command) {
+    err << "kelvra: unknown command '" << args[0] << "'; commands:";
+    for (const auto& c : Commands()) err << ' ' << c.name;
+    err << '\n';
+    return kExitUsage;
+  }
+  std::vector<OptionSpec> specs = CommonOptions();
+  specs.insert(specs.end(), command->options.begin(), command->options.end());
+  shell::StderrMessageSink sink(err);
+  shell::ScopedMessageSink scoped(sink);
+  try {
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    ParsedArgs parsed = ParsedArgs::Parse(rest, specs);
+    if (parsed.Has("--help")) {
+      out << "usage: kelvra " << command->synopsis << "\n" << command->summary << "\n\noptions:\n";
+      PrintOptions(out, command->options);
+      PrintOptions(out, CommonOptions());
+      return kExitOk;
+    }
+    ApplyCommonOptions(parsed);
+    Invocation invocation{parsed, out, err, parsed.Has("--json")};
+    return command->run(invocation);
+  } catch (const UsageError& e) {
+    err << "kelvra " << command->name << ": " << e.what() << '\n';
+    return kExitUsage;
+  }
+}
+
+}  // namespace kelvra::cli
