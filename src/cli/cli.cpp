@@ -7,10 +7,25 @@
 
 namespace kelvra::cli {
 
-const std::vector<Command>& Commands() {
-  static const std::vector<Command> kCommands = {
+namespace {
+std::vector<Command>& Registry() {
+  // The core commands; each helper file defines its Command.
+  static std::vector<Command> commands = {
   };
-  return kCommands;
+  return commands;
+}
+}  // namespace
+
+const std::vector<Command>& Commands() { return Registry(); }
+
+void AddCommand(const Command& command) {
+  for (auto& c : Registry()) {
+    if (c.name == command.name) {
+      c = command;
+      return;
+    }
+  }
+  Registry().push_back(command);
 }
 
 namespace {

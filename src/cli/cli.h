@@ -31,8 +31,13 @@ struct Command {
   int (*run)(Invocation&);
 };
 
-// Every subcommand, in the order the help lists them.
+// Every subcommand, in the order the help lists them: the core commands, then
+// those added with AddCommand.
 const std::vector<Command>& Commands();
+
+// Adds a command that lives outside this library (for example one that needs
+// the Qt canvas). Call before RunCli; a name given twice replaces the first.
+void AddCommand(const Command& command);
 
 // True when `name` is a subcommand or a top-level option (--help, --version).
 bool IsCliWord(std::string_view name);
