@@ -1,0 +1,208 @@
+#include "output/hpgl_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace kelvra::output {
+
+namespace {
+
+std::string IntegerText(long long v) {
+  char buf[32];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
+}  // namespace
+
+std::string FormatCoordinate(double x) {
+  if (std::isnan(x)) return "0";
+  if (x > kCoordinateLimit) x = kCoordinateLimit;
+  if (x < -kCoordinateLimit) x = -kCoordinateLimit;
+  double r = std::floor(x);
+  const double fraction = x - r;
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
+  auto v = static_cast<long long>(r);
+  return IntegerText(v);  // a zero result is always written as "0"
+}
+
+std::string FormatPlotReal(int width, int decimals, double x) {
+  if (decimals < 0) decimals = 0;
+  if (decimals > 15) decimals = 15;
+  std::string digits;
+  bool negative = false;
+  if (!std::isfinite(x)) {
+    digits = "0";
+  } else {
+    double scale = std::pow(10.0, decimals);
+    double v = std::round(std::fabs(x) * scale);  // halves away from zero
+    negative = x < 0 && v != 0.0;
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0);
+    digits.assign(buf, res.ptr);
+  }
+  if (decimals > 0) {
+    if (digits.size() <= static_cast<std::size_t>(decimals)) {
+      digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+  }
+  if (negative) digits.insert(0, "-");
+  if (digits.size() < static_cast<std::size_t>(width)) {
+    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
+  }
+  return digits;
+}
+
+std::string StandardHeaderText(int plotScale) {
+  const std::string w = IntegerText(16157LL * plotScale);
+  const std::string h = IntegerText(11038LL * plotScale);
+  return "IN;VS 1;PA;IW 0 0 " + w + " " + h + ";PU 0 0;EA " + w + " " + h + ";" +
+         ";SP 4;PU 0 0;";
+}
+
+std::string MapHeaderText(int plotScale, int pen) {
+  const std::string w = IntegerText(16157LL * plotScale);
+  const std::string h = IntegerText(11038LL * plotScale);
+  return "IN;VS 1;PA;IW 0 0 " + w + " " + h + ";SP " + IntegerText(pen) + ";PU 0 0;EA " + w +
+         " " + h + ";PU 0 0;SI " + FormatPlotReal(5, 2, 0.22 * plotScale) + "," +
+         FormatPlotReal(5, 2, 0.32 * plotScale);
+}
+
+int GridSpacingFromText(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int value = 0;
+  auto res = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || res.ec != std::errc() || res.ptr != text.data() + text.size() ||
+      value <= 0) {
+    return 10;
+  }
+  return value;
+}
+
+DxfScale DxfScaleForKind(char kind, int quadrantVariant) {
+  switch (kind) {
+    case 'c': case 'h': case 'i': case 'm': case 'p': case 'v': case 'z':
+      return {kDxfPlotScale, 40 * kDxfPlotScale};
+    case 'q':
+      if (quadrantVariant == 2 || quadrantVariant == 3) return {kDxfPlotScale, 40 * kDxfPlotScale};
+      return {1, 40};
+    default:
+      return {1, 40};
+  }
+}
+
+HpglWriter::~HpglWriter() { Close(); }
+
+bool HpglWriter::Open(const std::filesystem::path& file) {
+  Close();
+  failed_ = false;
+  fileName_ = file;
+  file_ = std::fopen(file.c_str(), "wb");
+  return file_ != nullptr;
+}
+
+void HpglWriter::Flush() {
+  if (!file_ || buffer_.empty()) return;
+  if (!failed_ && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
+    failed_ = true;
+  }
+  buffer_.clear();
+}
+
+bool HpglWriter::Close() {
+  if (!file_) return !failed_;
+  Flush();
+  if (std::fclose(file_) != 0) failed_ = true;
+  file_ = nullptr;
+  return !failed_;
+}
+
+void HpglWriter::Put(std::string_view text) {
+  if (text.empty()) return;
+  if (!file_) {
+    memory_.append(text);
+    return;
+  }
+  if (failed_) return;
+  buffer_.append(text);
+  if (buffer_.size() >= 1 << 16) Flush();
+}
+
+void HpglWriter::SetLineStrength(int strength) {
+  lineStrength_ = strength < 1 ? 1 : (strength > 3 ? 3 : strength);
+}
+
+void HpglWriter::PutThinPen() {
+  if (lineStrength_ > 1) Put(";PW 0;");
+}
+
+void HpglWriter::PutConstructionPen() {
+  if (lineStrength_ > 1) Put(";PW " + IntegerText(lineStrength_ - 1) + ";");
+}
+
+void HpglWriter::PutLabel(std::string_view text) {
+  std::string label = "LB";
+  label.reserve(text.size() + 3);
+  for (char c : text) {
+    label.push_back(c == '\r' || c == '\n' || c == '\x03' ? ' ' : c);
+  }
+  label.push_back('\x03');
+  Put(label);
+}
+
+void HpglWriter::PutGrid(double x0, double y0, double right, double top, double spacing) {
+  Put(";IW 0 0 " + FormatCoordinate(right) + " " + FormatCoordinate(top) + ";SP 9;PU " +
+      FormatCoordinate(x0) + " " + FormatCoordinate(y0) + ";CI 80;");
+  const double d = spacing;
+  if (!(d >= 1.0) || !std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(right) ||
+      !std::isfinite(top)) {
+    Put("PU ;");
+    return;
+  }
+  // Steps are counted instead of repeated, so that a far-away origin costs
+  // nothing; the loops after each count only settle rounding at the bound.
+  auto clampUnits = [](double v) {
+    return v > 2 * kCoordinateLimit ? 2 * kCoordinateLimit
+                                    : (v < -2 * kCoordinateLimit ? -2 * kCoordinateLimit : v);
+  };
+  x0 = clampUnits(x0);
+  y0 = clampUnits(y0);
+  right = clampUnits(right);
+  top = clampUnits(top);
+  auto first = [d](double origin) {
+    double a = origin;
+    if (a > d + 2) a -= std::ceil((a - d - 2) / d) * d;
+    while (a > d + 2) a -= d;
+    while (a + d <= d + 2 && a + d <= origin) a += d;
+    return a;
+  };
+  auto last = [d](double start, double bound) {
+    double g = start;
+    if (g < bound - d - 2) g += std::ceil((bound - d - 2 - g) / d) * d;
+    while (g < bound - d - 2) g += d;
+    while (g - d >= bound - d - 2 && g - d >= start) g -= d;
+    return g;
+  };
+  const double a = first(x0);
+  const double b = first(y0);
+  const double g = last(a, right);
+  const double h = last(b, top);
+  const long long columns = std::llround((g - a) / d);
+  const long long rows = std::llround((h - b) / d);
+  const std::string bText = FormatCoordinate(b), hText = FormatCoordinate(h);
+  for (long long i = 0; i <= columns; ++i) {
+    const std::string x = FormatCoordinate(a + static_cast<double>(i) * d);
+    Put("PU " + x + " " + bText + ";PD " + x + " " + hText + ";");
+  }
+  const std::string aText = FormatCoordinate(a), gText = FormatCoordinate(g);
+  for (long long i = 0; i <= rows; ++i) {
+    const std::string y = FormatCoordinate(b + static_cast<double>(i) * d);
+    Put("PU " + aText + " " + y + ";PD " + gText + " " + y + ";");
+  }
+  Put("PU ;");
+}
+
+}  // namespace kelvra::output
