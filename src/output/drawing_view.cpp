@@ -1,0 +1,85 @@
+#include "output/drawing_view.h"
+
+#include <cmath>
+
+namespace kelvra::output {
+
+int RoundHalfEven(double x) {
+  if (std::isnan(x)) return 0;
+  if (x <= -2147483648.0) return -2147483647 - 1;  // saturate instead of overflowing
+  if (x >= 2147483647.0) return 2147483647;
+  const double f = std::floor(x);
+  const double diff = x - f;
+  double r = f;
+  if (diff > 0.5 || (diff == 0.5 && std::fmod(f, 2.0) != 0.0)) r = f + 1.0;
+  return static_cast<int>(r);
+}
+
+double PixelsPerMm(SinkKind kind, int image_width, bool screen_page_format) {
+  if (kind == SinkKind::Printer) return 10.0;
+  return image_width / (screen_page_format ? kPrintPageWidthMm : kPlotPageWidthMm);
+}
+
+double ZoomedLengthMm(double length_mm, double zoom) {
+  return RoundHalfEven(100.0 * length_mm * zoom) / 100.0;
+}
+
+bool DrawingView::Wheel(int delta) {
+  if (delta < -299) return false;
+  zoom *= 1.0 + delta / 2000.0;
+  return true;
+}
+
+DrawingView& TheDrawingView() {
+  static DrawingView view;
+  return view;
+}
+
+bool OriginPickable(char kind, int cylinder_variant) {
+  switch (kind) {
+    case 'c': case 'f': case 'h': case 'i': case 'm': case 'p': case 'v': case 'w':
+      return true;
+    case 'z':
+      return cylinder_variant == 2;
+    default:
+      return false;
+  }
+}
+
+bool LegendPickable(char kind, int cylinder_variant) {
+  return kind != 'w' && OriginPickable(kind, cylinder_variant);
+}
+
+Point LegendOutlineSize(char kind, int image_width) {
+  const double share = (kind == 'c' || kind == 'm') ? 0.29 : kind == 'v' ? 0.30 : 0.33;
+  return {RoundHalfEven(image_width * share), RoundHalfEven(image_width / 14.0)};
+}
+
+bool SetDefaultPlacement(DrawingView& view, char kind, int w, int h, double latitude_deg) {
+  if (kind == 'c' || kind == 'm') {
+    view.origin = {w / 2, 2 * h / 3};
+  } else if (kind == 'h' || kind == 'i' || kind == 'v' || kind == 'z') {
+    Point origin{(w + 1) / 2, 0};
+    Point legend{RoundHalfEven(3.0 * w / 8.0), 0};
+    if (kind == 'v') {
+      origin.y = RoundHalfEven((w + 1) / 32.0);
+      legend.y = RoundHalfEven(0.85 * h);
+    } else {
+      origin.y = std::fabs(latitude_deg) > 30 ? RoundHalfEven(3.0 * h / 4.0) : (h + 1) / 2;
+      legend.y = h / 25;
+      if (latitude_deg < 0) {  // the shadows fall the other way south of the equator
+        origin.y = h - origin.y;
+        legend.y = h - w / 10;
+      }
+    }
+    view.origin = origin;
+    view.legendPosition = legend;
+  } else {
+    return false;
+  }
+  view.originSetByUser = false;
+  view.legendSetByUser = false;
+  return true;
+}
+
+}  // namespace kelvra::output
