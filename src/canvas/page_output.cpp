@@ -1,0 +1,198 @@
+#include "canvas/page_output.h"
+
+#include <cmath>
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "canvas/jpeg_codec.h"
+
+namespace kelvra::canvas {
+
+namespace {
+
+using output::PlotSink;
+
+QString ToQString(const std::string& s) { return QString::fromStdString(s); }
+
+void SetError(std::string* error, const std::string& text) {
+  if (error) *error = text;
+}
+
+// Page sinks start with the page font.
+void StartPage(PlotSink& sink) {
+  output::Font font;
+  font.face = "Arial";
+  font.height = kPageStartFontHeight;
+  sink.SetFont(font);
+}
+
+
+bool OpenSaveFile(QSaveFile& file, const std::string& path, std::string* error) {
+  file.setFileName(ToQString(path));
+  if (!file.open(QIODevice::WriteOnly)) {
+    SetError(error, path + ": " + file.errorString().toStdString());
+    return false;
+  }
+  return true;
+}
+
+bool CommitSaveFile(QSaveFile& file, const std::string& path, std::string* error) {
+  if (!file.commit()) {
+    SetError(error, path + ": " + file.errorString().toStdString());
+    return false;
+  }
+  return true;
+}
+
+// Draws the file page: CurrentPrintArea() as for an exact A4 sheet.
+bool DrawFilePage(QPaintDevice* device, const DrawFunction& draw) {
+  const output::PrinterReport report = ExactA4Report();
+  output::CurrentPrintArea() = *output::ComputePrintArea(report);
+  const output::Point page = output::PrinterPageSize(report);
+  PagePlotSink sink(device, page.x, page.y, 1.0);
+  if (!sink.IsActive()) return false;
+  StartPage(sink);
+  draw(sink);
+  return sink.Finish();
+}
+
+}  // namespace
+
+output::PrinterReport ReportOf(const QPrinter& printer) {
+  const QPageLayout layout = printer.pageLayout();
+  const int res = printer.resolution();
+  const QRect paint = layout.paintRectPixels(res);
+  const QRectF paint_mm = layout.paintRect(QPageLayout::Millimeter);
+  output::PrinterReport r;
+  r.horzSizeMm = static_cast<int>(std::lround(paint_mm.width()));
+  r.vertSizeMm = static_cast<int>(std::lround(paint_mm.height()));
+  r.horzRes = paint.width();
+  r.vertRes = paint.height();
+  r.physicalOffsetX = paint.left();
+  r.physicalOffsetY = paint.top();
+  r.portrait = layout.orientation() == QPageLayout::Portrait;
+  return r;
+}
+
+std::optional<PrinterPage> BeginPrinterPage(QPrinter& printer) {
+  printer.setPageOrientation(QPageLayout::Landscape);
+  printer.setFullPage(false);  // the painter's origin is the printable corner
+  const output::PrinterReport report = ReportOf(printer);
+  const auto area = output::ComputePrintArea(report);
+  if (!area) return std::nullopt;
+  const output::Point page = output::PrinterPageSize(report);
+  const double device_per_unit = printer.resolution() / 254.0;
+  PrinterPage result{std::make_unique<PagePlotSink>(&printer, page.x, page.y, device_per_unit),
+                     *area, page};
+  if (!result.sink->IsActive()) return std::nullopt;
+  output::CurrentPrintArea() = *area;
+  StartPage(*result.sink);
+  return result;
+}
+
+bool PrinterAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+
+void UsePdfFile(QPrinter& printer, const std::string& path) {
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(ToQString(path));
+}
+
+output::PrinterReport ExactA4Report() {
+  // 254 dots per inch: one device pixel is 0.1 mm.
+  return output::PrinterReport{297, 210, 2970, 2100, 0, 0, false};
+}
+
+bool WritePdfPage(const std::string& path, const DrawFunction& draw, std::string* error,
+                  const std::string& title) {
+  QSaveFile file;
+  if (!OpenSaveFile(file, path, error)) return false;
+  {
+    QPdfWriter writer(&file);
+    writer.setTitle(ToQString(title));
+    writer.setCreator(QStringLiteral("Kelvra"));
+    writer.setResolution(254);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    if (!DrawFilePage(&writer, draw)) {
+      file.cancelWriting();
+      SetError(error, path + ": the PDF page could not be drawn");
+      return false;
+    }
+  }
+  return CommitSaveFile(file, path, error);
+}
+
+bool WriteSvgPage(const std::string& path, const DrawFunction& draw, std::string* error,
+                  const std::string& title) {
+  QSaveFile file;
+  if (!OpenSaveFile(file, path, error)) return false;
+  {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setTitle(ToQString(title));
+    svg.setResolution(254);  // 0.1 mm per unit: the page is 297 mm × 210 mm
+    svg.setSize(QSize(output::kSheetWidth, output::kSheetHeight));
+    svg.setViewBox(QRect(0, 0, output::kSheetWidth, output::kSheetHeight));
+    if (!DrawFilePage(&svg, draw)) {
+      file.cancelWriting();
+      SetError(error, path + ": the SVG page could not be drawn");
+      return false;
+    }
+  }
+  return CommitSaveFile(file, path, error);
+}
+
+QImage DrawPicture(int width, int height, const DrawFunction& draw) {
+  ImagePlotSink sink(width, height);
+  draw(sink);
+  return sink.Image();
+}
+
+bool SavePicture(const QImage& image, const std::string& path, std::string* error,
+                 int jpeg_quality) {
+  const QString suffix = QFileInfo(ToQString(path)).suffix().toLower();
+  QByteArray bytes;
+  if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
+    std::vector<unsigned char> jpeg;
+    std::string message;
+    if (!EncodeJpeg(image, jpeg_quality, &jpeg, &message)) {
+      SetError(error, path + ": " + message);
+      return false;
+    }
+    bytes = QByteArray(reinterpret_cast<const char*>(jpeg.data()),
+                       static_cast<qsizetype>(jpeg.size()));
+  } else if (suffix == QLatin1String("png")) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+      SetError(error, path + ": the picture could not be encoded as PNG");
+      return false;
+    }
+  } else {
+    SetError(error, path + ": unknown picture type (use .png, .jpg or .jpeg)");
+    return false;
+  }
+  QSaveFile file;
+  if (!OpenSaveFile(file, path, error)) return false;
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    SetError(error, path + ": " + file.errorString().toStdString());
+    return false;
+  }
+  return CommitSaveFile(file, path, error);
+}
+
+bool WritePicture(const std::string& path, int width, int height, const DrawFunction& draw,
+                  std::string* error) {
+  return SavePicture(DrawPicture(width, height, draw), path, error);
+}
+
+}  // namespace kelvra::canvas
