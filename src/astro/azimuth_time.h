@@ -9,7 +9,10 @@
 namespace kelvra::astro {
 
 struct AzimuthTimeResult {
-  bool solved = false;   // false when the search bracket collapsed
+  bool solved = false;   // false when the search bracket collapsed (no text)
+  // True when the sun's azimuth at `time` is the one asked for (within 0.005
+  // degrees); false after a failed step ("result probably false").
+  bool reached = false;
   double time = 0.0;     // zone time in hours (valid when solved)
   std::string text;      // " 12:23:05  hh:mm:ss", empty when not solved
   double altitude = 0.0; // degrees, the sun's altitude at that time

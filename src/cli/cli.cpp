@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cmd_hpgl2dxf.h"
 #include "cli/common_options.h"
 #include "shell/messages.h"
 
@@ -11,6 +12,7 @@ namespace {
 std::vector<Command>& Registry() {
   // The core commands; each helper file defines its Command.
   static std::vector<Command> commands = {
+      Hpgl2DxfCommand(),
   };
   return commands;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <system_error>
 
+#include "shell/number_format.h"
+
 namespace kelvra::output {
 
 namespace {
@@ -28,31 +30,7 @@ std::string FormatCoordinate(double x) {
 }
 
 std::string FormatPlotReal(int width, int decimals, double x) {
-  if (decimals < 0) decimals = 0;
-  if (decimals > 15) decimals = 15;
-  std::string digits;
-  bool negative = false;
-  if (!std::isfinite(x)) {
-    digits = "0";
-  } else {
-    double scale = std::pow(10.0, decimals);
-    double v = std::round(std::fabs(x) * scale);  // halves away from zero
-    negative = x < 0 && v != 0.0;
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 0);
-    digits.assign(buf, res.ptr);
-  }
-  if (decimals > 0) {
-    if (digits.size() <= static_cast<std::size_t>(decimals)) {
-      digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-    }
-    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
-  }
-  if (negative) digits.insert(0, "-");
-  if (digits.size() < static_cast<std::size_t>(width)) {
-    digits.insert(0, static_cast<std::size_t>(width) - digits.size(), ' ');
-  }
-  return digits;
+  return shell::FormatReal(width, decimals, x);
 }
 
 std::string StandardHeaderText(int plotScale) {

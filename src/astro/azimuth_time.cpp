@@ -1,0 +1,125 @@
+#include "astro/azimuth_time.h"
+
+#include <cmath>
+#include <utility>
+
+#include "astro/calendar.h"
+#include "astro/sun_position.h"
+#include "astro/texts.h"
+#include "shell/messages.h"
+#include "shell/number_format.h"
+#include "shell/shared_state.h"
+
+namespace kelvra::astro {
+namespace {
+
+double Sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
+
+bool Between(double x, double a, double b) {
+  return a <= b ? (a <= x && x <= b) : (b <= x && x <= a);
+}
+
+std::string TwoDigits(long long n) {
+  std::string s = std::to_string(n);
+  return s.size() < 2 ? "0" + s : s;
+}
+
+}  // namespace
+
+AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double latitude,
+                                 double longitude, double zoneMeridian) {
+  const double A = azimuth == 0.0 ? 0.0001 : azimuth;
+  auto azimuthAt = [&](double t) {
+    return SunPositionAtClockTime(year, dayOfYear, t, latitude, longitude, zoneMeridian, true);
+  };
+  const double declination =
+      SunPositionNoonEphemeris(year, dayOfYear, 12.0, latitude, longitude, zoneMeridian, true)
+          .declination;
+
+  // The bracket: afternoon for the west, morning for the east; swapped when the
+  // sun passes north of the zenith.
+  double t1 = A > 0 ? 10.5 : 0.0;
+  double t2 = A > 0 ? 24.99 : 13.5;
+  if (latitude < declination) std::swap(t1, t2);
+  double A1 = azimuthAt(t1).azimuth;
+  double A2 = azimuthAt(t2).azimuth;
+  if (A > 0 && A2 < 0) A2 += 360.0;
+  if (A < 0 && A1 > 0) A1 -= 360.0;
+  if (A2 < A1) {
+    std::swap(A1, A2);
+    std::swap(t1, t2);
+  }
+  const double lowAzimuth = A1;
+  const double highAzimuth = A2;
+
+  if (!(A1 <= A && A <= A2)) {
+    shell::ShowMessage(shell::MessageKind::Error,
+                       AstroText(kTextAzimuthRangeAz1) + shell::FormatReal(9, 2, A1) +
+                           AstroText(kTextAzimuthRangeAzimuth) + shell::FormatReal(8, 2, A) +
+                           AstroText(kTextAzimuthRangeAz2) + shell::FormatReal(8, 2, A2));
+  }
+  if (std::abs(latitude) - std::abs(declination) < 0) {
+    shell::ShowMessage(shell::MessageKind::Warning, AstroText(kTextAzimuthUnsolvable));
+  }
+
+  AzimuthTimeResult result;
+  double t = 0.5 * (t1 + t2);
+  double Am = 0.0;
+  bool converged = false;
+  bool failed = false;
+  for (;;) {
+    t = 0.5 * (t1 + t2);
+    Am = azimuthAt(t).azimuth;
+    if (Sign(Am) != Sign(A) && !(lowAzimuth <= Am && Am <= highAzimuth)) Am -= 360.0 * Sign(Am);
+    if (std::abs(A - Am) < 0.005) {
+      converged = true;
+      break;
+    }
+    if (Between(A, A1, Am)) {
+      t2 = t;
+      A2 = Am;
+    } else if (Between(A, Am, A2)) {
+      t1 = t;
+      A1 = Am;
+    } else {
+      shell::ShowMessage(shell::MessageKind::Warning, AstroText(kTextAzimuthStepFailed));
+      failed = true;
+      break;
+    }
+    if (std::abs(A2 - A1) < 0.002) {
+      converged = true;
+      break;
+    }
+    if (std::abs(t2 - t1) < 1e-10) break;
+  }
+
+  if (!converged && !failed) {
+    shell::ShowMessage(shell::MessageKind::Error, AstroText(kTextAzimuthNoSolution));
+    return result;
+  }
+  result.solved = true;
+  result.reached = converged;
+  result.time = t;
+  result.altitude = azimuthAt(t).altitude;
+  long long hours = static_cast<long long>(std::floor(t));
+  long long seconds = std::llround((t - static_cast<double>(hours)) * 3600.0);
+  if (seconds >= 3600) {
+    ++hours;
+    seconds -= 3600;
+  }
+  std::string h = std::to_string(hours);
+  if (h.size() < 3) h.insert(0, 3 - h.size(), ' ');
+  result.text = h + ":" + TwoDigits(seconds / 60) + ":" + TwoDigits(seconds % 60) +
+                AstroText(kTextUnitHms);
+  return result;
+}
+
+AzimuthTimeResult TimeForAzimuth(double azimuth) {
+  const auto& state = shell::State();
+  const auto& today = state.general.today;
+  return TimeForAzimuth(azimuth, state.site.year,
+                        DayOfYear(state.site.year, today.month, today.day), state.site.latitude,
+                        state.site.longitude, state.site.zoneMeridian);
+}
+
+}  // namespace kelvra::astro

@@ -1,0 +1,185 @@
+#include "astro/rise_set.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "astro/texts.h"
+#include "shell/catalog.h"
+#include "shell/shared_state.h"
+
+namespace kelvra::astro {
+namespace {
+
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+// Fractional part in 0..1.
+double Frac(double x) { return x - std::floor(x); }
+
+}  // namespace
+
+double EventAltitude(RiseSetKind kind, TwilightKind twilight) {
+  switch (kind) {
+    case RiseSetKind::Moon:
+      return 8.0 / 60.0;
+    case RiseSetKind::Sun:
+      return -50.0 / 60.0;
+    case RiseSetKind::Twilight:
+      switch (twilight) {
+        case TwilightKind::Civil:
+          return -6.0;
+        case TwilightKind::Nautical:
+          return -12.0;
+        case TwilightKind::Astronomical:
+          return -18.0;
+      }
+  }
+  return -18.0;
+}
+
+EquatorialPosition LowPrecisionSun(double T) {
+  const double M = kTwoPi * Frac(0.993133 + 99.997351 * T);
+  const double DL = 6893.0 * std::sin(M) + 72.0 * std::sin(2.0 * M);
+  const double L = kTwoPi * Frac(0.7859453 + M / kTwoPi + (6191.2 * T + DL) / 1296000.0);
+  const double SL = std::sin(L);
+  const double X = std::cos(L);
+  const double Y = 0.91748 * SL;
+  const double Z = 0.39778 * SL;
+  const double RHO = std::sqrt(1.0 - Z * Z);
+  EquatorialPosition p;
+  p.declination = 57.29577951471995 * std::atan(Z / RHO);
+  p.rightAscension = 7.639437268629327 * std::atan(Y / (X + RHO));
+  if (p.rightAscension < 0.0) p.rightAscension += 24.0;
+  return p;
+}
+
+double LocalMeanSiderealTime(double mjd, double longitude) {
+  const double M1 = std::trunc(mjd);
+  const double UT = (mjd - M1) * 24.0;
+  const double T1 = (M1 - 51544.5) / 36525.0;
+  const double gmst = 6.697374558 + 1.0027379093 * UT +
+                      (8640184.812866 + (0.093104 - 0.0000062 * T1) * T1) * T1 / 3600.0;
+  return 24.0 * Frac((gmst - longitude / 15.0) / 24.0);
+}
+
+double LocalMidnightMjd(int day, int month, int year, double zoneMeridian) {
+  return ModifiedJulianDate(day, month, year, 0.0) - zoneMeridian / -360.0;
+}
+
+double SinAltitude(RiseSetKind kind, double mjd0, double hours, double sinLat, double cosLat,
+                   double longitude) {
+  const double M = mjd0 + hours / 24.0;
+  const double T = (M - 51544.5) / 36525.0;
+  const EquatorialPosition p = kind == RiseSetKind::Moon ? LowPrecisionMoon(T) : LowPrecisionSun(T);
+  const double tau = 15.0 * (LocalMeanSiderealTime(M, longitude) - p.rightAscension) * kDeg;
+  const double dec = p.declination * kDeg;
+  return sinLat * std::sin(dec) + cosLat * std::cos(dec) * std::cos(tau);
+}
+
+QuadraticResult QuadraticRoots(double yMinus, double y0, double yPlus) {
+  QuadraticResult r;
+  const double a = 0.5 * (yPlus + yMinus) - y0;
+  const double b = 0.5 * (yPlus - yMinus);
+  if (a == 0.0) return r;
+  r.xExtreme = -b / (2.0 * a);
+  r.yExtreme = (a * r.xExtreme + b) * r.xExtreme + y0;
+  const double dis = b * b - 4.0 * a * y0;
+  if (dis < 0.0) return r;
+  const double dx = 0.5 * std::sqrt(dis) / std::abs(a);
+  r.root1 = r.xExtreme - dx;
+  r.root2 = r.xExtreme + dx;
+  if (std::abs(r.root1) <= 1.0) ++r.count;
+  if (std::abs(r.root2) <= 1.0) ++r.count;
+  if (r.root1 < -1.0) r.root1 = r.root2;
+  return r;
+}
+
+RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double cosLat,
+                            double longitude, TwilightKind twilight) {
+  const double sinH0 = std::sin(EventAltitude(kind, twilight) * kDeg);
+  double yMinus = SinAltitude(kind, mjd0, 0.0, sinLat, cosLat, longitude) - sinH0;
+  const bool above = yMinus > 0.0;
+  bool haveRise = false, haveSet = false;
+  double rise = 0.0, set = 0.0;
+  for (double h = 1.0; h < 24.9999 && !(haveRise && haveSet); h += 2.0) {
+    const double y0 = SinAltitude(kind, mjd0, h, sinLat, cosLat, longitude) - sinH0;
+    const double yPlus = SinAltitude(kind, mjd0, h + 1.0, sinLat, cosLat, longitude) - sinH0;
+    const QuadraticResult q = QuadraticRoots(yMinus, y0, yPlus);
+    if (q.count == 1) {
+      if (yMinus < 0.0) {
+        rise = h + q.root1;
+        haveRise = true;
+      } else {
+        set = h + q.root1;
+        haveSet = true;
+      }
+    } else if (q.count == 2) {
+      if (q.yExtreme >= 0.0) {
+        rise = h + q.root1;
+        set = h + q.root2;
+      } else {
+        rise = h + q.root2;
+        set = h + q.root1;
+      }
+      haveRise = haveSet = true;
+    }
+    yMinus = yPlus;
+  }
+
+  RiseSetResult result;
+  if (haveRise) result.rise = rise;
+  if (haveSet) result.set = set;
+  if (haveRise && haveSet) result.state = RiseSetState::Normal;
+  else if (haveRise) result.state = RiseSetState::NoSet;
+  else if (haveSet) result.state = RiseSetState::NoRise;
+  else result.state = above ? RiseSetState::AlwaysUp : RiseSetState::AlwaysDown;
+  return result;
+}
+
+RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, double latitude,
+                             double longitude, double zoneMeridian, TwilightKind twilight) {
+  return RiseSetForDay(kind, LocalMidnightMjd(day, month, year, zoneMeridian),
+                       std::sin(latitude * kDeg), std::cos(latitude * kDeg), longitude, twilight);
+}
+
+RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind, int language) {
+  RiseSetTexts texts;
+  if (result.state == RiseSetState::AlwaysUp || result.state == RiseSetState::AlwaysDown) {
+    const bool up = result.state == RiseSetState::AlwaysUp;
+    std::string always;
+    if (kind == RiseSetKind::Twilight) {
+      always = AstroText(up ? kTextAlwaysBright : kTextAlwaysDark, language);
+    } else if (up) {
+      always = std::string(shell::TextCatalog::Builtin().Lookup('A', 68, language));
+    } else {
+      always = AstroText(kTextNeverSeen, language);
+    }
+    texts.rise = always;
+    texts.set = always;
+    return texts;
+  }
+  const std::string none = AstroText(kTextNoEvent, language);
+  texts.rise = result.rise ? FormatHoursMinutes(*result.rise) : none;
+  texts.set = result.set ? FormatHoursMinutes(*result.set) : none;
+  texts.withUnit = result.state == RiseSetState::Normal;
+  return texts;
+}
+
+RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind) {
+  return FormatRiseSet(result, kind, shell::CurrentLanguage());
+}
+
+const char* RiseSetStateName(RiseSetState state) {
+  switch (state) {
+    case RiseSetState::AlwaysUp:
+      return "alwaysUp";
+    case RiseSetState::AlwaysDown:
+      return "alwaysDown";
+    default:
+      return "normal";
+  }
+}
+
+}  // namespace kelvra::astro

@@ -1,0 +1,213 @@
+#include "astro/solar_ephemeris.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "astro/calendar.h"
+#include "shell/number_format.h"
+#include "shell/shared_state.h"
+
+namespace kelvra::astro {
+namespace {
+
+using Real = long double;
+
+constexpr Real kDegL = std::numbers::pi_v<long double> / 180.0L;
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+// Brings an angle into 0..360 as the loops "while above 360 subtract 360, then
+// while below 0 add 360" do (each step is exact, so the remainder is the same).
+Real Reduce(Real x) {
+  if (x > 360.0L) {
+    Real r = std::fmod(x, 360.0L);
+    return r == 0.0L ? 360.0L : r;
+  }
+  if (x < 0.0L) {
+    Real r = std::fmod(x, 360.0L);
+    return r < 0.0L ? r + 360.0L : r;
+  }
+  return x;
+}
+
+Real SinD(Real x) { return std::sin(x * kDegL); }
+Real CosD(Real x) { return std::cos(x * kDegL); }
+
+}  // namespace
+
+SolarDay ComputeSolarDay(int year, double D) {
+  const Real T = (static_cast<Real>(JulianDayNumber(1, 1, year)) + static_cast<Real>(D) - 1.0L -
+                  2451545.0L) /
+                 36525.0L;
+  // Mean anomaly: the whole-number rate first, then the rest.
+  const Real A = Reduce(35999.0L * T);
+  const Real M = Reduce(357.5291L + A + T * (0.0503L - T * (0.0001559L + 0.00000048L * T)));
+  const Real e0 = 23.43929111L - 0.013004167L * T;
+  const Real W = 125.04452L - 1934.136261L * T + 0.0020708L * T * T;
+  const Real eps = e0 + 0.00256L * CosD(W);
+  const Real sinEps = SinD(eps);
+  const Real cosEps = CosD(eps);
+  const Real L = Reduce(Reduce(36000.0L * T) + 280.4664567L + T * (0.76982772L + 0.0003032L * T));
+  const Real C = SinD(M) * (1.9146L - T * (0.004817L + 0.000014L * T)) +
+                 SinD(2.0L * M) * (0.019993L - 0.000101L * T) + 0.00029L * SinD(3.0L * M);
+  const Real lam = L + C - 0.00569L - 0.00478L * SinD(W);
+  const Real sinLam = SinD(lam);
+  const Real cosLam = CosD(lam);
+  const Real s = sinLam * sinEps;
+  const Real declination = std::atan(s / std::sqrt(1.0L - s * s)) / kDegL;
+  Real a = std::atan(sinLam * cosEps / cosLam) / kDegL;
+  if (a < 0.0L) a += 180.0L;
+  if (s < 0.0L) a += 180.0L;
+  const Real N = (-0.00477778L * SinD(W) - 0.00036667L * SinD(2.0L * L)) * cosEps;
+  Real eot = L - 0.0057183L - a + N;
+  while (eot > 180.0L) eot -= 360.0L;
+  while (eot < -180.0L) eot += 360.0L;
+
+  SolarDay day;
+  day.declination = static_cast<double>(declination);
+  day.equationOfTime = static_cast<double>(eot);
+  day.sinObliquity = static_cast<double>(sinEps);
+  day.cosObliquity = static_cast<double>(cosEps);
+  return day;
+}
+
+double DayArgumentForZoneTime(int dayOfYear, double zoneTime, double zoneMeridian) {
+  return dayOfYear + (zoneTime + zoneMeridian / 15.0 - 12.0) / 24.0;
+}
+
+ZodiacTable ComputeZodiacDeclinations(int year) {
+  ZodiacTable table;
+  table.year = year;
+  const double T = (JulianDayNumber(1, 1, year) + 80.0 - 1.0 - 2451545.0) / 36525.0;
+  table.obliquity = 23.43929111 - 0.013004167 * T;
+  table.roundedObliquity = std::round(table.obliquity * 100.0) / 100.0;
+  const double sinEps = std::sin(table.obliquity * kDeg);
+  for (int i = 0; i < 37; ++i) {
+    table.declinations[i] = std::asin(sinEps * std::sin((90.0 + 5.0 * i) * kDeg)) / kDeg;
+  }
+  table.declinations[18] = 0.0;
+  static constexpr int kBoundaries[7] = {36, 30, 24, 18, 12, 6, 0};
+  for (int k = 0; k < 7; ++k) table.boundaries[k] = table.declinations[kBoundaries[k]];
+  return table;
+}
+
+namespace {
+ZodiacTable& SharedZodiac() {
+  static ZodiacTable table = ComputeZodiacDeclinations(shell::State().site.year);
+  return table;
+}
+}  // namespace
+
+const ZodiacTable& ZodiacDeclinations(int year) {
+  SharedZodiac() = ComputeZodiacDeclinations(year);
+  return SharedZodiac();
+}
+
+const ZodiacTable& CurrentZodiac() {
+  const int year = shell::State().site.year;
+  if (SharedZodiac().year != year) return ZodiacDeclinations(year);
+  return SharedZodiac();
+}
+
+namespace {
+
+// Rounds half away from zero to a whole number.
+int RoundToInt(double x) { return static_cast<int>(std::round(x)); }
+
+// Brings the arc tangent of cos E tan lambda into the quadrant of lambda, then
+// into 0..360.
+double RightAscensionInQuadrant(double alpha, double lambda) {
+  if (lambda <= 90.0) {
+    if (alpha < 0.0) alpha = 360.0 - alpha;
+  } else if (lambda <= 180.0) {
+    if (alpha <= 0.0) alpha += 180.0;
+  } else if (lambda <= 270.0) {
+    if (alpha > 0.0) alpha += 180.0;
+  } else {
+    if (alpha <= 0.0) alpha += 360.0;
+  }
+  while (alpha >= 360.0) alpha -= 360.0;
+  while (alpha < 0.0) alpha += 360.0;
+  return alpha;
+}
+
+}  // namespace
+
+std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
+  if (n < 1) n = 1;
+  if (n > 360) n = 360;
+  const double y = year - 2000.0;
+  const double P = 102.937348 + 0.0171946 * y;
+  const double E = 23.43929 - 0.00013 * y;
+  const double e = 0.016708634 - 0.00000042036 * y;
+  const double k = 43200.0 / std::numbers::pi;
+  const double q = std::pow(std::tan(E / 2.0 * kDeg), 2);
+  const double c1 = 2.0 * e * std::cos(P * kDeg) * k;
+  const double c2 = (q + 0.75 * e * e * std::cos(2.0 * P * kDeg)) * k;
+  const double c4 = -0.5 * q * q * k;
+  const double d1 = -2.0 * e * std::sin(P * kDeg) * k;
+  const double d2 = -0.75 * e * e * std::sin(2.0 * P * kDeg) * k;
+  auto eotAt = [&](double lambda) {
+    const double l = lambda * kDeg;
+    return c1 * std::sin(l) + c2 * std::sin(2.0 * l) + c4 * std::sin(4.0 * l) + d1 * std::cos(l) +
+           d2 * std::cos(2.0 * l);
+  };
+
+  std::vector<EotByLongitudeRow> rows;
+  rows.reserve(static_cast<std::size_t>(n) + 1);
+  for (int g = 0; g <= n; ++g) {
+    EotByLongitudeRow row;
+    row.lambda = 360.0 * g / n;
+    const double eot = eotAt(row.lambda);
+
+    // Control value by Kepler's equation.
+    const double v = 180.0 - P + row.lambda;
+    const double Ek =
+        2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(v / 2.0 * kDeg)) / kDeg;
+    const double alpha = RightAscensionInQuadrant(
+        std::atan(std::cos(E * kDeg) * std::tan(row.lambda * kDeg)) / kDeg, row.lambda);
+    double control = Ek - (e / kDeg) * std::sin(Ek * kDeg) - (180.0 - P) - alpha;
+    while (control > 180.0) control -= 360.0;
+    while (control < -180.0) control += 360.0;
+    control *= 240.0;
+
+    int h = n / 2 - g;
+    if (h < 0) h += n;
+    const double mirrored = eotAt(360.0 * h / n);
+    const int rounded = RoundToInt(eot);
+    const int roundedMirror = RoundToInt(mirrored);
+    const int sym = RoundToInt(std::abs(rounded - roundedMirror) / 2.0);
+
+    row.declination =
+        std::round(std::asin(std::sin(row.lambda * kDeg) * std::sin(E * kDeg)) / kDeg * 1000.0) /
+        1000.0;
+    row.eotSeconds = rounded;
+    row.controlText = shell::FormatReal(7, 1, control);
+    row.eotText = shell::FormatReal(7, 1, eot);
+    row.eotSym = eot >= mirrored ? sym : -sym;
+    row.minutesText = FormatSecondsAsMinutes(rounded);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
+std::vector<std::string> EquationOfTimeByLongitudeLines(const std::vector<EotByLongitudeRow>& rows) {
+  std::vector<std::string> lines;
+  lines.reserve(rows.size() + 1);
+  lines.push_back(" nr    lam   delta   EoT[s]  Eotsym   (" +
+                  shell::FormatReal(4, 0, static_cast<double>(rows.size())) + " Zeilen)");
+  for (std::size_t g = 0; g < rows.size(); ++g) {
+    const auto& r = rows[g];
+    lines.push_back(shell::FormatReal(3, 0, static_cast<double>(g)) + "  " +
+                    shell::FormatReal(5, 1, r.lambda) + "  " + shell::FormatReal(6, 2, r.declination) +
+                    "  " + shell::FormatReal(6, 0, r.eotSeconds) + "  " +
+                    shell::FormatReal(6, 0, r.eotSym) + " Vgl:" + r.controlText + "  " + r.eotText);
+  }
+  return lines;
+}
+
+const std::vector<EotByLongitudeRow>& StartupEquationOfTimeTable() {
+  static const std::vector<EotByLongitudeRow> table = EquationOfTimeByLongitude(288, 2022);
+  return table;
+}
+
+}  // namespace kelvra::astro

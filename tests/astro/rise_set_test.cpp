@@ -1,0 +1,150 @@
+#include "astro/rise_set.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/moon.h"
+#include "astro/sun_position.h"
+
+namespace kelvra::astro {
+namespace {
+
+constexpr double kLat = 47.251315, kLon = -9.590825, kZone = -15;
+
+TEST(RiseSetTest, SunAtTheDefaultSite) {
+  struct Case { int d, m; const char* rise; const char* set; };
+  const Case cases[] = {{21, 6, "  4:25", " 20:21"}, {21, 12, "  8:06", " 16:34"}};
+  for (const auto& c : cases) {
+    const RiseSetResult r = RiseSetForDate(RiseSetKind::Sun, c.d, c.m, 2020, kLat, kLon, kZone);
+    ASSERT_EQ(r.state, RiseSetState::Normal);
+    const RiseSetTexts t = FormatRiseSet(r, RiseSetKind::Sun, 1);
+    EXPECT_EQ(t.rise, c.rise);
+    EXPECT_EQ(t.set, c.set);
+    EXPECT_TRUE(t.withUnit);
+  }
+}
+
+TEST(RiseSetTest, AgreesWithTheEphemerisAtTheEventAltitude) {
+  // Independent check: at the found times the sun of ComputeSolarDay stands at
+  // -50' within a small tolerance (the two series differ by hundredths of a degree).
+  for (int m = 1; m <= 12; ++m) {
+    const RiseSetResult r = RiseSetForDate(RiseSetKind::Sun, 15, m, 2020, kLat, kLon, kZone);
+    ASSERT_EQ(r.state, RiseSetState::Normal);
+    const int n = DayOfYear(2020, m, 15);
+    for (double t : {*r.rise, *r.set}) {
+      const SunPosition s = SunPositionAtClockTime(2020, n, t, kLat, kLon, kZone, true);
+      EXPECT_NEAR(s.altitude, -50.0 / 60.0, 0.05) << m << " " << t;
+    }
+    EXPECT_LT(*r.rise, *r.set);
+    // The twilight lies outside the day.
+    const RiseSetResult tw = RiseSetForDate(RiseSetKind::Twilight, 15, m, 2020, kLat, kLon, kZone,
+                                            TwilightKind::Civil);
+    ASSERT_EQ(tw.state, RiseSetState::Normal);
+    EXPECT_LT(*tw.rise, *r.rise);
+    EXPECT_GT(*tw.set, *r.set);
+  }
+}
+
+TEST(RiseSetTest, PolarDayAndNightAndAlwaysTexts) {
+  struct Case {
+    RiseSetKind kind; int m; TwilightKind tw; RiseSetState state; const char* de; const char* en;
+  };
+  const Case cases[] = {
+      {RiseSetKind::Sun, 6, TwilightKind::Astronomical, RiseSetState::AlwaysUp, "immer sichtbar",
+       " always seen  "},
+      {RiseSetKind::Sun, 12, TwilightKind::Astronomical, RiseSetState::AlwaysDown, " nie sichtbar ",
+       " not visible  "},
+      {RiseSetKind::Twilight, 6, TwilightKind::Astronomical, RiseSetState::AlwaysUp, "  immer hell  ",
+       "always bright "},
+      {RiseSetKind::Twilight, 12, TwilightKind::Civil, RiseSetState::AlwaysDown, " immer dunkel ",
+       " always  dark "},
+  };
+  for (const auto& c : cases) {
+    const double lat = c.m == 12 && c.kind == RiseSetKind::Twilight ? 80 : 70;
+    const RiseSetResult r = RiseSetForDate(c.kind, 21, c.m, 2020, lat, kLon, kZone, c.tw);
+    EXPECT_EQ(r.state, c.state) << c.de;
+    EXPECT_FALSE(r.rise.has_value());
+    EXPECT_FALSE(r.set.has_value());
+    for (int lang : {1, 2}) {
+      const RiseSetTexts t = FormatRiseSet(r, c.kind, lang);
+      EXPECT_EQ(t.rise, lang == 1 ? c.de : c.en);
+      EXPECT_EQ(t.set, t.rise);
+      EXPECT_FALSE(t.withUnit);
+    }
+  }
+  EXPECT_STREQ(RiseSetStateName(RiseSetState::AlwaysUp), "alwaysUp");
+  EXPECT_STREQ(RiseSetStateName(RiseSetState::NoRise), "normal");
+}
+
+TEST(RiseSetTest, MoonDaysWithoutRiseOrSet) {
+  // The moon rises about 50 minutes later each day; within a month there is a
+  // day without moonrise and one without moonset, shown as " -----".
+  int noRise = 0, noSet = 0;
+  double previousRise = -1;
+  for (int d = 1; d <= 31; ++d) {
+    const RiseSetResult r = RiseSetForDate(RiseSetKind::Moon, d, 1, 2020, kLat, kLon, kZone);
+    const RiseSetTexts t = FormatRiseSet(r, RiseSetKind::Moon, 1);
+    if (r.state == RiseSetState::NoRise) {
+      ++noRise;
+      EXPECT_EQ(t.rise, " -----");
+      EXPECT_FALSE(t.withUnit);
+      EXPECT_TRUE(r.set.has_value());
+    }
+    if (r.state == RiseSetState::NoSet) ++noSet;
+    if (r.rise && previousRise >= 0 && *r.rise > previousRise) {
+      EXPECT_NEAR(*r.rise - previousRise, 0.85, 0.6) << d;
+    }
+    previousRise = r.rise ? *r.rise : -1;
+  }
+  EXPECT_GE(noRise, 1);
+  EXPECT_LE(noRise, 2);
+  EXPECT_GE(noSet, 1);
+  EXPECT_LE(noSet, 2);
+}
+
+TEST(RiseSetTest, MoonAlmanacAndSeries) {
+  // The moon keeps within the ecliptic's 23.4 degrees plus its 5.1-degree
+  // inclination, and returns to the same right ascension after a sidereal
+  // month of 27.32 days.
+  for (double day = 0; day < 6940; day += 0.7) {  // a Saros and more
+    const EquatorialPosition p = LowPrecisionMoon(day / 36525.0);
+    ASSERT_LE(std::abs(p.declination), 28.8) << day;
+    ASSERT_GE(p.rightAscension, 0.0);
+    ASSERT_LT(p.rightAscension, 24.0);
+    const EquatorialPosition q = LowPrecisionMoon((day + 27.321661) / 36525.0);
+    const double dra = std::remainder(q.rightAscension - p.rightAscension, 24.0);
+    ASSERT_LT(std::abs(dra), 0.6) << day;
+  }
+  // The sun series at J2000.0: RA 18h 45m, declination -23.03.
+  const EquatorialPosition s = LowPrecisionSun(0.0);
+  EXPECT_NEAR(s.rightAscension, 18.75, 0.02);
+  EXPECT_NEAR(s.declination, -23.03, 0.02);
+  // Greenwich mean sidereal time at MJD 51544.5 is 18h 41m 50.5s.
+  EXPECT_NEAR(LocalMeanSiderealTime(51544.5, 0.0), 18.697374558, 1e-6);
+  EXPECT_NEAR(LocalMeanSiderealTime(51544.5, -15.0), 19.697374558, 1e-6);
+  EXPECT_DOUBLE_EQ(LocalMidnightMjd(1, 1, 2000, -15), 51544.0 - 1.0 / 24.0);
+}
+
+TEST(RiseSetTest, QuadraticRoots) {
+  const QuadraticResult flat = QuadraticRoots(0.3, 0.3, 0.3);
+  EXPECT_EQ(flat.count, 0);
+  // Straight lines have a = 0 too.
+  EXPECT_EQ(QuadraticRoots(-1, 0, 1).count, 0);
+  // y = x^2 - 0.25: roots -0.5 and 0.5, minimum -0.25 at 0.
+  const QuadraticResult two = QuadraticRoots(0.75, -0.25, 0.75);
+  EXPECT_EQ(two.count, 2);
+  EXPECT_NEAR(two.root1, -0.5, 1e-12);
+  EXPECT_NEAR(two.root2, 0.5, 1e-12);
+  EXPECT_NEAR(two.yExtreme, -0.25, 1e-12);
+  // y = (x + 3)(x - 0.5): one root inside, the other left of -1 is replaced.
+  const QuadraticResult one = QuadraticRoots(-3.0, -1.5, 2.0);
+  EXPECT_EQ(one.count, 1);
+  EXPECT_NEAR(one.root1, 0.5, 1e-12);
+  // No real root.
+  EXPECT_EQ(QuadraticRoots(2, 1, 2).count, 0);
+}
+
+}  // namespace
+}  // namespace kelvra::astro

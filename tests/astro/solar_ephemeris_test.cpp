@@ -1,0 +1,113 @@
+#include "astro/solar_ephemeris.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/rise_set.h"
+#include "shell/shared_state.h"
+
+namespace kelvra::astro {
+namespace {
+
+TEST(SolarEphemerisTest, ReferenceValues) {
+  // 1 January 2000, 12:00 UT (T = 0); 11 February; 2 November.
+  EXPECT_NEAR(ComputeSolarDay(2000, 1.0).declination, -23.03, 0.005);
+  struct Case { double D; double eot; };
+  for (const Case c : {Case{1.0, -0.825}, Case{42.0, -3.56}, Case{307.0, 4.10}}) {
+    EXPECT_NEAR(ComputeSolarDay(2000, c.D).equationOfTime, c.eot, 0.005) << c.D;
+  }
+  EXPECT_EQ(FormatMinutesSeconds(ComputeSolarDay(2000, 1.0).equationOfTime), " -3:18");
+}
+
+TEST(SolarEphemerisTest, AgreesWithTheIndependentLowPrecisionSeries) {
+  // The rise and set search has its own sun series; both must agree on the
+  // declination to a few hundredths of a degree across the accepted years.
+  struct Case { int year; double tolerance; };
+  for (const Case c : {Case{1300, 0.15}, Case{1582, 0.1}, Case{1900, 0.03}, Case{2020, 0.03},
+                       Case{2500, 0.1}}) {
+    const int year = c.year;
+    for (int n = 1; n <= 366; n += 5) {
+      const SolarDay s = ComputeSolarDay(year, n);
+      const double mjd = JulianDayNumber(1, 1, year) + n - 1 - 2400000.5;
+      const EquatorialPosition p = LowPrecisionSun((mjd - 51544.5) / 36525.0);
+      ASSERT_NEAR(s.declination, p.declination, c.tolerance) << year << " day " << n;
+    }
+  }
+}
+
+TEST(SolarEphemerisTest, AlmanacEquationOfTime) {
+  // Independent almanac values (minutes of time at 12:00 UT), 2020.
+  struct Case { int dayOfYear; double minutes; };
+  const Case cases[] = {{42, -14.2}, {134, 3.65}, {207, -6.53}, {308, 16.43}};
+  for (const auto& c : cases) {
+    EXPECT_NEAR(4.0 * ComputeSolarDay(2020, c.dayOfYear).equationOfTime, c.minutes, 0.1)
+        << c.dayOfYear;
+  }
+}
+
+TEST(SolarEphemerisTest, ContinuousThroughEquinoxesAndYearEnds) {
+  double previous = ComputeSolarDay(2021, -1.0).equationOfTime;
+  double previousDecl = ComputeSolarDay(2021, -1.0).declination;
+  for (double D = -0.9; D <= 368.0; D += 0.1) {
+    const SolarDay s = ComputeSolarDay(2021, D);
+    ASSERT_LT(std::abs(s.equationOfTime - previous), 0.02) << D;  // under 0.15 per day
+    ASSERT_LT(std::abs(s.declination - previousDecl), 0.05) << D;
+    previous = s.equationOfTime;
+    previousDecl = s.declination;
+  }
+  // Day 0 and day 367 are the neighbouring years' last and first days.
+  EXPECT_NEAR(ComputeSolarDay(2021, 0.0).declination, ComputeSolarDay(2020, 366.0).declination, 1e-9);
+  EXPECT_NEAR(ComputeSolarDay(2021, 366.0).equationOfTime, ComputeSolarDay(2022, 1.0).equationOfTime,
+              1e-9);
+  // The obliquity comes with the result.
+  const SolarDay s = ComputeSolarDay(2020, 100);
+  EXPECT_NEAR(std::asin(s.sinObliquity) * 180 / M_PI, 23.44, 0.01);
+  EXPECT_NEAR(s.sinObliquity * s.sinObliquity + s.cosObliquity * s.cosObliquity, 1.0, 1e-12);
+}
+
+TEST(SolarEphemerisTest, ZodiacDeclinations) {
+  const ZodiacTable t = ComputeZodiacDeclinations(2020);
+  EXPECT_EQ(t.year, 2020);
+  EXPECT_DOUBLE_EQ(t.roundedObliquity, 23.44);
+  EXPECT_EQ(t.declinations[18], 0.0);
+  EXPECT_NEAR(t.declinations[0], t.obliquity, 1e-9);
+  EXPECT_NEAR(t.declinations[36], -t.obliquity, 1e-9);
+  EXPECT_NEAR(t.declinations[6], 20.15, 0.01);  // longitude 120: sin eps sin 120
+  for (int k = 1; k < 7; ++k) EXPECT_LT(t.boundaries[k - 1], t.boundaries[k]);
+  EXPECT_NEAR(t.boundaries[0], -t.obliquity, 1e-9);
+  EXPECT_EQ(t.boundaries[3], 0.0);
+  // The obliquity shrinks over the centuries.
+  EXPECT_GT(ComputeZodiacDeclinations(1300).obliquity, ComputeZodiacDeclinations(2500).obliquity);
+
+  // The shared table follows the reference year.
+  shell::State().site.year = 1600;
+  EXPECT_EQ(CurrentZodiac().year, 1600);
+  shell::State().site.year = 2020;
+  EXPECT_EQ(CurrentZodiac().year, 2020);
+}
+
+TEST(SolarEphemerisTest, EquationOfTimeByLongitude) {
+  const auto rows = EquationOfTimeByLongitude(288, 2022);
+  ASSERT_EQ(rows.size(), 289u);
+  EXPECT_DOUBLE_EQ(rows[4].lambda, 5.0);
+  for (const auto& r : rows) {
+    // The closed series and the Kepler control value agree to a few seconds.
+    const double control = std::stod(r.controlText);
+    EXPECT_NEAR(control, std::stod(r.eotText), 3.0) << r.lambda;
+    EXPECT_NEAR(r.eotSeconds, std::stod(r.eotText), 0.5);
+    EXPECT_LE(std::abs(r.eotSeconds), 17 * 60);
+  }
+  // At the longitude 0 (March equinox) the sundial is about 7.5 minutes slow.
+  EXPECT_NEAR(rows[0].eotSeconds, -7.4 * 60, 30);
+  EXPECT_EQ(rows[0].minutesText, FormatSecondsAsMinutes(rows[0].eotSeconds));
+  const auto lines = EquationOfTimeByLongitudeLines(rows);
+  ASSERT_EQ(lines.size(), 290u);
+  EXPECT_EQ(lines[0], " nr    lam   delta   EoT[s]  Eotsym   ( 289 Zeilen)");
+  EXPECT_EQ(lines[1].substr(0, 12), "  0    0.0  ");
+  EXPECT_EQ(StartupEquationOfTimeTable().size(), 289u);
+}
+
+}  // namespace
+}  // namespace kelvra::astro
