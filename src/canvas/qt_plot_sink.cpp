@@ -47,6 +47,7 @@ bool PainterPlotSink::Begin(QPaintDevice* device, double device_per_unit) {
 
 bool PainterPlotSink::End() {
   if (!painter_.isActive()) return true;
+  FlushLine();
   return painter_.end();
 }
 
@@ -88,7 +89,13 @@ void PainterPlotSink::ApplyMode() {
   painter_.setCompositionMode(mode);
 }
 
+void PainterPlotSink::FlushLine() {
+  if (pendingLine_.size() >= 2 && painter_.isActive()) painter_.drawPolyline(pendingLine_);
+  pendingLine_.clear();
+}
+
 void PainterPlotSink::SetPen(const output::Pen& pen) {
+  FlushLine();
   PlotSink::SetPen(pen);
   if (!painter_.isActive()) return;
   painter_.setPen(QtPen());
@@ -114,6 +121,7 @@ void PainterPlotSink::SetFont(const output::Font& font) {
 }
 
 void PainterPlotSink::Clear() {
+  FlushLine();
   if (!painter_.isActive()) return;
   painter_.save();
   painter_.setCompositionMode(QPainter::CompositionMode_Source);
@@ -121,14 +129,29 @@ void PainterPlotSink::Clear() {
   painter_.restore();
 }
 
+void PainterPlotSink::MoveTo(int x, int y) {
+  if (output::Point{x, y} != current_) FlushLine();
+  PlotSink::MoveTo(x, y);
+}
+
 void PainterPlotSink::LineTo(int x, int y) {
   if (painter_.isActive()) {
-    painter_.drawLine(QPointF(current_.x, current_.y), QPointF(x, y));
+    if (raster_) {
+      painter_.drawLine(QPointF(current_.x, current_.y), QPointF(x, y));
+    } else {
+      if (pendingLine_.isEmpty()) pendingLine_.append(QPointF(current_.x, current_.y));
+      pendingLine_.append(QPointF(x, y));
+      if (pendingLine_.size() >= 8192) {
+        FlushLine();
+        pendingLine_.append(QPointF(x, y));
+      }
+    }
   }
   current_ = {x, y};
 }
 
 void PainterPlotSink::Rectangle(int x1, int y1, int x2, int y2) {
+  FlushLine();
   if (!painter_.isActive()) return;
   // The outline runs along the box's inside: the right and bottom edges lie on
   // x2 - 1 and y2 - 1, so a frame of the whole surface stays visible.
@@ -140,11 +163,13 @@ void PainterPlotSink::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void PainterPlotSink::Ellipse(int x1, int y1, int x2, int y2) {
+  FlushLine();
   if (!painter_.isActive()) return;
   painter_.drawEllipse(NormalBox(x1, y1, x2, y2));
 }
 
 void PainterPlotSink::Arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex, int ey) {
+  FlushLine();
   if (!painter_.isActive()) return;
   const QRectF box = NormalBox(x1, y1, x2, y2);
   const double a = box.width() / 2, b = box.height() / 2;
@@ -175,6 +200,7 @@ void PainterPlotSink::FloodFill(int, int, Color, FillMode) {}
 Color PainterPlotSink::PixelAt(int, int) const { return output::kWhite; }
 
 void PainterPlotSink::TextOut(int x, int y, std::string_view text) {
+  FlushLine();
   if (!painter_.isActive() || text.empty()) return;
   const QString s = TextForFace(font_.face, text);
   const QFontMetricsF metrics(qfont_, device_);

@@ -15,6 +15,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPolygonF>
 
 #include "output/plot_sink.h"
 
@@ -30,6 +31,7 @@ class PainterPlotSink : public output::PlotSink {
   void SetPen(const output::Pen& pen) override;
   void SetBrush(const output::Brush& brush) override;
   void SetFont(const output::Font& font) override;
+  void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void Rectangle(int x1, int y1, int x2, int y2) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
@@ -52,6 +54,9 @@ class PainterPlotSink : public output::PlotSink {
   bool End();
   // Applies pen, brush, font and pen mode to the painter (after Begin).
   void ApplyState();
+  // Draws the collected polyline (vector targets join LineTo chains into one
+  // polyline, so dashes run on across vertices and files stay small).
+  void FlushLine();
 
   QPainter painter_;
   QPaintDevice* device_ = nullptr;
@@ -62,6 +67,7 @@ class PainterPlotSink : public output::PlotSink {
   QPen QtPen() const;
   void ApplyMode();
   QFont qfont_;
+  QPolygonF pendingLine_;
 };
 
 // The screen picture: a white QImage of width × height pixels (Format_RGB32).

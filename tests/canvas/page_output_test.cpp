@@ -194,6 +194,29 @@ TEST_F(PageOutputTest, SvgParsesAndHoldsTheScene) {
   EXPECT_TRUE(texts.contains(QString::fromUtf8("\u2648\u2649\u264a"))) << texts.toStdString();
 }
 
+TEST_F(PageOutputTest, SvgJoinsALineChainIntoOnePolyline) {
+  const std::string path = PathOf("chain.svg");
+  std::string error;
+  ASSERT_TRUE(WriteSvgPage(
+      path,
+      [](PlotSink& s) {
+        s.SetPen({kBlack, 2, PenStyle::Dashed, PenMode::Copy});
+        s.MoveTo(100, 100);
+        for (int i = 1; i <= 50; ++i) s.LineTo(100 + 20 * i, 100 + (i % 2) * 30);
+        s.MoveTo(100, 500);  // a new chain
+        s.LineTo(900, 500);
+      },
+      &error))
+      << error;
+  const std::string svg = ReadAll(path);
+  int polylines = 0;
+  for (std::size_t at = svg.find("<polyline"); at != std::string::npos;
+       at = svg.find("<polyline", at + 1)) {
+    ++polylines;
+  }
+  EXPECT_EQ(polylines, 2) << svg;
+}
+
 TEST_F(PageOutputTest, PrinterPageWithoutPrinterGoesToPdf) {
   const std::string path = PathOf("printed.pdf");
   QPrinter printer(QPrinter::HighResolution);
