@@ -13,6 +13,8 @@
 #include <QSvgGenerator>
 
 #include "canvas/jpeg_codec.h"
+#include "shell/catalog.h"
+#include "shell/messages.h"
 
 namespace kelvra::canvas {
 
@@ -96,6 +98,14 @@ std::optional<PrinterPage> BeginPrinterPage(QPrinter& printer) {
   output::CurrentPrintArea() = *area;
   StartPage(*result.sink);
   return result;
+}
+
+std::string PrinterNotReadyText() { return shell::Get(1590); }
+
+std::optional<PrinterPage> BeginPrinterPageOrWarn(QPrinter& printer) {
+  auto page = BeginPrinterPage(printer);
+  if (!page) shell::ShowMessage(shell::MessageKind::Warning, PrinterNotReadyText());
+  return page;
 }
 
 bool PrinterAvailable() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }

@@ -48,6 +48,13 @@ struct PrinterPage {
 // job with sink->Finish().
 std::optional<PrinterPage> BeginPrinterPage(QPrinter& printer);
 
+// BeginPrinterPage; when the printer is not ready it shows the warning
+// "Der Drucker ist nicht betriebsbereit! Daher nicht konfiguriert!" /
+// "Could not configure printer! (Not ready)" through the message sink.
+std::optional<PrinterPage> BeginPrinterPageOrWarn(QPrinter& printer);
+// The text of that warning in the current language.
+std::string PrinterNotReadyText();
+
 // True when the system knows at least one printer; otherwise printing goes to
 // a PDF file (UsePdfFile).
 bool PrinterAvailable();

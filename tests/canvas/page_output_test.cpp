@@ -18,6 +18,8 @@
 #include "canvas/page_output.h"
 #include "canvas_scene.h"
 #include "output/print_area.h"
+#include "support/recording_message_sink.h"
+#include "shell/catalog.h"
 
 namespace kelvra::canvas {
 namespace {
@@ -244,6 +246,22 @@ TEST_F(PageOutputTest, PrinterPageWithoutPrinterGoesToPdf) {
   EXPECT_EQ(facts.pages, 1);
   EXPECT_NEAR(facts.width, kA4LongPt, 1.0);
   EXPECT_NEAR(facts.height, kA4ShortPt, 1.0);
+}
+
+TEST_F(PageOutputTest, PrinterThatCannotStartIsReportedNotReady) {
+  kelvra::testing::RecordingMessageSink messages;
+  QPrinter printer(QPrinter::HighResolution);
+  UsePdfFile(printer, PathOf("no/such/folder/printed.pdf"));
+  CurrentPrintArea() = PrintArea{1, 2, 3, 4};
+  EXPECT_FALSE(BeginPrinterPageOrWarn(printer));
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].kind, shell::MessageKind::Warning);
+  shell::SelectLanguage(true);
+  EXPECT_EQ(PrinterNotReadyText(), "Der Drucker ist nicht betriebsbereit! Daher nicht konfiguriert!");
+  shell::SelectLanguage(false);
+  EXPECT_EQ(PrinterNotReadyText(), "Could not configure printer! (Not ready)");
+  shell::SelectLanguage(true);
+  EXPECT_EQ(CurrentPrintArea().width, 1);  // a failed job leaves the last area alone
 }
 
 TEST_F(PageOutputTest, PicturesAreWrittenWholeOrNotAtAll) {
