@@ -30,6 +30,10 @@ bool DrawingView::Wheel(int delta) {
   return true;
 }
 
+int DrawingView::ZoomedMapScale(int scale, bool zoom_in) const {
+  return RoundHalfEven(zoom_in ? scale * zoomStep : scale / zoomStep);
+}
+
 DrawingView& TheDrawingView() {
   static DrawingView view;
   return view;

@@ -46,6 +46,9 @@ struct DrawingView {
   void ZoomOut() { zoom /= zoomStep; }
   // The plain draw command.
   void ResetZoom() { zoom = 1.0; }
+  // The map scale of the map dial family after a zoom command: multiplied
+  // (zoom in) or divided (zoom out) by zoomStep and rounded (rnd).
+  int ZoomedMapScale(int scale, bool zoom_in) const;
   // Mouse wheel with delta w (120 per notch): zoom × (1 + w / 2000) when
   // w >= -299; a more negative delta leaves the zoom alone. Returns true when
   // the zoom changed (the picture is then redrawn).

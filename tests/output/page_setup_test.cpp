@@ -125,6 +125,10 @@ TEST(DrawingView, ZoomStepsAndWheel) {
   }
   view.ResetZoom();
   EXPECT_EQ(view.zoom, 1.0);
+  // The map scale follows the zoom commands in whole numbers.
+  EXPECT_EQ(view.ZoomedMapScale(100, true), 109);   // 109.05
+  EXPECT_EQ(view.ZoomedMapScale(100, false), 92);   // 91.70
+  EXPECT_EQ(view.ZoomedMapScale(1, false), 1);
 }
 
 TEST(DrawingView, PickingAndDefaultPlacement) {
