@@ -8,6 +8,7 @@
 
 #include "output/atomic_output_file.h"
 #include "output/code_page.h"
+#include "output/hpgl_writer.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -35,7 +36,7 @@ constexpr std::size_t kMaxToken = 64;
 constexpr std::size_t kNoteRest = 230;
 
 std::string Fixed(int width, int decimals, double x) {
-  return shell::FormatReal(width, decimals, x);
+  return FormatPlotReal(width, decimals, x);
 }
 
 bool IsNumberChar(char c) {
@@ -49,6 +50,19 @@ bool IsSeparator(char c) {
 // Reads a whole token made of + - . and digits; nothing when it is not a number.
 bool ReadNumber(std::string_view token, double& value) {
   if (token.empty() || token.size() > kMaxToken) return false;
+  // Plain whole numbers, the usual case, without the general reader.
+  if (token.size() <= 15) {
+    std::size_t i = (token[0] == '-' || token[0] == '+') ? 1 : 0;
+    if (i < token.size()) {
+      long long v = 0;
+      std::size_t k = i;
+      while (k < token.size() && token[k] >= '0' && token[k] <= '9') v = v * 10 + (token[k++] - '0');
+      if (k == token.size()) {
+        value = static_cast<double>(token[0] == '-' ? -v : v);
+        return true;
+      }
+    }
+  }
   for (char c : token)
     if (!IsNumberChar(c)) return false;
   if (token.front() == '+') token.remove_prefix(1);

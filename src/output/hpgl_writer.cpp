@@ -29,7 +29,42 @@ std::string FormatCoordinate(double x) {
   return IntegerText(v);  // a zero result is always written as "0"
 }
 
+// shell::FormatReal with a quick path for the many coordinates of a DXF file:
+// the result is the same, because the quick path is taken only when the
+// scaled value lies clearly away from a rounding tie.
 std::string FormatPlotReal(int width, int decimals, double x) {
+  static constexpr double kScale[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
+  const double magnitude = std::fabs(x);
+  const double scaled = decimals >= 0 && decimals <= 5 ? magnitude * kScale[decimals] : 1e300;
+  // Below 1e9 the scaled value is off the exact one by less than 1e-7.
+  if (scaled < 1e9) {
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) > 1e-6) {
+      auto digits = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+      char buf[40];
+      char* end = buf + sizeof buf;
+      char* p = end;
+      for (int i = 0; i < decimals; ++i) {
+        *--p = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+      }
+      if (decimals > 0) *--p = '.';
+      do {
+        *--p = static_cast<char>('0' + digits % 10);
+        digits /= 10;
+      } while (digits != 0);
+      bool zero = true;
+      for (char* q = p; q < end; ++q)
+        if (*q >= '1' && *q <= '9') zero = false;
+      if (x < 0 && !zero) *--p = '-';
+      const auto length = static_cast<int>(end - p);
+      std::string text;
+      if (length < width) text.assign(static_cast<std::size_t>(width - length), ' ');
+      text.append(p, end);
+      return text;
+    }
+  }
   return shell::FormatReal(width, decimals, x);
 }
 

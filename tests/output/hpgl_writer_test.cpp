@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "hpgl_test_support.h"
+#include "shell/number_format.h"
 
 namespace kelvra::output {
 namespace {
@@ -28,6 +30,26 @@ TEST(FormatCoordinate, RoundsHalvesToEvenAndClamps) {
       {NAN, "0"},          {INFINITY, "217000000"}, {-INFINITY, "-217000000"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatCoordinate(c.x), c.text) << c.x;
+}
+
+TEST(FormatPlotReal, SameTextAsFormatReal) {
+  std::mt19937_64 random(20200621);
+  std::uniform_real_distribution<double> wide(-1e6, 1e6);
+  std::vector<double> values = {0.0, -0.0, 0.125, -0.125, 0.5, 2.5, -2.5, 0.05, 0.15, 0.285,
+                                1.005, 16.44, 287.5, 403.925, 1e9, -1e12, 1e-7, -4e-5,
+                                NAN, INFINITY};
+  for (int i = 0; i < 20000; ++i) values.push_back(wide(random));
+  for (int i = 0; i < 20000; ++i) {
+    // Halves and near-halves at every number of decimals.
+    const double base = std::floor(wide(random)) / 1000.0;
+    values.push_back(base + 0.0005);
+    values.push_back(std::nextafter(base + 0.00005, 1e9));
+  }
+  const int forms[][2] = {{10, 4}, {11, 5}, {11, 4}, {6, 2}, {5, 1}, {7, 2}, {8, 2}, {5, 0}};
+  for (double v : values)
+    for (const auto& f : forms)
+      ASSERT_EQ(FormatPlotReal(f[0], f[1], v), shell::FormatReal(f[0], f[1], v))
+          << v << " " << f[0] << "," << f[1];
 }
 
 TEST(HpglWriter, HeadersAtBothScales) {
