@@ -1,0 +1,75 @@
+#include "output/plot_export.h"
+
+#include <system_error>
+
+#include "shell/catalog.h"
+#include "shell/messages.h"
+
+namespace kelvra::output {
+
+namespace {
+constexpr int kTextOpenError = 1963;  // "Das war ein Datei-Öffnungsfehler!"
+constexpr int kTextGridQuestion = 1965;
+constexpr int kTextGridTitle = 1966;
+constexpr int kTextGridPrompt = 1967;
+constexpr int kTextPlotSaved = 1968;  // " gespeichert!     "
+}  // namespace
+
+bool SavePlotFile(const std::filesystem::path& file, int lineStrength,
+                  const PlotWriterFunction& write) {
+  HpglWriter writer;
+  writer.SetLineStrength(lineStrength);
+  if (!writer.Open(file)) {
+    shell::ShowMessage(shell::MessageKind::Error,
+                       file.string() + ":\n" + shell::Get(kTextOpenError));
+    return false;
+  }
+  write(writer);
+  if (!writer.Close()) {
+    shell::ShowMessage(shell::MessageKind::Error,
+                       file.string() + ":\n" + shell::Get(kTextOpenError));
+    return false;
+  }
+  shell::ShowMessage(shell::MessageKind::Information,
+                     "\n       File " + file.filename().string() + shell::Get(kTextPlotSaved));
+  return true;
+}
+
+DxfConversionResult ExportDxf(const std::filesystem::path& dxfFile, DxfScale scale,
+                              int lineStrength, const PlotWriterFunction& write) {
+  const std::filesystem::path folder =
+      dxfFile.has_parent_path() ? dxfFile.parent_path() : std::filesystem::path(".");
+  const std::filesystem::path intermediate = folder / kDxfIntermediateName;
+  std::error_code ec;
+  std::filesystem::remove(intermediate, ec);
+
+  DxfConversionResult result;
+  {
+    HpglWriter writer;
+    writer.SetPlotScale(scale.plotScale);
+    writer.SetLineStrength(lineStrength);
+    if (!writer.Open(intermediate)) {
+      shell::ShowMessage(shell::MessageKind::Error,
+                         intermediate.string() + ":\n" + shell::Get(kTextOpenError));
+      result.status = DxfConversionStatus::OutputFailed;
+      return result;
+    }
+    write(writer);
+    if (!writer.Close()) {
+      std::filesystem::remove(intermediate, ec);
+      shell::ShowMessage(shell::MessageKind::Error,
+                         intermediate.string() + ":\n" + shell::Get(kTextOpenError));
+      result.status = DxfConversionStatus::OutputFailed;
+      return result;
+    }
+  }
+  result = ConvertHpglToDxf(intermediate, dxfFile, lineStrength, scale.divisor);
+  std::filesystem::remove(intermediate, ec);
+  return result;
+}
+
+std::string GridQuestionText() { return shell::Get(kTextGridQuestion); }
+std::string GridInputTitle() { return shell::Get(kTextGridTitle); }
+std::string GridInputPrompt() { return shell::Get(kTextGridPrompt); }
+
+}  // namespace kelvra::output
