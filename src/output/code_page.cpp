@@ -1,8 +1,6 @@
 #include "output/code_page.h"
 
-#include <iconv.h>
-
-#include <cerrno>
+#include "persist/text_file.h"
 
 namespace kelvra::output {
 
@@ -14,39 +12,6 @@ std::size_t SequenceLength(unsigned char lead) {
   if (lead >= 0xE0) return 3;
   if (lead >= 0xC2 && lead < 0xE0) return 2;
   return 1;
-}
-
-// Converts with iconv; a character that cannot be converted becomes "?".
-std::string Convert(const char* to, const char* from, std::string_view text, bool utf8Input) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
-    // No converter: keep ASCII, replace the rest.
-    std::string out;
-    for (char c : text) out.push_back(static_cast<unsigned char>(c) < 0x80 ? c : '?');
-    return out;
-  }
-  std::string out;
-  out.reserve(text.size() * 2 + 8);
-  char buffer[512];
-  char* in = const_cast<char*>(text.data());
-  std::size_t inLeft = text.size();
-  while (inLeft > 0) {
-    char* outPtr = buffer;
-    std::size_t outLeft = sizeof buffer;
-    std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-    if (rc == static_cast<std::size_t>(-1)) {
-      if (errno == E2BIG) continue;
-      // EILSEQ or EINVAL: skip one character of the input.
-      std::size_t skip = utf8Input ? SequenceLength(static_cast<unsigned char>(*in)) : 1;
-      if (skip > inLeft) skip = inLeft;
-      in += skip;
-      inLeft -= skip;
-      out.push_back('?');
-    }
-  }
-  iconv_close(cd);
-  return out;
 }
 
 }  // namespace
@@ -87,13 +52,13 @@ std::string LabelToWindows1252(std::string_view label) {
       text.push_back(c);
     }
   }
-  if (beyondAscii && IsValidUtf8(text)) return Convert("WINDOWS-1252", "UTF-8", text, true);
+  if (beyondAscii && IsValidUtf8(text)) return persist::Utf8ToWindows1252(text);
   return text;
 }
 
 std::string Windows1252ToUtf8(std::string_view text) {
   for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return Convert("UTF-8", "WINDOWS-1252", text, false);
+    if (static_cast<unsigned char>(c) >= 0x80) return persist::Windows1252ToUtf8(text);
   }
   return std::string(text);
 }

@@ -14,7 +14,7 @@ namespace kelvra::output {
 std::string LabelToWindows1252(std::string_view label);
 
 // Windows-1252 bytes as UTF-8 (for messages); the five bytes 1252 leaves
-// undefined become "?".
+// undefined become U+FFFD. (The conversions are those of persist/text_file.h.)
 std::string Windows1252ToUtf8(std::string_view text);
 
 // True when `text` is well-formed UTF-8.
