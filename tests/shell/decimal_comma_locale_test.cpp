@@ -9,6 +9,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "astro/calendar.h"
+#include "astro/rise_set.h"
+#include "astro/solar_ephemeris.h"
+#include "astro/sun_position.h"
 #include "shell/number_format.h"
 #include "support/recording_message_sink.h"
 
@@ -68,6 +72,31 @@ TEST(DecimalCommaLocale, NumbersInAndOutUseThePoint) {
   ReadCheckedReal("123,5", 0, "Breite", 90, -90.5);
   ASSERT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(sink.shown[1].text, "Breite=123.5\n Zulässiger Wertebereich ist [  -90.50, ...,   90.0] !");
+}
+
+TEST(DecimalCommaLocale, SunComputationTextsUseThePoint) {
+  ScopedGlobalLocale german("de_DE.UTF-8");
+  ASSERT_TRUE(german.ok()) << "locale de_DE.UTF-8 missing: run scripts/setup";
+
+  // 1 January 2000: declination -23.03, equation of time -3:18.
+  const astro::SolarDay day = astro::ComputeSolarDay(2000, 1.0);
+  EXPECT_EQ(FormatReal(7, 2, day.declination), " -23.03");
+  EXPECT_EQ(astro::FormatMinutesSeconds(day.equationOfTime), " -3:18");
+
+  // Sunrise and sunset on 21 June 2020 at the default site.
+  const auto r = astro::RiseSetForDate(astro::RiseSetKind::Sun, 21, 6, 2020, 47.251315,
+                                       -9.590825, -15.0);
+  const auto texts = astro::FormatRiseSet(r, astro::RiseSetKind::Sun, 1);
+  EXPECT_EQ(texts.rise, "  4:25");
+  EXPECT_EQ(texts.set, " 20:21");
+
+  // A sun position written and read back through a field.
+  const int n = astro::DayOfYear(2020, 6, 21);
+  const astro::SunPosition s =
+      astro::SunPositionAtClockTime(2020, n, 12.0, 47.251315, -9.590825, -15.0, true);
+  const std::string text = FormatReal(9, 4, s.altitude);
+  EXPECT_EQ(text.find(','), std::string::npos) << text;
+  EXPECT_NEAR(ReadReal(text, 0).value, s.altitude, 0.5e-4);
 }
 
 }  // namespace
