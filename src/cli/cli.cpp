@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cmd_hpgl2dxf.h"
+#include "cli/cmd_settings.h"
 #include "cli/cmd_sun.h"
 #include "cli/common_options.h"
 #include "shell/messages.h"
@@ -14,6 +15,7 @@ std::vector<Command>& Registry() {
   // The core commands; each helper file defines its Command.
   static std::vector<Command> commands = {
       Hpgl2DxfCommand(),
+      SettingsCommand(),
       SunCommand(), RiseSetCommand(), AzimuthCommand(), TodayCommand(),
   };
   return commands;
@@ -107,6 +109,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   } catch (const UsageError& e) {
     err << "kelvra " << command->name << ": " << e.what() << '\n';
     return kExitUsage;
+  } catch (const SettingsFileError& e) {
+    err << "kelvra " << command->name << ": " << e.what() << '\n';
+    return kExitFile;
   }
 }
 
