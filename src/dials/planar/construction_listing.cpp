@@ -1,0 +1,403 @@
+#include "dials/planar/construction_listing.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "astro/calendar.h"
+#include "astro/solar_ephemeris.h"
+#include "astro/sun_position.h"
+#include "dials/planar/planar_chains.h"
+#include "dials/planar/planar_texts.h"
+#include "shell/number_format.h"
+
+namespace kelvra::dials::planar {
+
+namespace {
+
+constexpr double kRad = 3.14159265358979323846 / 180.0;
+
+using shell::FormatReal;
+
+std::string Trim(const std::string& s) {
+  const auto a = s.find_first_not_of(' ');
+  if (a == std::string::npos) return {};
+  const auto b = s.find_last_not_of(' ');
+  return s.substr(a, b - a + 1);
+}
+
+std::string Unit() { return PlanarText(TextId::DegreeUnit); }
+
+// Hours 0..24 as the listing writes them: FormatMinutesSeconds of hours / 4
+// reads as hours:minutes.
+std::string HoursText(double hours) { return Trim(astro::FormatMinutesSeconds(hours / 4.0)); }
+
+std::string TwoDigits(int v) {
+  std::string s = std::to_string(v);
+  return s.size() < 2 ? "0" + s : s;
+}
+
+}  // namespace
+
+std::string PlanarTitle(char kind, bool umbrella, double inclination) {
+  if (umbrella) {
+    if (kind == 'v') return PlanarText(TextId::TitleUmbrellaVertical);
+    if (kind == 'i') return PlanarText(TextId::TitleUmbrellaInclining);
+    return PlanarText(TextId::TitleUmbrellaHorizontal);
+  }
+  if (kind == 'v') return PlanarText(TextId::TitleVertical);
+  if (kind == 'i' && inclination != 0) return PlanarText(TextId::TitleInclining);
+  return PlanarText(TextId::TitleHorizontal);
+}
+
+std::string PlanarTypeName(char kind, bool umbrella) {
+  if (umbrella) return PlanarText(TextId::NameUmbrella);
+  if (kind == 'v') return PlanarText(TextId::NameVertical);
+  if (kind == 'i') return PlanarText(TextId::NameInclining);
+  return PlanarText(TextId::NameHorizontal);
+}
+
+ListingPlane MakeListingPlane(const shell::SiteSettings& site, const config::DialParameters& dial,
+                              double zoom) {
+  ListingPlane p;
+  p.kind = dial.kind;
+  if (p.kind != 'h' && p.kind != 'v' && p.kind != 'i') p.kind = dial.umbrellaPlane;
+  if (p.kind != 'h' && p.kind != 'v' && p.kind != 'i') p.kind = 'h';
+  p.umbrella = dial.umbrella;
+  p.latitude = site.latitude;
+  p.longitude = site.longitude;
+  p.zoneMeridian = site.zoneMeridian;
+  p.declination = p.kind == 'h' ? 0.0 : dial.wallDeclination;
+  p.inclination = p.kind == 'h' ? 0.0 : p.kind == 'v' ? 90.0
+                  : (dial.umbrella ? dial.axisInclination : dial.inclination);
+  p.gnomonMm = std::nearbyint(100.0 * dial.gnomonHeight * zoom) / 100.0;
+  p.umbrellaRadiusPercent = dial.umbrellaRadiusPercent;
+  return p;
+}
+
+double SubstyleShadowTime(double latitude, double declination, double inclination) {
+  // The face normal's hour angle: the sun in the hour plane through the style
+  // and the normal, on the side the face looks to.
+  const auto pc = astro::PlaneCoordinates(inclination, declination, latitude);
+  double t = 12.0 + pc.substyleHourAngle / 15.0;
+  while (t >= 24.0) t -= 24.0;
+  while (t < 0.0) t += 24.0;
+  if (t > 24.0 - 0.5 / 3600.0) t = 0.0;  // 23:59:59.5 and later print as 0:00
+  return t;
+}
+
+PoleStyleResult PoleStyleListing(const ListingPlane& pl, int year, bool dayLengthLines) {
+  PoleStyleResult r;
+  auto& L = r.lines;
+  std::string title = PlanarTitle(pl.kind, pl.umbrella, pl.inclination);
+  if (!title.empty() && title[0] >= 'a' && title[0] <= 'z') title[0] = static_cast<char>(title[0] - 32);
+  L.push_back(title);
+  L.push_back(PlanarText(TextId::ListLatitude) + FormatReal(31, 2, pl.latitude) + Unit());
+  L.push_back(PlanarText(TextId::ListLongitude) + FormatReal(31, 2, pl.longitude) + Unit());
+  if (pl.kind != 'h') {
+    L.push_back(PlanarText(TextId::ListDeclination) + FormatReal(8, 2, pl.declination) + Unit());
+    L.push_back(PlanarText(TextId::ListInclination) + FormatReal(8, 2, pl.inclination) + Unit());
+  }
+  const double g = pl.gnomonMm;
+  L.push_back(PlanarText(TextId::ListGnomon) + FormatReal(8, 3, g) + " [ mm ]");
+
+  double phi = pl.latitude;
+  if (std::fabs(std::fabs(phi) - 90.0) < 0.0005) phi = (phi < 0 ? -89.999 : 89.999);
+  const double D = pl.declination * kRad;
+  const double io = pl.inclination * kRad;
+  const double tphi = std::tan(phi * kRad);
+  const double J = std::cos(D) * std::sin(io) - tphi * std::cos(io);
+  const double Q = -J * std::cos(phi * kRad);
+
+  if (std::fabs(J) < 1e-7 || std::fabs(J) > 1e7 || std::fabs(Q) <= 1e-8) {
+    // A style parallel to the face has no pole point, height or length.
+    r.parallel = true;
+    r.styleHeight = 0;
+    L.push_back(PlanarText(TextId::ListParallel));
+  } else {
+    r.poleX = -g * std::sin(D) / J;
+    r.poleY = g * (tphi * std::sin(io) + std::cos(io) * std::cos(D)) / J;
+    L.push_back(PlanarText(TextId::ListIntersection) + FormatReal(6, 3, r.poleX) + "/" +
+                FormatReal(6, 3, r.poleY) + ")");
+    if (std::fabs(r.poleX) + std::fabs(r.poleY) < 0.005) {
+      r.orthogonal = true;
+      r.styleHeight = J > 0 ? -90 : 90;
+      L.push_back(PlanarText(TextId::ListOrthogonal));
+    } else {
+      const double root = std::atan(std::sqrt(std::max(0.0, 1.0 / (Q * Q) - 1.0))) / kRad;
+      r.styleHeight = 90.0 - (J > 0 ? 180.0 - root : root);
+      r.styleHeightText = FormatReal(8, 2, r.styleHeight);
+      L.push_back(PlanarText(TextId::ListStyleHeight) + r.styleHeightText + Unit());
+      r.styleLength = std::fabs(g / std::sin(r.styleHeight * kRad));
+      L.push_back(PlanarText(TextId::ListStyleLength) + FormatReal(8, 2, r.styleLength) + " [ mm ]");
+      double angle;
+      if (std::fabs(std::sin(D)) < 1e-7) {
+        angle = pl.inclination >= 1 ? 90.0 : -90.0;
+      } else {
+        angle = std::atan((tphi * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D)) / kRad;
+      }
+      r.substyleDirection = angle + 90.0;
+      r.substyleDirectionText = FormatReal(8, 2, r.substyleDirection);
+      L.push_back(PlanarText(TextId::ListSubstyleDirection) + r.substyleDirectionText + Unit());
+    }
+  }
+  r.substyleTime = SubstyleShadowTime(pl.latitude, pl.declination, pl.inclination);
+  r.substyleTimeText = HoursText(r.substyleTime);
+  if (!r.orthogonal) {
+    L.push_back(PlanarText(TextId::ListSubstyleTime) + "  " + r.substyleTimeText + " " +
+                PlanarText(TextId::OClock));
+  }
+
+  if (dayLengthLines) {
+    const auto zodiac = astro::ComputeZodiacDeclinations(year);
+    const auto deltas = DayLengthDeclinations(pl.latitude, zodiac.roundedObliquity);
+    const std::string hrs = PlanarText(TextId::HoursShort);
+    std::string text = "\n    " + PlanarText(TextId::DayLengthHeading) + "\n";
+    text += "    12 " + hrs + ": 0.0°;";
+    for (int sign : {1, -1}) {
+      int written = 0;
+      text += "\n   ";
+      for (int k = 1; k <= 12; ++k) {
+        const double d = deltas[static_cast<std::size_t>(k - 1)];
+        if (std::isnan(d)) continue;
+        text += " " + FormatReal(2, 0, 12 + sign * k) + " " + hrs + ": " +
+                FormatReal(6, 2, sign * d) + "°,";
+        if (++written % 4 == 0) text += "\n   ";
+      }
+    }
+    std::size_t start = 0;
+    while (start <= text.size()) {
+      const auto nl = text.find('\n', start);
+      const std::string line = text.substr(start, nl == std::string::npos ? std::string::npos : nl - start);
+      if (start != 0) L.push_back(line);
+      if (nl == std::string::npos) break;
+      start = nl + 1;
+    }
+  }
+  L.push_back(" ");
+  return r;
+}
+
+HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialParameters& dial,
+                                   int year, bool longitudeCorrection) {
+  HourLineTable t;
+  t.kind = pl.kind;
+  t.longitudeCorrection = longitudeCorrection;
+  for (auto& row : t.angles) row.fill(kMissingAngle);
+  const double phiDeg = pl.latitude;
+  const double phi = phiDeg * kRad;
+  const double Ddeg = pl.declination;
+  const double D = Ddeg * kRad;
+  const double io = pl.inclination * kRad;
+  const std::string unit = Unit();
+
+  // 1. labels.
+  auto label = [&](TextId id, double v, bool applies) {
+    t.labels.push_back(PlanarText(id) + (applies ? FormatReal(7, 3, v) + unit : " - - - -"));
+  };
+  label(TextId::TableLatitude, phiDeg, true);
+  label(TextId::TableLongitude, pl.longitude, true);
+  label(TextId::TableZone, pl.zoneMeridian, true);
+  label(TextId::TableDeclination, Ddeg, pl.kind != 'h');
+  label(TextId::TableInclination, pl.inclination, pl.kind == 'i');
+  t.heading = PlanarText(TextId::TableHeading) + PlanarTypeName(pl.kind, pl.umbrella);
+
+  // 2. the sunlit period on the face.
+  const auto zodiac = astro::ComputeZodiacDeclinations(year);
+  const auto ext = astro::SunlitPlaneExtremes(pl.inclination, Ddeg, phiDeg, zodiac.roundedObliquity);
+  t.everLit = ext.everLit;
+  t.earliestHourAngle = 15.0 * (ext.earliestFirstLight - 12.0);
+  t.latestHourAngle = 15.0 * (ext.latestLastLight - 12.0);
+  if (ext.everLit) {
+    t.sunlitText = Trim(astro::FormatHoursMinutes(ext.earliestFirstLight)) + " - " +
+                   Trim(astro::FormatHoursMinutes(ext.latestLastLight));
+  } else {
+    t.sunlitText = "--:-- - --:--";
+  }
+  t.sunlitText += "   " + PlanarText(TextId::LocalApparentTime);
+  t.sunlitLine = PlanarText(TextId::SunOnPlane) + t.sunlitText;
+
+  // 3. style height, substyle angle, angle between fall line and noon line.
+  const double expr = std::cos(io) * std::sin(phi) - std::cos(D) * std::sin(io) * std::cos(phi);
+  double beta = std::fabs(expr) > 0.9999999 ? (expr > 0 ? 90.0 : -90.0)
+                                            : std::asin(expr) / kRad;
+  t.styleHeight = beta;
+  double F;
+  if (pl.kind == 'h') {
+    F = phiDeg >= 0 ? 180.0 : 0.0;
+  } else if (std::fabs(Ddeg) < 1e-4) {
+    F = 0;
+  } else {
+    F = 90.0 - std::atan((std::tan(phi) * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D)) / kRad;
+    if ((beta * phiDeg < 0 && std::fabs(F) < 90) || (beta * phiDeg > 0 && std::fabs(F) > 90)) F += 180;
+    if (F >= 0 && F <= 180) F -= 180;
+    else if (F < 0) F += 180;
+    else if (F > 180) F -= 180;
+  }
+  t.substyleAngle = F;
+  double I = std::atan(std::cos(io) * std::tan(D)) / kRad;
+  if ((phiDeg > 0 && beta > 0 && expr > 0 && std::fabs(Ddeg) < 90) ||
+      (phiDeg <= 0 && beta < 0 && expr < 0 && std::fabs(Ddeg) > 90)) {
+    I += 180;
+  }
+  t.noonLineAngle = I;
+
+  // 4. memo lines.
+  t.substyleTimeText = HoursText(SubstyleShadowTime(phiDeg, Ddeg, pl.inclination));
+  t.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleAngle) + FormatReal(8, 3, F) + unit);
+  t.memoLines.push_back("  " + PlanarText(TextId::MemoStyleHeight) + FormatReal(8, 3, beta) + unit);
+  t.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleTime) + "  " + t.substyleTimeText);
+  if (pl.kind != 'h') {
+    t.memoLines.push_back("  " + PlanarText(TextId::MemoNoonLine) + " " + FormatReal(8, 3, I) + unit);
+  }
+
+  // 5.-7. the angles and the grid.
+  int digit = dial.hourInterval;
+  t.subdivisions = digit > 3 ? 5 : std::max(0, digit);
+  const int k = t.subdivisions;
+  t.stepMinutes = 60 / (k + 1);
+  const int from = std::clamp(dial.hoursFrom, 0, 24);
+  const int to = std::clamp(dial.hoursTo, 0, 24);
+  struct Cell {
+    int hour, j;
+  };
+  std::vector<Cell> order;
+  for (int n = from; n <= to; ++n) {
+    for (int j = 0; j <= k; ++j) {
+      if (n + j / 6.0 > to + 1e-9) break;
+      double H = (j * t.stepMinutes / 60.0 + n - 12) * 15.0;
+      if (longitudeCorrection) H -= pl.longitude - pl.zoneMeridian;
+      const bool exactNoon = H == 0, exactMorning = H == -90, exactEvening = H == 90;
+      if (H == 0) H = 1e-10;
+      if (std::fabs(H) == 90) H = H > 0 ? 89.999999999 : -89.999999999;
+      const double c = -1.0 / std::tan(H * kRad);
+      const double num = std::cos(io) * (std::sin(D) * c + std::cos(D) * std::sin(phi)) -
+                         std::cos(phi) * std::sin(io);
+      double den = std::cos(D) * c - std::sin(phi) * std::sin(D);
+      if (std::fabs(den) < 1e-17) den = den < 0 ? -1e-17 : 1e-17;
+      double alpha = std::atan(num / den) / kRad;
+      if (pl.kind == 'h') {
+        if (H > 90) alpha += 180;
+        if (H < -90) alpha -= 180;
+        if (!longitudeCorrection && phiDeg > 0) {
+          if (exactNoon) alpha = 0;
+          if (exactMorning) alpha = 90;
+          if (exactEvening) alpha = -90;
+        }
+      } else {
+        while (alpha > 180) alpha -= 360;
+        while (alpha < -180) alpha += 360;
+        if (std::fabs(beta) <= 1e-6) {
+          alpha = F;
+        } else if (beta > 0) {
+          if (H <= 0 && (alpha < I || std::fabs(alpha - I) > 180)) alpha += 180;
+          else if (H >= 0 && (alpha > I || std::fabs(alpha - I) > 180)) alpha -= 180;
+        } else {
+          if (H <= 0 && (alpha > I || std::fabs(alpha - I) > 180)) alpha += 180;
+          else if (H >= 0 && (alpha < I || std::fabs(alpha - I) > 180)) alpha -= 180;
+        }
+      }
+      t.angles[static_cast<std::size_t>(n)][static_cast<std::size_t>(j)] = alpha;
+      order.push_back({n, j});
+    }
+  }
+
+  // 8. continuity: an angle that jumps by more than 90 degrees against its
+  // neighbour is turned by 180.
+  auto at = [&](const Cell& c) -> double& {
+    return t.angles[static_cast<std::size_t>(c.hour)][static_cast<std::size_t>(c.j)];
+  };
+  const double turn = beta >= 0 ? 180.0 : -180.0;
+  if (!order.empty()) {
+    int middle = static_cast<int>(std::nearbyint((t.earliestHourAngle + t.latestHourAngle) / 30.0)) + 12;
+    middle = std::clamp(middle, from, to);
+    std::size_t m = 0;
+    while (m < order.size() && order[m].hour < middle) ++m;
+    if (m >= order.size()) m = order.size() - 1;
+    // Directions are compared modulo 360, so that a value written as 270
+    // next to -27 (63 degrees apart) is not taken for a jump.
+    auto settle = [&](double& a, double neighbour) {
+      if (std::fabs(std::remainder(a - neighbour, 360.0)) > 90.0) {
+        a += turn;
+        if (a > 360.0) a -= 360.0;
+        if (a < -360.0) a += 360.0;
+      }
+    };
+    for (std::size_t i = m + 1; i < order.size(); ++i) settle(at(order[i]), at(order[i - 1]));
+    for (std::size_t i = m; i-- > 0;) settle(at(order[i]), at(order[i + 1]));
+  }
+
+  // The grid: j <= 3 in the hour's row, j > 3 in the next row.
+  for (int n = from; n <= to; ++n) {
+    if (t.angles[static_cast<std::size_t>(n)][0] == kMissingAngle) continue;
+    std::array<std::string, 15> row{}, extra{};
+    bool hasExtra = false;
+    for (int j = 0; j <= k; ++j) {
+      const double a = t.angles[static_cast<std::size_t>(n)][static_cast<std::size_t>(j)];
+      if (a == kMissingAngle) continue;
+      auto& r = j <= 3 ? row : extra;
+      if (j > 3) hasExtra = true;
+      const std::size_t g = static_cast<std::size_t>(j <= 3 ? j : j - 4) * 4;
+      r[g] = std::to_string(n) + ":" + TwoDigits(j * t.stepMinutes);
+      r[g + 1] = FormatReal(9, 2, a);
+      const double ta = std::tan(a * kRad);
+      if (std::fabs(ta) >= 10000) r[g + 2] = ta > 0 ? "   >10000" : "  <-10000";
+      else if (std::fabs(ta) >= 100) r[g + 2] = FormatReal(9, 2, ta);
+      else r[g + 2] = FormatReal(9, 3, ta);
+    }
+    t.grid.push_back(row);
+    if (hasExtra) t.grid.push_back(extra);
+  }
+  return t;
+}
+
+std::vector<std::string> HourLineTablePage(const HourLineTable& t, const PoleStyleResult& ps) {
+  std::vector<std::string> out;
+  out.push_back(t.heading);
+  out.push_back("");
+  for (const auto& l : t.labels) out.push_back("     " + l);
+  out.push_back("");
+  for (const auto& l : ps.lines) out.push_back(l);
+  out.push_back("     " + PlanarText(TextId::SunOnPlane) + t.sunlitText);
+  for (const auto& l : t.memoLines) out.push_back(l);
+  out.push_back("");
+  if (t.kind != 'h') {
+    out.push_back(PlanarText(TextId::NoteSubstyle1));
+    out.push_back(PlanarText(TextId::NoteSubstyle2));
+  }
+  out.push_back(PlanarText(TextId::NotePoleS));
+  out.push_back("");
+  out.push_back("");
+  out.push_back(PlanarText(TextId::NoteAngles1));
+  out.push_back(PlanarText(TextId::NoteAngles2));
+  out.push_back("");
+  std::string head;
+  for (int g = 0; g < 4; ++g) {
+    std::string h = " hh:mm";
+    h.resize(8, ' ');
+    std::string a = " dd.dd";
+    a.resize(10, ' ');
+    std::string tg = " tangens";
+    tg.resize(10, ' ');
+    head += h + a + tg + "  ";
+  }
+  while (!head.empty() && head.back() == ' ') head.pop_back();
+  out.push_back(head);
+  for (const auto& row : t.grid) {
+    std::string line;
+    for (int g = 0; g < 4; ++g) {
+      const auto gi = static_cast<std::size_t>(g) * 4;
+      std::string time = row[gi].empty() ? "" : " " + row[gi];
+      time.resize(8, ' ');
+      std::string a = row[gi + 1];
+      a.resize(10, ' ');
+      std::string tg = row[gi + 2];
+      tg.resize(10, ' ');
+      line += time + a + tg + "  ";
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    out.push_back(line);
+  }
+  return out;
+}
+
+}  // namespace kelvra::dials::planar
