@@ -5,6 +5,8 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <clocale>
+#include <locale>
 #include <cmath>
 #include <map>
 #include <set>
@@ -365,6 +367,29 @@ TEST_F(SettingsFileTest, KeepStoredColoursWritesTheFilesColours) {
   WriteSettings(lines, false);
   EXPECT_EQ(lines[20], "222");
   EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(SettingsFileTest, DecimalCommaLocaleChangesNothing) {
+  config::Dial().gnomonHeight = 37.25;
+  const auto plain = WriteCurrent("c.kel");
+  const std::locale previous;
+  const std::string previousC = std::setlocale(LC_ALL, nullptr);
+  try {
+    std::locale::global(std::locale("de_DE.UTF-8"));
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "locale de_DE.UTF-8 missing: run scripts/setup";
+  }
+  std::vector<std::string> lines;
+  WriteSettings(lines, false);
+  config::ResetDialParameters();
+  RecordingMessageSink sink;
+  const bool ok = ReadSettings(Path("c.kel"), true, true).ok();
+  std::locale::global(previous);
+  std::setlocale(LC_ALL, previousC.c_str());
+  EXPECT_EQ(lines, plain);
+  EXPECT_EQ(lines[4].substr(0, 6), " 37.25");
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(config::Dial().gnomonHeight, 37.25);
 }
 
 }  // namespace
