@@ -93,7 +93,12 @@ const std::array kFields = {
     DFLAG(temporalHours),
     DFLAG(quadrantMirrored),
     DFLAG(altitudeWithEot),
-    DFLAG(altitudeTemporal),
+    FieldInfo{"altitudeTemporal", FieldType::Flag, 0, 1, "",
+              [](const FieldRefs& r) -> double { return r.dial->altitudeTemporal; },
+              [](const FieldRefs& r, double v) {
+                r.dial->altitudeTemporal = v != 0;
+                if (v != 0) r.dial->zoneTime = false;  // temporal hours exclude zone time
+              }},
     DFLAG(zoneTime),
     DFLAG(juneOutside),
     DFLAG(planarLocalTime),

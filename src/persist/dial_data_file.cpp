@@ -49,6 +49,25 @@ bool SaveDialDataFile(const std::string& fileName) { return RewriteSettings(file
 
 ReadResult LoadDialDataFile(const std::string& fileName) { return ReadSettings(fileName, true, true); }
 
+bool SaveSettingsFile(const std::string& fileName) {
+  std::vector<std::string> lines;
+  WriteSettings(lines, true);
+  if (WriteTextLines(fileName, lines)) {
+    shell::ShowMessage(MessageKind::Information, fileName + "  " + T(texts::kSaved));
+    return true;
+  }
+  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + T(texts::kNotSaved));
+  return false;
+}
+
+ReadResult LoadSettingsFile(const std::string& fileName) {
+  auto result = ReadSettings(fileName, true, true);
+  if (result.outcome == ReadResult::Outcome::Read) {
+    shell::ShowMessage(MessageKind::Information, fileName + T(texts::kLoaded));
+  }
+  return result;
+}
+
 bool SaveOwnDateLines(const std::string& path) {
   return WriteTextLines(path, shell::State().general.ownDateLines);
 }

@@ -19,6 +19,13 @@ bool SaveDialDataFile(const std::string& fileName);
 // Reads a dial data (or settings) file with colours and own date lines.
 ReadResult LoadDialDataFile(const std::string& fileName);
 
+// "Speichern in IN-.Datei": writes the current state to `fileName` keeping the
+// colour lines of the existing settings file; reports like SaveDialDataFile.
+bool SaveSettingsFile(const std::string& fileName);
+// "Laden der INI-Datei": reads `fileName` with colours and own date lines and,
+// when it was read, shows "<file> geladen!" / " loaded!".
+ReadResult LoadSettingsFile(const std::string& fileName);
+
 // Writes the own date lines, one per line, to `path` (normally
 // "kel_days.ini" in the current folder). True on success.
 bool SaveOwnDateLines(const std::string& path);

@@ -32,6 +32,22 @@ TEST_F(DialDataFileTest, SaveAndLoadRestoresTheDesignWithColoursAndDates) {
   EXPECT_EQ(s.general.ownDateLines, std::vector<std::string>{"15/08    ( Mariä Himmelfahrt )"});
 }
 
+TEST_F(DialDataFileTest, SettingsFileCommandsKeepTheStoredColours) {
+  RecordingMessageSink sink;
+  auto& colours = shell::State().colors;
+  colours.colors[2] = 333;
+  ASSERT_TRUE(SaveDialDataFile(Path("kel.ini")));  // the settings file with colour 3 = 333
+  colours.colors[2] = 444;
+  config::Dial().gnomonHeight = 41;
+  ASSERT_TRUE(SaveSettingsFile(Path("kel.ini")));
+  EXPECT_EQ(sink.shown.back().text, Path("kel.ini") + "   gespeichert!");
+  ResetToDefaults();
+  EXPECT_EQ(LoadSettingsFile(Path("kel.ini")).outcome, ReadResult::Outcome::Read);
+  EXPECT_EQ(sink.shown.back().text, Path("kel.ini") + " geladen!");
+  EXPECT_EQ(colours.colors[2], 333u);  // saving the settings kept the stored colours
+  EXPECT_EQ(config::Dial().gnomonHeight, 41);
+}
+
 TEST_F(DialDataFileTest, OwnDateListFile) {
   auto& list = shell::State().general.ownDateLines;
   EXPECT_FALSE(LoadOwnDateLines(Path("kel_days.ini")));  // no file: nothing changes

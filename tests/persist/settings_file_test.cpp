@@ -285,6 +285,16 @@ TEST_F(SettingsFileTest, WidenedRangesAreAccepted) {
   }
 }
 
+TEST_F(SettingsFileTest, ZeroLatitudesBecomeOneMillionth) {
+  shell::State().site.latitude = 0;
+  config::Dial().secondLatitude = 0;
+  WriteCurrent("zero.kel");
+  RecordingMessageSink sink;
+  EXPECT_TRUE(ReadSettings(Path("zero.kel"), true, true).ok());
+  EXPECT_EQ(shell::State().site.latitude, 1e-6);
+  EXPECT_EQ(config::Dial().secondLatitude, 1e-6);
+}
+
 TEST_F(SettingsFileTest, NonStoppingProblemsKeepReading) {
   auto lines = WriteCurrent("kel.ini");
   lines[15] = "   0.350000; 400.00;  80.00; 30.0";   // ring diameter above 300
