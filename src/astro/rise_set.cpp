@@ -5,6 +5,7 @@
 
 #include "astro/calendar.h"
 #include "astro/moon.h"
+#include "astro/series_direction.h"
 #include "astro/texts.h"
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
@@ -39,18 +40,25 @@ double EventAltitude(RiseSetKind kind, TwilightKind twilight) {
   return -18.0;
 }
 
-EquatorialPosition LowPrecisionSun(double T) {
+SeriesDirection SunSeriesDirection(double T) {
   const double M = kTwoPi * Frac(0.993133 + 99.997351 * T);
-  const double DL = 6893.0 * std::sin(M) + 72.0 * std::sin(2.0 * M);
+  const double sinM = std::sin(M);
+  const double DL = 6893.0 * sinM + 72.0 * (2.0 * sinM * std::cos(M));  // sin 2M
   const double L = kTwoPi * Frac(0.7859453 + M / kTwoPi + (6191.2 * T + DL) / 1296000.0);
   const double SL = std::sin(L);
-  const double X = std::cos(L);
-  const double Y = 0.91748 * SL;
-  const double Z = 0.39778 * SL;
-  const double RHO = std::sqrt(1.0 - Z * Z);
+  SeriesDirection r;
+  r.X = std::cos(L);
+  r.Y = 0.91748 * SL;
+  r.Z = 0.39778 * SL;
+  r.RHO = std::sqrt(1.0 - r.Z * r.Z);
+  return r;
+}
+
+EquatorialPosition LowPrecisionSun(double T) {
+  const SeriesDirection d = SunSeriesDirection(T);
   EquatorialPosition p;
-  p.declination = 57.29577951471995 * std::atan(Z / RHO);
-  p.rightAscension = 7.639437268629327 * std::atan(Y / (X + RHO));
+  p.declination = 57.29577951471995 * std::atan(d.Z / d.RHO);
+  p.rightAscension = 7.639437268629327 * std::atan(d.Y / (d.X + d.RHO));
   if (p.rightAscension < 0.0) p.rightAscension += 24.0;
   return p;
 }
@@ -72,10 +80,21 @@ double SinAltitude(RiseSetKind kind, double mjd0, double hours, double sinLat, d
                    double longitude) {
   const double M = mjd0 + hours / 24.0;
   const double T = (M - 51544.5) / 36525.0;
-  const EquatorialPosition p = kind == RiseSetKind::Moon ? LowPrecisionMoon(T) : LowPrecisionSun(T);
-  const double tau = 15.0 * (LocalMeanSiderealTime(M, longitude) - p.rightAscension) * kDeg;
-  const double dec = p.declination * kDeg;
-  return sinLat * std::sin(dec) + cosLat * std::cos(dec) * std::cos(tau);
+  const SeriesDirection d =
+      kind == RiseSetKind::Moon ? MoonSeriesDirection(T) : SunSeriesDirection(T);
+  // sin dec = Z, cos dec = RHO; the right ascension RA = 2 arctan(t) enters
+  // through cos(LMST - RA) = cos LMST cos RA + sin LMST sin RA.
+  const double denominator = d.X + d.RHO;
+  double cosRa = -1.0, sinRa = 0.0;
+  if (denominator != 0.0) {
+    const double t = d.Y / denominator;
+    const double q = 1.0 / (1.0 + t * t);
+    cosRa = (1.0 - t * t) * q;
+    sinRa = 2.0 * t * q;
+  }
+  const double theta = 15.0 * LocalMeanSiderealTime(M, longitude) * kDeg;
+  const double cosTau = std::cos(theta) * cosRa + std::sin(theta) * sinRa;
+  return sinLat * d.Z + cosLat * d.RHO * cosTau;
 }
 
 QuadraticResult QuadraticRoots(double yMinus, double y0, double yPlus) {

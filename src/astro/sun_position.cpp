@@ -58,7 +58,8 @@ HorizontalPosition HorizontalFromHourAngle(double latitude, double declination,
     pos.azimuth = latitude >= declination ? 0.0 : 180.0;
     return pos;
   }
-  double c = (cosH * cosD * sinP - sinD * cosP) / SinD(z);
+  // sin z = sqrt(1 - v^2) for z in 0..180.
+  double c = (cosH * cosD * sinP - sinD * cosP) / std::sqrt(1.0 - v * v);
   if (std::abs(c) > 1.0) c = Sign(c);
   if (std::abs(c) < 1e-10) c = (Sign(c) + 0.2) * 1e-10;
   double azimuth = std::acos(c) / kDeg;

@@ -148,3 +148,32 @@ TEST(RiseSetTest, QuadraticRoots) {
 
 }  // namespace
 }  // namespace kelvra::astro
+
+namespace kelvra::astro {
+namespace {
+
+// The search's sine of the altitude against the plain formula with right
+// ascension and declination of the published series.
+TEST(RiseSetTest, SinAltitudeMatchesThePlainFormula) {
+  const double deg = std::acos(-1.0) / 180;
+  for (double lat : {-50.0, 0.0, 47.25, 70.0}) {
+    const double sinLat = std::sin(lat * deg), cosLat = std::cos(lat * deg);
+    for (double h = 0; h <= 24; h += 1.7) {
+      const double mjd0 = 58000.3;
+      const double M = mjd0 + h / 24;
+      const double T = (M - 51544.5) / 36525;
+      for (RiseSetKind kind : {RiseSetKind::Sun, RiseSetKind::Moon}) {
+        const EquatorialPosition p = kind == RiseSetKind::Moon ? LowPrecisionMoon(T) : LowPrecisionSun(T);
+        const double tau = 15 * (LocalMeanSiderealTime(M, 10.0) - p.rightAscension) * deg;
+        const double plain = sinLat * std::sin(p.declination * deg) +
+                             cosLat * std::cos(p.declination * deg) * std::cos(tau);
+        // The published constants 57.2957795... and 7.6394372... differ from
+        // 180/pi and 24/pi in the eleventh digit; nothing more may differ.
+        ASSERT_NEAR(SinAltitude(kind, mjd0, h, sinLat, cosLat, 10.0), plain, 1e-9) << lat << " " << h;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::astro

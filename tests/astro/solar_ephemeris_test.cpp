@@ -111,3 +111,52 @@ TEST(SolarEphemerisTest, EquationOfTimeByLongitude) {
 
 }  // namespace
 }  // namespace kelvra::astro
+
+namespace kelvra::astro {
+namespace {
+
+// The ephemeris written out plainly, with the reduction loops and extended
+// precision trigonometry throughout, as a reference for the optimised code.
+SolarDay ReferenceSolarDay(int year, double D) {
+  using R = long double;
+  const R deg = 3.14159265358979323846264338327950288L / 180.0L;
+  auto reduce = [](R x) {
+    while (x > 360.0L) x -= 360.0L;
+    while (x < 0.0L) x += 360.0L;
+    return x;
+  };
+  const R T = (R(JulianDayNumber(1, 1, year)) + R(D) - 1.0L - 2451545.0L) / 36525.0L;
+  const R M = reduce(357.5291L + reduce(35999.0L * T) +
+                     T * (0.0503L - T * (0.0001559L + 0.00000048L * T)));
+  const R W = 125.04452L - 1934.136261L * T + 0.0020708L * T * T;
+  const R eps = 23.43929111L - 0.013004167L * T + 0.00256L * cosl(W * deg);
+  const R L = reduce(reduce(36000.0L * T) + 280.4664567L + T * (0.76982772L + 0.0003032L * T));
+  const R C = sinl(M * deg) * (1.9146L - T * (0.004817L + 0.000014L * T)) +
+              sinl(2 * M * deg) * (0.019993L - 0.000101L * T) + 0.00029L * sinl(3 * M * deg);
+  const R lam = L + C - 0.00569L - 0.00478L * sinl(W * deg);
+  const R s = sinl(lam * deg) * sinl(eps * deg);
+  R a = atanl(sinl(lam * deg) * cosl(eps * deg) / cosl(lam * deg)) / deg;
+  if (a < 0) a += 180;
+  if (s < 0) a += 180;
+  const R N = (-0.00477778L * sinl(W * deg) - 0.00036667L * sinl(2 * L * deg)) * cosl(eps * deg);
+  R e = L - 0.0057183L - a + N;
+  while (e > 180) e -= 360;
+  while (e < -180) e += 360;
+  return SolarDay{double(atanl(s / sqrtl(1 - s * s)) / deg), double(e), double(sinl(eps * deg)),
+                  double(cosl(eps * deg))};
+}
+
+TEST(SolarEphemerisTest, MatchesThePlainExtendedPrecisionComputation) {
+  for (int year : {1300, 1582, 1999, 2000, 2020, 2137, 2500}) {
+    for (double D = -1.5; D <= 368; D += 1.37) {
+      const SolarDay a = ComputeSolarDay(year, D);
+      const SolarDay b = ReferenceSolarDay(year, D);
+      ASSERT_NEAR(a.declination, b.declination, 1e-10) << year << " " << D;
+      ASSERT_NEAR(a.equationOfTime, b.equationOfTime, 1e-10) << year << " " << D;
+      ASSERT_NEAR(a.sinObliquity, b.sinObliquity, 1e-14);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::astro
