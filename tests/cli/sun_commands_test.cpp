@@ -3,9 +3,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include "cli/cli.h"
 #include "shell/catalog.h"
@@ -22,6 +28,14 @@ struct CliRun {
 
 class SunCommandsTest : public ::testing::Test {
  protected:
+  // A settings folder without kel.ini, so that no settings of the machine
+  // change the site or the language.
+  static void SetUpTestSuite() {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("kelvra-sun-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    ::setenv("KELVRA_HOME", folder.c_str(), 1);
+  }
   void SetUp() override { Reset(); }
   void TearDown() override { Reset(); }
   static void Reset() {
@@ -37,6 +51,10 @@ class SunCommandsTest : public ::testing::Test {
       if (std::find(args.begin(), args.end(), o) != args.end()) continue;
       args.push_back(o);
       args.push_back(o == "--lat" ? "47.251315" : o == "--lon" ? "-9.590825" : "-15");
+    }
+    if (std::find(args.begin(), args.end(), "--lang") == args.end()) {
+      args.push_back("--lang");
+      args.push_back("de");
     }
     std::ostringstream out, err;
     CliRun r;
@@ -191,6 +209,28 @@ TEST_F(SunCommandsTest, BadInputIsOneLineAndStatusTwo) {
     EXPECT_TRUE(Has(r.err, c.mentions)) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
+}
+
+TEST_F(SunCommandsTest, DecimalCommaLocaleChangesNothing) {
+  const std::vector<std::string> args = {"riseset", "--date", "2020-03-21", "--lat", "47,5"};
+  const CliRun before = Cli(args);
+  const CliRun sunBefore = Cli({"sun", "--date", "2020-03-21", "--time", "9:15", "--json"});
+  ASSERT_EQ(before.status, 0) << before.err;
+  const std::locale previous = std::locale::global(std::locale());
+  try {
+    std::locale::global(std::locale("de_DE.UTF-8"));
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "locale de_DE.UTF-8 missing: run scripts/setup";
+  }
+  std::setlocale(LC_ALL, "de_DE.UTF-8");
+  const CliRun after = Cli(args);
+  const CliRun sunAfter = Cli({"sun", "--date", "2020-03-21", "--time", "9:15", "--json"});
+  std::locale::global(previous);
+  std::setlocale(LC_ALL, "C");
+  EXPECT_EQ(after.out, before.out);
+  EXPECT_EQ(sunAfter.out, sunBefore.out);
+  EXPECT_TRUE(Has(before.out, "    Geogr. Breite:   47.50 Grad\n"));
+  EXPECT_TRUE(Has(sunBefore.out, "\"latitude\":47.251315,"));
 }
 
 TEST_F(SunCommandsTest, TodayRunsWithoutArguments) {
