@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 #include "hpgl_test_support.h"
@@ -137,6 +138,62 @@ TEST(DxfReaders, EzdxfAuditsConvertedDrawingsClean) {
     EXPECT_NE(r.output.find("UMLAUT True"), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("HEADER 411.0 1.0"), std::string::npos) << r.output;
   }
+}
+
+TEST(DxfReaders, EzdxfAuditsDrawingsFromDamagedPlotFilesClean) {
+  const std::string python = PythonWithEzdxf();
+  ASSERT_FALSE(python.empty()) << "python3-ezdxf is missing; run scripts/setup";
+  TempFolder dir;
+  kelvra::testing::RecordingMessageSink messages;
+  // Random command soup: pens, labels with line ends, numbers of every form.
+  std::mt19937 random(1582);
+  const std::vector<std::string> words = {
+      "SP", "SP 1.5", "SP x", "SP 300", "SP;", "PD", "PU", "PA", "PR", "LB\r\n", "LB^\x03",
+      "LT 2,2", "LT 9", "PW 2", "PW", "CI 80", "CI -5", "CI 0", "AA 5 5 0", "AA 1 1 x",
+      "AR 10 0 -720", "EA 10 10", "ER -5 5", "SI 0,0", "SI 0.1,0.2", "DI 0,0", "DI -1,-1",
+      "SL 1e5", "SL 2", "IW 10 10 0 0", "IW", "SA", "SS", "IN", "\x03", ";", ",", " ", "-",
+      "+.", "1.2.3", "12", "-400", "99999999999999999999", ".5", "\xe4\xf6", "\xc3\xa4"};
+  std::string files;
+  for (int round = 0; round < 6; ++round) {
+    std::string text = "IN;SP 1;PD 100 100;";
+    for (int i = 0; i < 3000; ++i) {
+      std::string w = words[random() % words.size()];
+      // Unescape the few escapes used above.
+      std::string raw;
+      for (std::size_t k = 0; k < w.size(); ++k) {
+        if (w[k] == '\\' && k + 1 < w.size()) {
+          if (w[k + 1] == 'r') { raw += '\r'; ++k; continue; }
+          if (w[k + 1] == 'n') { raw += '\n'; ++k; continue; }
+          if (w[k + 1] == 'x' && k + 3 < w.size()) {
+            raw += static_cast<char>(std::stoi(w.substr(k + 2, 2), nullptr, 16));
+            k += 3;
+            continue;
+          }
+        }
+        raw += w[k];
+      }
+      text += raw + (random() % 3 ? ";" : " ");
+    }
+    const auto plt = dir / ("soup" + std::to_string(round) + ".plt");
+    const auto dxf = dir / ("soup" + std::to_string(round) + ".dxf");
+    kelvra::testing::WriteBytes(plt, text);
+    auto result = ConvertHpglToDxf(plt, dxf, 1 + round % 3, round % 2 ? 1000 : 40);
+    ASSERT_TRUE(result.ok()) << round;
+    files += " " + Quote(dxf.string());
+  }
+  const std::string script =
+      "import sys, ezdxf\n"
+      "bad = 0\n"
+      "for name in sys.argv[1:]:\n"
+      "    doc = ezdxf.readfile(name)\n"
+      "    auditor = doc.audit()\n"
+      "    for e in auditor.errors: print('ERROR', name, e.code, e.message); bad += 1\n"
+      "    print('OK', name, len(doc.modelspace()))\n"
+      "sys.exit(1 if bad else 0)\n";
+  kelvra::testing::WriteBytes(dir / "audit.py", script);
+  const auto r = RunCommand(python + " " + Quote((dir / "audit.py").string()) + files);
+  EXPECT_EQ(r.status, 0) << r.output;
+  EXPECT_EQ(r.output.find("ERROR"), std::string::npos) << r.output;
 }
 
 TEST(DxfReaders, Hp2xxAcceptsWrittenPlotFiles) {
