@@ -52,7 +52,7 @@ ReadResult LoadDialDataFile(const std::string& fileName) { return ReadSettings(f
 bool SaveSettingsFile(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, true);
-  if (WriteTextLines(fileName, lines)) {
+  if (StoreSettingsLines(fileName, lines)) {
     shell::ShowMessage(MessageKind::Information, fileName + "  " + T(texts::kSaved));
     return true;
   }

@@ -699,10 +699,19 @@ ReadResult ReadSettings(const std::string& fileName, bool readColours, bool read
   return reader.Run();
 }
 
+bool StoreSettingsLines(const std::string& fileName, const std::vector<std::string>& lines) {
+  const auto folder = std::filesystem::path(fileName).parent_path();
+  std::error_code ec;
+  if (!folder.empty() && !std::filesystem::exists(folder, ec)) {
+    std::filesystem::create_directories(folder, ec);
+  }
+  return WriteTextLines(fileName, lines);
+}
+
 bool RewriteSettings(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, false);
-  if (WriteTextLines(fileName, lines)) {
+  if (StoreSettingsLines(fileName, lines)) {
     shell::ShowMessage(MessageKind::Information, fileName + "  " + T(texts::kSaved));
     return true;
   }

@@ -58,6 +58,11 @@ ReadResult ReadSettings(const std::string& fileName, bool readColours, bool read
 // "<file>   gespeichert!" or the write-protection error. True on success.
 bool RewriteSettings(const std::string& fileName);
 
+// Writes settings lines to `fileName` (Windows-1252, CR LF, through a
+// temporary file), creating its folder first when it does not exist yet (the
+// settings folder on a first start). Shows no message; true on success.
+bool StoreSettingsLines(const std::string& fileName, const std::vector<std::string>& lines);
+
 // The defaults of the start: site, dial parameters, colours and line width,
 // the default own date lines.
 void ResetToDefaults();

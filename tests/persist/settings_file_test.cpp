@@ -252,6 +252,11 @@ TEST_F(SettingsFileTest, MissingSettingsFileIsOfferedForCreation) {
     EXPECT_TRUE(std::filesystem::exists(Path("kel.ini")));
   }
   {
+    RecordingMessageSink sink;  // Yes on a first start creates the settings folder too
+    EXPECT_TRUE(ReadSettings(Path("new/folder/kel.ini"), true, true).rewritten);
+    EXPECT_TRUE(std::filesystem::exists(Path("new/folder/kel.ini")));
+  }
+  {
     RecordingMessageSink sink;  // another missing file is not created
     EXPECT_EQ(ReadSettings(Path("other.kel"), true, true).outcome, ReadResult::Outcome::Missing);
     EXPECT_FALSE(std::filesystem::exists(Path("other.kel")));
