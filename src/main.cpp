@@ -6,6 +6,10 @@
 
 #include "cli/cli.h"
 
+#ifdef KELVRA_HAVE_DRAW
+#include "cli/draw/cmd_draw.h"
+#endif
+
 #ifdef KELVRA_HAVE_UI
 #include "ui/application.h"
 #endif
@@ -23,6 +27,9 @@ bool HaveDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef KELVRA_HAVE_DRAW
+  kelvra::cli::AddCommand(kelvra::cli::DrawCommand());
+#endif
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() || !HaveDisplay()) {
     // No command and no display: the headless default job.

@@ -40,7 +40,12 @@ ParsedArgs ParsedArgs::Parse(const std::vector<std::string>& args,
   ParsedArgs parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0 || arg == "--") {
+    // A short option ("-o") counts as an option when a command declares it.
+    bool shortOption = false;
+    for (const auto& s : specs) {
+      if (arg.size() == 2 && arg[0] == '-' && arg[1] != '-' && s.name == arg) shortOption = true;
+    }
+    if (!shortOption && (arg.size() < 2 || arg.compare(0, 2, "--") != 0 || arg == "--")) {
       if (arg.size() > 1 && arg[0] == '-' && !ParseReal(arg)) {
         throw UsageError("unknown option '" + arg + "'");
       }

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/cmd_hpgl2dxf.h"
+#include "cli/cmd_listing.h"
 #include "cli/cmd_settings.h"
 #include "cli/cmd_sun.h"
 #include "cli/common_options.h"
@@ -15,6 +16,7 @@ std::vector<Command>& Registry() {
   // The core commands; each helper file defines its Command.
   static std::vector<Command> commands = {
       Hpgl2DxfCommand(),
+      ListingCommand(),
       SettingsCommand(),
       SunCommand(), RiseSetCommand(), AzimuthCommand(), TodayCommand(),
   };

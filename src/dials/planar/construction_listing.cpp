@@ -315,12 +315,11 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
     if (m >= order.size()) m = order.size() - 1;
     // Directions are compared modulo 360, so that a value written as 270
     // next to -27 (63 degrees apart) is not taken for a jump.
+    // The value is then written on the neighbour's turn of the circle, so
+    // that the column runs on without a jump of 360.
     auto settle = [&](double& a, double neighbour) {
-      if (std::fabs(std::remainder(a - neighbour, 360.0)) > 90.0) {
-        a += turn;
-        if (a > 360.0) a -= 360.0;
-        if (a < -360.0) a += 360.0;
-      }
+      if (std::fabs(std::remainder(a - neighbour, 360.0)) > 90.0) a += turn;
+      a = neighbour + std::remainder(a - neighbour, 360.0);
     };
     for (std::size_t i = m + 1; i < order.size(); ++i) settle(at(order[i]), at(order[i - 1]));
     for (std::size_t i = m; i-- > 0;) settle(at(order[i]), at(order[i + 1]));
