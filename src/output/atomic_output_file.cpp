@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -22,7 +23,7 @@ bool AtomicOutputFile::Open(const std::filesystem::path& target) {
   const std::filesystem::path folder =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   const std::string stem = "." + target.filename().string() + ".tmp";
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter{0};
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary_ = folder / (stem + std::to_string(::getpid()) + "_" + std::to_string(counter++));
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "output/code_page.h"
 #include "shell/number_format.h"
 
 namespace kelvra::output {
@@ -157,13 +158,7 @@ void HpglWriter::PutConstructionPen() {
 }
 
 void HpglWriter::PutLabel(std::string_view text) {
-  std::string label = "LB";
-  label.reserve(text.size() + 3);
-  for (char c : text) {
-    label.push_back(c == '\r' || c == '\n' || c == '\x03' ? ' ' : c);
-  }
-  label.push_back('\x03');
-  Put(label);
+  Put("LB" + LabelToWindows1252(text) + "\x03");
 }
 
 void HpglWriter::PutGrid(double x0, double y0, double right, double top, double spacing) {

@@ -106,8 +106,10 @@ class HpglWriter {
   void PutStandardHeader() { Put(StandardHeaderText(plotScale_)); }
   void PutMapHeader(int pen) { Put(MapHeaderText(plotScale_, pen)); }
 
-  // "LB" + text + ETX. Line ends and ETX inside the text become blanks, so the
-  // file stays one line and the label ends where it should.
+  // "LB" + text + ETX. Control characters inside the text (line ends, ETX)
+  // become blanks, so the file stays one line and the label ends where it
+  // should; UTF-8 text is written in Windows-1252 like every file of the
+  // program.
   void PutLabel(std::string_view text);
 
   // The coordinate grid about the origin (x0, y0) up to the right bound R and

@@ -95,7 +95,8 @@ TEST(HpglWriter, LabelEndsWithEtxAndKeepsSeparators) {
   w.PutLabel("a;b, c");
   w.PutLabel("");
   w.PutLabel("x\x03y");
-  EXPECT_EQ(w.Text(), "LBa;b, c\x03LB\x03LBx y\x03");
+  w.PutLabel("10\xc2\xb0 S\xc3\xbc" "d");  // UTF-8 "10° Süd"
+  EXPECT_EQ(w.Text(), "LBa;b, c\x03LB\x03LBx y\x03LB10\xb0 S\xfc" "d\x03");
 }
 
 TEST(HpglWriter, LineStrengthCommands) {
