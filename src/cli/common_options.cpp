@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "astro/solar_ephemeris.h"
 #include "config/dial_fields.h"
 #include "persist/settings_file.h"
 #include "shell/catalog.h"
@@ -69,11 +70,13 @@ void ApplyCommonOptions(const ParsedArgs& args) {
   if (auto v = args.Real("--zone", -180, 180)) site.zoneMeridian = *v;
   if (auto v = args.Integer("--year", 1300, 2500)) site.year = *v;
   const auto refs = config::CurrentFieldRefs();
+  bool gnomonGiven = false;
   for (const auto& assignment : args.Values("--set")) {
     const auto eq = assignment.find('=');
     if (eq == std::string::npos) {
       throw UsageError("--set " + assignment + ": expected NAME=VALUE");
     }
+    gnomonGiven = gnomonGiven || assignment.substr(0, eq) == "habermelGnomon";
     if (auto error = config::SetFieldByName(assignment.substr(0, eq), assignment.substr(eq + 1), refs)) {
       throw UsageError("--set " + *error);
     }
@@ -85,6 +88,12 @@ void ApplyCommonOptions(const ParsedArgs& args) {
                        std::string(1, dial.kind) + ")");
     }
     dial.umbrellaPlane = dial.kind;  // the plane chosen for the umbrella dial
+  }
+  // The Habermel gnomon follows from the diameter as the settings reader and
+  // the parameter dialog derive it, unless it was set by hand.
+  if (!gnomonGiven && (dial.altitudeVariant == 1 || dial.altitudeVariant == 2)) {
+    config::DeriveHabermelGnomon(dial, site.latitude,
+                                 astro::ComputeZodiacDeclinations(site.year).roundedObliquity);
   }
   if (auto v = args.Choice("--lang", {"de", "en"})) {
     shell::SelectLanguage(*v == "de");

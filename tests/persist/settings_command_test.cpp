@@ -44,6 +44,21 @@ TEST_F(SettingsCommandTest, WriteThenShowGivesBackEveryField) {
   EXPECT_NE(out.str().find("language = D\n"), std::string::npos);
 }
 
+TEST_F(SettingsCommandTest, HabermelDialComesBackWithItsDerivedGnomon) {
+  const std::vector<std::string> sets = {"--set", "kind=q", "--set", "altitudeVariant=2", "--set",
+                                         "dialDiameter=150", "--set", "bifilarThreads.p3.z=0.5"};
+  std::vector<std::string> write = {"settings", "write", Path("h.kel")};
+  write.insert(write.end(), sets.begin(), sets.end());
+  ASSERT_EQ(Run(write), 0) << err.str();
+  std::vector<std::string> show = {"settings", "show"};
+  show.insert(show.end(), sets.begin(), sets.end());
+  ASSERT_EQ(Run(show), 0);
+  const std::string expected = out.str();
+  ASSERT_EQ(Run({"settings", "show", "--settings", Path("h.kel")}), 0);
+  EXPECT_EQ(out.str(), expected);
+  EXPECT_EQ(expected.find("habermelGnomon = 0\n"), std::string::npos);
+}
+
 TEST_F(SettingsCommandTest, SetErrorsNameTheFieldAndItsRange) {
   EXPECT_EQ(Run({"settings", "show", "--set", "gnomonHeight=600"}), 2);
   EXPECT_EQ(err.str(), "kelvra settings: --set gnomonHeight=600: out of range; allowed: 5 .. 500 mm\n");
