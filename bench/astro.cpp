@@ -83,4 +83,21 @@ void BM_RiseSetYearThreeKinds(benchmark::State& state) {
 }
 BENCHMARK(BM_RiseSetYearThreeKinds)->Unit(benchmark::kMillisecond);
 
+// The same year through the entry point that shares the sun's samples.
+void BM_RiseSetAllForDayYear(benchmark::State& state) {
+  const double sinLat = std::sin(kLat * M_PI / 180), cosLat = std::cos(kLat * M_PI / 180);
+  for (auto _ : state) {
+    double sum = 0;
+    for (int m = 1; m <= 12; ++m) {
+      for (int d = 1; d <= DaysInMonth(2020, m); ++d) {
+        const DayRiseSet r = RiseSetAllForDay(LocalMidnightMjd(d, m, 2020, kZone), sinLat, cosLat, kLon);
+        sum += r.sun.rise.value_or(0) + r.twilight.set.value_or(0) + r.moon.rise.value_or(0);
+      }
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * 366 * 3);
+}
+BENCHMARK(BM_RiseSetAllForDayYear)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "astro/rise_set.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -115,16 +116,19 @@ QuadraticResult QuadraticRoots(double yMinus, double y0, double yPlus) {
   return r;
 }
 
-RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double cosLat,
-                            double longitude, TwilightKind twilight) {
-  const double sinH0 = std::sin(EventAltitude(kind, twilight) * kDeg);
-  double yMinus = SinAltitude(kind, mjd0, 0.0, sinLat, cosLat, longitude) - sinH0;
+namespace {
+
+// The search over one day. `sample(h)` gives the sine of the altitude h hours
+// after local midnight; it is called for whole hours 0..24 only.
+template <typename Sample>
+RiseSetResult SearchDay(double sinH0, Sample&& sample) {
+  double yMinus = sample(0) - sinH0;
   const bool above = yMinus > 0.0;
   bool haveRise = false, haveSet = false;
   double rise = 0.0, set = 0.0;
-  for (double h = 1.0; h < 24.9999 && !(haveRise && haveSet); h += 2.0) {
-    const double y0 = SinAltitude(kind, mjd0, h, sinLat, cosLat, longitude) - sinH0;
-    const double yPlus = SinAltitude(kind, mjd0, h + 1.0, sinLat, cosLat, longitude) - sinH0;
+  for (int h = 1; h < 25 && !(haveRise && haveSet); h += 2) {
+    const double y0 = sample(h) - sinH0;
+    const double yPlus = sample(h + 1) - sinH0;
     const QuadraticResult q = QuadraticRoots(yMinus, y0, yPlus);
     if (q.count == 1) {
       if (yMinus < 0.0) {
@@ -155,6 +159,35 @@ RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double
   else if (haveSet) result.state = RiseSetState::NoRise;
   else result.state = above ? RiseSetState::AlwaysUp : RiseSetState::AlwaysDown;
   return result;
+}
+
+}  // namespace
+
+RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double cosLat,
+                            double longitude, TwilightKind twilight) {
+  const double sinH0 = std::sin(EventAltitude(kind, twilight) * kDeg);
+  return SearchDay(sinH0, [&](int h) {
+    return SinAltitude(kind, mjd0, h, sinLat, cosLat, longitude);
+  });
+}
+
+DayRiseSet RiseSetAllForDay(double mjd0, double sinLat, double cosLat, double longitude,
+                            TwilightKind twilight) {
+  // The sun and the twilight search read the same sun samples.
+  std::array<double, 25> sunSamples;
+  std::array<bool, 25> have{};
+  auto sun = [&](int h) {
+    if (!have[h]) {
+      sunSamples[h] = SinAltitude(RiseSetKind::Sun, mjd0, h, sinLat, cosLat, longitude);
+      have[h] = true;
+    }
+    return sunSamples[h];
+  };
+  DayRiseSet day;
+  day.sun = SearchDay(std::sin(EventAltitude(RiseSetKind::Sun) * kDeg), sun);
+  day.twilight = SearchDay(std::sin(EventAltitude(RiseSetKind::Twilight, twilight) * kDeg), sun);
+  day.moon = RiseSetForDay(RiseSetKind::Moon, mjd0, sinLat, cosLat, longitude);
+  return day;
 }
 
 RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, double latitude,

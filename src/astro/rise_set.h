@@ -71,6 +71,17 @@ RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double
                             double longitude,
                             TwilightKind twilight = TwilightKind::Astronomical);
 
+// Sun, twilight and moon of one day at once, as the calculator and the daily
+// tables show them; the same results as three RiseSetForDay calls, with the
+// sun's samples computed once for both the sun and the twilight search.
+struct DayRiseSet {
+  RiseSetResult sun;
+  RiseSetResult twilight;
+  RiseSetResult moon;
+};
+DayRiseSet RiseSetAllForDay(double mjd0, double sinLat, double cosLat, double longitude,
+                            TwilightKind twilight = TwilightKind::Astronomical);
+
 // Convenience: the same for a date and site (local midnight from zoneMeridian).
 RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, double latitude,
                              double longitude, double zoneMeridian,

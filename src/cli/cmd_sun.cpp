@@ -199,10 +199,11 @@ DayEvents ComputeDayEvents(const Date& d, astro::TwilightKind twilight) {
   const double mjd0 = astro::LocalMidnightMjd(d.day, d.month, d.year, site.zoneMeridian);
   const double rad = std::acos(-1.0) / 180.0;
   const double sinLat = std::sin(site.latitude * rad), cosLat = std::cos(site.latitude * rad);
-  e.sun = astro::RiseSetForDay(astro::RiseSetKind::Sun, mjd0, sinLat, cosLat, site.longitude);
-  e.twilight = astro::RiseSetForDay(astro::RiseSetKind::Twilight, mjd0, sinLat, cosLat,
-                                    site.longitude, twilight);
-  e.moon = astro::RiseSetForDay(astro::RiseSetKind::Moon, mjd0, sinLat, cosLat, site.longitude);
+  const astro::DayRiseSet all =
+      astro::RiseSetAllForDay(mjd0, sinLat, cosLat, site.longitude, twilight);
+  e.sun = all.sun;
+  e.twilight = all.twilight;
+  e.moon = all.moon;
   return e;
 }
 

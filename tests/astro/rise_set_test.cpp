@@ -177,3 +177,32 @@ TEST(RiseSetTest, SinAltitudeMatchesThePlainFormula) {
 
 }  // namespace
 }  // namespace kelvra::astro
+
+namespace kelvra::astro {
+namespace {
+
+TEST(RiseSetTest, AllKindsAtOnceEqualSeparateSearches) {
+  const double deg = std::acos(-1.0) / 180;
+  for (double lat : {-45.0, 47.25, 66.0, 72.0}) {
+    const double sinLat = std::sin(lat * deg), cosLat = std::cos(lat * deg);
+    for (int day = 1; day <= 365; day += 11) {
+      const double mjd0 = LocalMidnightMjd(1, 1, 2021, -15) + day - 1;
+      for (TwilightKind tw : {TwilightKind::Civil, TwilightKind::Astronomical}) {
+        const DayRiseSet all = RiseSetAllForDay(mjd0, sinLat, cosLat, -9.59, tw);
+        const RiseSetResult parts[3] = {
+            RiseSetForDay(RiseSetKind::Sun, mjd0, sinLat, cosLat, -9.59),
+            RiseSetForDay(RiseSetKind::Twilight, mjd0, sinLat, cosLat, -9.59, tw),
+            RiseSetForDay(RiseSetKind::Moon, mjd0, sinLat, cosLat, -9.59)};
+        const RiseSetResult* got[3] = {&all.sun, &all.twilight, &all.moon};
+        for (int k = 0; k < 3; ++k) {
+          ASSERT_EQ(got[k]->state, parts[k].state) << lat << " " << day << " " << k;
+          ASSERT_EQ(got[k]->rise, parts[k].rise);
+          ASSERT_EQ(got[k]->set, parts[k].set);
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::astro
