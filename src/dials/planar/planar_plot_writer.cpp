@@ -17,26 +17,6 @@ constexpr char kEtx = '\x03';
 using output::FormatCoordinate;
 using shell::FormatReal;
 
-// Plot labels are Windows-1252 like every file of the program.
-std::string ToCodePage(std::string_view utf8) {
-  std::string out;
-  out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-      const unsigned cp = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3Fu);
-      out.push_back(cp >= 0xA0 && cp <= 0xFF ? static_cast<char>(cp) : '?');
-      ++i;
-    } else {
-      while (i + 1 < utf8.size() && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80) ++i;
-      out.push_back('?');
-    }
-  }
-  return out;
-}
-
 std::string XY(double x, double y) { return FormatCoordinate(x) + " " + FormatCoordinate(y); }
 
 // Collects the coordinate listing of the drawn points of one chain.
@@ -252,14 +232,14 @@ void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPl
   auto legendLine = [&](double height, const std::string& text, double dy) {
     w.Put(";PU " + XY(lx, ly) + ";SI " + output::FormatPlotReal(5, 2, height * 0.56 * S) + "," +
           output::FormatPlotReal(5, 2, height * S) + ";");
-    w.PutLabel(ToCodePage(text));
+    w.PutLabel(text);  // written in Windows-1252 by the writer
     ly -= dy * S;
   };
   std::string title = PlanarTitle(f.kind, f.umbrella, f.inclination);
   if (f.umbrella) title += " " + FormatReal(4, 1, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm);
   w.Put(";PU " + XY(lx, ly) + ";SI " + output::FormatPlotReal(5, 2, 0.28 * S) + "," +
         output::FormatPlotReal(5, 2, 0.5 * S) + ";");
-  w.PutLabel(ToCodePage((f.umbrella ? "     " : "   ") + title));
+  w.PutLabel((f.umbrella ? "     " : "   ") + title);
   ly -= 320.0 * S;
   legendLine(0.3, PlanarText(TextId::Latitude) + FormatReal(6, 2, f.site.latitude) + unit +
                       PlanarText(TextId::Longitude) + FormatReal(6, 2, f.site.longitude) + unit,

@@ -209,3 +209,18 @@ TEST(PlanarCanvas, DrawsEveryFamilyInsideThePicture) {
 
 }  // namespace
 }  // namespace kelvra::dials::planar
+
+namespace kelvra::dials::planar {
+namespace {
+
+TEST(PlanarPlot, LegendUmlautsAreWindows1252) {
+  shell::SelectLanguage(true);
+  config::DialParameters p;
+  const std::string text = Plot(p);
+  // "Geogr. Länge": ä is the single byte 0xE4.
+  EXPECT_NE(text.find("Geogr. L\xE4nge"), std::string::npos);
+  EXPECT_EQ(text.find("\xC3\xA4"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvra::dials::planar
