@@ -1,14 +1,16 @@
 #include "ui/application.h"
 
 #include <QApplication>
-#include <QDate>
-#include <QDir>
 #include <QLocale>
 #include <QScreen>
 
+#include "astro/solar_ephemeris.h"
+#include "config/dial_parameters.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "shell/startup.h"
 #include "ui/main_window.h"
+#include "ui/pictures.h"
 #include "ui/qt_message_sink.h"
 
 namespace kelvra::ui {
@@ -19,18 +21,23 @@ int RunApplication(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kelvra_erweitert");
   QApplication::setStyle("Fusion");
+  QApplication::setWindowIcon(ProgramIcon());
 
   QtMessageSink sink;
   shell::ScopedMessageSink installed(sink);
 
+  // Step 1: the shared records get their defaults before any window exists.
+  if (!shell::CurrentStartupHooks().resetDialParameters) {
+    shell::StartupHooks hooks = shell::CurrentStartupHooks();
+    hooks.resetDialParameters = [] { config::ResetDialParameters(); };
+    hooks.referenceYearChanged = [](int year) { astro::ZodiacDeclinations(year); };
+    shell::SetStartupHooks(hooks);
+  }
+  shell::ResetToStartupDefaults();
+  // Step 3: the program folder, the settings file, today and the year.
+  shell::ApplyMainWindowDefaults(shell::ExecutableFolder(argc > 0 ? argv[0] : ""),
+                                 shell::ProcessEnvironment(), shell::SystemToday());
   shell::GeneralState& g = shell::State().general;
-  g.programFolder = QDir::toNativeSeparators(QApplication::applicationDirPath()).toStdString() +
-                    static_cast<char>(QDir::separator().toLatin1());
-  const QDate today = QDate::currentDate();
-  g.today = {today.day(), today.month(), today.year()};
-  shell::State().site.year = today.year();
-  g.timeOfDay = 0.5;
-  g.azimuthInput = 0;
   if (QScreen* screen = QApplication::primaryScreen()) {
     g.wideScreen = screen->size().width() >= 1000;
     g.largeFonts = screen->logicalDotsPerInch() >= 120;

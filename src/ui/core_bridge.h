@@ -12,8 +12,10 @@ bool HaveSettingsFiles();
 
 // Reads the settings file of the settings folder with its questions.
 bool ReadSettingsFile();
-// Writes the current state to the settings file.
+// Writes the current state to the settings file (colour lines kept).
 bool WriteSettingsFile();
+// Reads the settings file again ("I&NI-Datei nochmals laden").
+bool ReloadSettingsFile();
 // Saves / loads a dial data file.
 bool SaveDialData(const std::string& path);
 bool LoadDialData(const std::string& path);

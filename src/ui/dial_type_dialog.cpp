@@ -45,12 +45,12 @@ QWidget* Row(QWidget* parent, QLabel*& label, QLineEdit*& edit, int labelTag, in
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(0, 0, 0, 0);
   label = new QLabel(row);
-  SetTag(label, labelTag);
   label->setMinimumWidth(170);
   edit = new QLineEdit(row);
   edit->setMaximumWidth(90);
   edit->setAlignment(Qt::AlignRight);
   label->setBuddy(edit);
+  SetTag(label, labelTag);
   l->addWidget(label);
   l->addWidget(edit);
   if (unitTag) {

@@ -29,6 +29,7 @@
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "shell/startup.h"
 #include "ui/colour_panel.h"
 #include "ui/core_bridge.h"
 #include "ui/dial_parameters_dialog.h"
@@ -441,8 +442,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::FirstShow() {
   shell::GeneralState& g = shell::State().general;
   bridge::ReadSettingsFile();
-  g.twilightKind = 2;
-  if (g.ownDateLines.empty()) g.ownDateLines = shell::DefaultOwnDateLines();
+  shell::AfterSettingsRead();
   SelectLanguage(g.languageIsGerman);
   // Symbols of the drawings need a symbol face (Wingdings or a substitute).
   const QStringList families = QFontDatabase::families(QFontDatabase::Symbol);
@@ -500,8 +500,9 @@ TaskWindow* MainWindow::ActiveTask() const {
 
 TaskWindow* MainWindow::OpenTask(const QString& name,
                                  const std::function<TaskWindow*()>& make) {
+  galleryTimer_->stop();
+  galleryPanel_->hide();
   ShowStartPanels(false);
-  StopGallery();
   aboutPanel_->hide();
   // Close every other task; a window whose checks fail stays open.
   for (TaskWindow* t : TaskWindows()) {
@@ -818,8 +819,8 @@ void MainWindow::ToggleHints() {
 }
 
 void MainWindow::LoadDefaults() {
-  shell::State().site = shell::SiteSettings{};
-  config::ResetDialParameters();
+  shell::LoadStandardValues();
+  if (!shell::CurrentStartupHooks().resetDialParameters) config::ResetDialParameters();
   ReopenConfigDialogs();
   UpdateStatus();
   statusBar()->showMessage(Text(1499), 4000);
@@ -868,7 +869,7 @@ void MainWindow::SaveSettings() {
 }
 
 void MainWindow::ReloadSettings() {
-  if (bridge::ReadSettingsFile()) {
+  if (bridge::ReloadSettingsFile()) {
     SelectLanguage(shell::State().general.languageIsGerman);
     ReopenConfigDialogs();
     UpdateStatus();

@@ -1,6 +1,9 @@
 #include "ui/pictures.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QPixmap>
+#include <cmath>
 
 #include "shell/resources.h"
 
@@ -9,6 +12,31 @@
 #endif
 
 namespace kelvra::ui {
+
+QIcon ProgramIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 64}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double s = size / 32.0;
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf4, 0xc4, 0x30));
+    p.drawEllipse(QPointF(16 * s, 16 * s), 13 * s, 13 * s);
+    p.setPen(QPen(QColor(0x30, 0x30, 0x30), std::max(1.0, 1.6 * s)));
+    // Hour lines fanning out from the foot of the style.
+    for (int h = -4; h <= 4; ++h) {
+      const double a = h * 0.33;
+      p.drawLine(QPointF(16 * s, 24 * s), QPointF((16 + 11 * std::sin(a)) * s, (24 - 11 * std::cos(a)) * s));
+    }
+    p.setPen(QPen(QColor(0xb0, 0x20, 0x20), std::max(1.0, 2.2 * s)));
+    p.drawLine(QPointF(16 * s, 24 * s), QPointF(16 * s, 11 * s));
+    p.end();
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 QImage DecodeJpeg(const QByteArray& bytes) {
 #ifdef KELVRA_HAVE_CANVAS

@@ -3,11 +3,15 @@
 // files under resources/pictures/.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 #include <vector>
 
 namespace kelvra::ui {
+
+// The program's icon: a small sundial drawn at run time.
+QIcon ProgramIcon();
 
 // Decodes a JPEG file held in memory; a null image when it is not one.
 QImage DecodeJpeg(const QByteArray& bytes);

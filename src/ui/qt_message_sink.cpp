@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "shell/catalog.h"
 
 namespace kelvra::ui {
 
@@ -31,6 +34,13 @@ shell::MessageAnswer QtMessageSink::Show(shell::MessageKind kind, std::string_vi
   QMessageBox box(icon, QString::fromStdString(shell::MessageCaption(kind)),
                   QString::fromUtf8(text.data(), static_cast<int>(text.size())), set,
                   QApplication::activeWindow());
+  // The buttons speak the program's language, not the system's.
+  const std::pair<QMessageBox::StandardButton, int> labels[] = {
+      {QMessageBox::Yes, 1575}, {QMessageBox::No, 1576}, {QMessageBox::Cancel, 1577},
+      {QMessageBox::Ok, 1578}};
+  for (const auto& [button, tag] : labels) {
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(shell::GetRaw(tag)));
+  }
   switch (box.exec()) {
     case QMessageBox::Yes: return MessageAnswer::Yes;
     case QMessageBox::No: return MessageAnswer::No;

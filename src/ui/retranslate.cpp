@@ -25,7 +25,8 @@ void ApplyCaption(QObject* o, const QString& raw) {
   } else if (auto* action = qobject_cast<QAction*>(o)) {
     action->setText(raw);
   } else if (auto* label = qobject_cast<QLabel*>(o)) {
-    label->setText(raw);
+    // A label shows its access key only when it has a field to jump to.
+    label->setText(label->buddy() ? raw : QString(raw).remove('&'));
   } else if (auto* button = qobject_cast<QAbstractButton*>(o)) {
     button->setText(raw);
   } else if (auto* group = qobject_cast<QGroupBox*>(o)) {

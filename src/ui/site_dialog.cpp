@@ -81,12 +81,12 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
     const auto i = static_cast<std::size_t>(a);
     const int row = a + 1;
     labels_[i] = new QLabel(this);
-    SetTag(labels_[i], kLabels[a]);
     decimal_[i] = new QLineEdit(this);
     decimal_[i]->setObjectName(QString("EdDecimal%1").arg(a));
     decimal_[i]->setMaximumWidth(110);
     decimal_[i]->setAlignment(Qt::AlignRight);
     labels_[i]->setBuddy(decimal_[i]);
+    SetTag(labels_[i], kLabels[a]);
     InstallKeyFilter(decimal_[i], FieldKind::Real, close_);
     auto* hint = new QLabel(this);
     SetTag(hint, kHints[a]);
@@ -125,12 +125,12 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
 
   auto* yearRow = new QHBoxLayout;
   yearLabel_ = new QLabel(this);
-  SetTag(yearLabel_, 1511);
   year_ = new QLineEdit(this);
   year_->setObjectName("EdYear");
   year_->setMaximumWidth(70);
   year_->setAlignment(Qt::AlignRight);
   yearLabel_->setBuddy(year_);
+  SetTag(yearLabel_, 1511);
   InstallKeyFilter(year_, FieldKind::Integer, close_);
   connect(year_, &QLineEdit::editingFinished, this, [this] { LeaveYear(); });
   yearRow->addWidget(yearLabel_);

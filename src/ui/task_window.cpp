@@ -37,6 +37,12 @@ void TaskWindow::Retranslate() {
   if (captionTag_ != 0) SetCaptionText(Text(captionTag_) + captionSuffix_);
 }
 
+void TaskWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Labels get their fields after their captions; relabel once they have them.
+  RelabelTree(this);
+}
+
 void TaskWindow::closeEvent(QCloseEvent* event) {
   if (!forced_ && !closed_ && !MayClose()) {
     event->ignore();

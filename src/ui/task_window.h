@@ -44,6 +44,7 @@ class TaskWindow : public QWidget, public Retranslatable {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   QString name_;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 #include "canvas/page_output.h"
@@ -211,7 +212,46 @@ TEST_F(DrawingWindowTest, ClickPlacesTheOriginAndThePlotFollows) {
   // The saved message names the file.
   ASSERT_FALSE(sink.shown.empty());
   EXPECT_NE(sink.shown.back().text.find("kel.plt"), std::string::npos);
-  EXPECT_NE(sink.shown.back().text.find(" saved!"), std::string::npos);
+  EXPECT_NE(sink.shown.back().text.find(" gespeichert!"), std::string::npos);
+}
+
+// The window and `kelvra draw` write the same plot and DXF files for the same
+// state (origin and legend at the writer's own places).
+TEST_F(DrawingWindowTest, SavesTheSameFilesAsTheDrawCommand) {
+  const char* exe = std::getenv("KELVRA_EXE");
+  ASSERT_NE(exe, nullptr);
+  kelvra::testing::RecordingMessageSink sink;
+  config::DialParameters& dial = config::Dial();
+  dial.kind = 'i';
+  dial.inclination = 30;
+  dial.wallDeclination = 25;
+  dial.hoursWithEot = true;
+  dial.babylonianHours = true;
+  const std::string settings = Path("state.kel");
+  ASSERT_TRUE(persist::SaveDialDataFile(settings));
+  sink.shown.clear();
+
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  for (auto format : {output::SaveFormat::Hpgl, output::SaveFormat::Dxf}) {
+    w.OpenSavePanel(format);
+    w.Saver()->NameField()->setText("window");
+    sink.Script({MessageAnswer::No});  // no grid
+    w.Saver()->NextButton()->click();
+  }
+  for (const char* ext : {"plt", "dxf"}) {
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("KELVRA_HOME", dir_.path());
+    cli.setProcessEnvironment(env);
+    cli.start(exe, {"draw", "--settings", QString::fromStdString(settings), "-o",
+                    dir_.filePath(QString("cli.") + ext)});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QString window = ReadAll(Path(QString("window.") + ext));
+    ASSERT_FALSE(window.isEmpty()) << ext;
+    EXPECT_TRUE(window == ReadAll(Path(QString("cli.") + ext))) << ext;
+  }
 }
 
 TEST_F(DrawingWindowTest, SavePanelNamesAndDxfThroughTheTemporaryFile) {

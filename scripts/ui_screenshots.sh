@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Takes screenshots of the program window under a virtual X server: the main
+# window, the site dialog, the dial type dialog, the parameters dialog, the
+# colour panel and the slide show, in German and in English.
+# usage: scripts/ui_screenshots.sh KELVRA_EXE OUT_DIR
+set -euo pipefail
+exe=$(readlink -f "$1")
+out=$(mkdir -p "$2" && cd "$2" && pwd)
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export KELVRA_HOME="$home"
+"$exe" settings write "$home/kel.ini" >/dev/null
+export DISPLAY=:${KELVRA_SCREEN:-93}
+Xvfb "$DISPLAY" -screen 0 1400x900x24 >/dev/null 2>&1 & xpid=$!
+sleep 1
+unset QT_QPA_PLATFORM
+"$exe" >/dev/null 2>&1 & kpid=$!
+cleanup() { kill $kpid 2>/dev/null || true; kill $xpid 2>/dev/null || true; rm -rf "$home"; }
+trap cleanup EXIT
+for _ in $(seq 1 50); do
+  xdotool search --name "Kelvra  v." >/dev/null 2>&1 && break
+  sleep 0.2
+done
+win=$(xdotool search --name "Kelvra  v." | head -1)
+xdotool windowfocus "$win" 2>/dev/null || true
+sleep 1
+shot() { sleep 0.8; import -window root "$out/$1.png"; }
+key() { xdotool key --window "$win" "$@"; }
+for lang in de en; do
+  if [ "$lang" = en ]; then key ctrl+e; sleep 0.5; fi
+  shot "main_$lang"
+  key F5; shot "site_$lang"
+  key F6; shot "type_$lang"
+  key F7; shot "parameters_$lang"
+  key alt+F3; sleep 0.3
+  key alt+F8; shot "colours_$lang"
+  xdotool mousemove 10 400 click 1
+  key alt+F1; shot "wizard_$lang"
+  key alt+F3; sleep 0.3
+done
