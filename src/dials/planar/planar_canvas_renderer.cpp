@@ -205,11 +205,12 @@ void DrawLegend(Ctx& x) {
 void DrawGnomonSymbol(Ctx& x) {
   const auto& f = x.dial.frame;
   x.Pen(x.C(4), 1);
+  // Inside the margin of the printed page, so that masking the margin leaves it.
   const int c = x.u / 2;
-  int gx = c;
-  if (f.umbrella) gx = Rnd(x.G * f.umbrellaRadiusPercent / 100.0) + x.u / 20 + c;
+  int gx = x.m + c;
+  if (f.umbrella) gx += Rnd(std::fabs(x.G * f.umbrellaRadiusPercent / 100.0)) + x.u / 20;
   const int G = Clamp(x.G);
-  const int base = x.height - c;
+  const int base = x.height - x.m - c;
   x.sink.MoveTo(gx, base);
   x.sink.LineTo(gx, base - G);
   x.sink.MoveTo(gx, base);
@@ -227,7 +228,7 @@ void DrawGnomonSymbol(Ctx& x) {
   x.Font(9, 35, x.C(4), false);
   const std::string label = PlanarText(TextId::GnomonHeight) + " (=" + FormatReal(6, 2, f.gnomonMm) + ")";
   const int fh = x.screen ? x.sink.TextHeight(label) : 35;
-  x.sink.TextOut(gx + G + fh / 2, Rnd(x.height - c - 1.7 * fh), label);
+  x.sink.TextOut(gx + G + fh / 2, Rnd(base - 1.7 * fh), label);
 }
 
 void DrawPole(Ctx& x) {
