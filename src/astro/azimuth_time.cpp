@@ -49,8 +49,6 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
     std::swap(A1, A2);
     std::swap(t1, t2);
   }
-  const double lowAzimuth = A1;
-  const double highAzimuth = A2;
 
   if (!(A1 <= A && A <= A2)) {
     shell::ShowMessage(shell::MessageKind::Error,
@@ -70,7 +68,7 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
   for (;;) {
     t = 0.5 * (t1 + t2);
     Am = azimuthAt(t).azimuth;
-    if (Sign(Am) != Sign(A) && !(lowAzimuth <= Am && Am <= highAzimuth)) Am -= 360.0 * Sign(Am);
+    if (Sign(Am) != Sign(A) && !Between(Am, A1, A2)) Am -= 360.0 * Sign(Am);
     if (std::abs(A - Am) < 0.005) {
       converged = true;
       break;

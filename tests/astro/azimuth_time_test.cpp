@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "astro/calendar.h"
 #include "astro/sun_position.h"
 #include "shell/catalog.h"
@@ -81,6 +83,41 @@ TEST(AzimuthTimeTest, OutOfRangeAzimuthIsReported) {
   ASSERT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(sink.shown[1].text, "Die Aufgabe kann nicht gelöst werden!");
   EXPECT_EQ(sink.shown[1].kind, shell::MessageKind::Error);
+}
+
+}  // namespace
+}  // namespace kelvra::astro
+
+namespace kelvra::astro {
+namespace {
+
+TEST(AzimuthTimeTest, EveryAzimuthOutsideTheTropics) {
+  testing::RecordingMessageSink sink;
+  for (double lat : {47.25, -30.0, 65.0, -60.0}) {
+    for (int m : {3, 6, 9, 12}) {
+      const int n = DayOfYear(2020, m, 21);
+      for (double az = -175; az <= 175; az += 12.5) {
+        const AzimuthTimeResult r = TimeForAzimuth(az, 2020, n, lat, -9.59, -15);
+        ASSERT_TRUE(r.solved && r.reached) << lat << " " << m << " " << az;
+        const SunPosition s = SunPositionAtClockTime(2020, n, r.time, lat, -9.59, -15, true);
+        ASSERT_NEAR(std::remainder(s.azimuth - az, 360.0), 0.0, 0.01) << lat << " " << m << " " << az;
+      }
+    }
+  }
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST(AzimuthTimeTest, SunNorthOfTheZenithStillFoundWhereItPasses) {
+  // Latitude 10 in June: the morning sun moves from about -114 (rising) to
+  // -180 at noon; azimuth -150 is reached in the morning, after the warning.
+  testing::RecordingMessageSink sink;
+  const int n = DayOfYear(2020, 6, 21);
+  const AzimuthTimeResult r = TimeForAzimuth(-150, 2020, n, 10, -9.59, -15);
+  ASSERT_TRUE(r.solved && r.reached);
+  EXPECT_NEAR(SunPositionAtClockTime(2020, n, r.time, 10, -9.59, -15, true).azimuth, -150, 0.01);
+  EXPECT_GT(r.altitude, 0);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Warning);
 }
 
 }  // namespace
