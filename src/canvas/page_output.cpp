@@ -202,7 +202,17 @@ bool SavePicture(const QImage& image, const std::string& path, std::string* erro
 
 bool WritePicture(const std::string& path, int width, int height, const DrawFunction& draw,
                   std::string* error) {
-  return SavePicture(DrawPicture(width, height, draw), path, error);
+  if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPicturePixels) {
+    SetError(error, path + ": a picture of " + std::to_string(width) + " x " +
+                        std::to_string(height) + " pixels cannot be made");
+    return false;
+  }
+  const QImage image = DrawPicture(width, height, draw);
+  if (image.isNull()) {
+    SetError(error, path + ": out of memory for the picture");
+    return false;
+  }
+  return SavePicture(image, path, error);
 }
 
 }  // namespace kelvra::canvas

@@ -79,7 +79,9 @@ QImage DrawPicture(int width, int height, const DrawFunction& draw);
 // .jpg, .jpeg; any case). JPEG goes through the libjpeg codec at `jpeg_quality`.
 bool SavePicture(const QImage& image, const std::string& path, std::string* error,
                  int jpeg_quality = 92);
-// DrawPicture followed by SavePicture.
+// Largest picture WritePicture makes (width × height).
+inline constexpr long long kMaxPicturePixels = 100'000'000;
+// DrawPicture followed by SavePicture; refuses an empty or oversized picture.
 bool WritePicture(const std::string& path, int width, int height, const DrawFunction& draw,
                   std::string* error);
 

@@ -286,6 +286,9 @@ TEST_F(PageOutputTest, PicturesAreWrittenWholeOrNotAtAll) {
   EXPECT_FALSE(WritePicture(PathOf("scene.bmp"), 10, 10, [](PlotSink&) {}, &error));
   EXPECT_NE(error.find("scene.bmp"), std::string::npos);
   EXPECT_FALSE(WritePicture(PathOf("no/such/folder/x.png"), 10, 10, [](PlotSink&) {}, &error));
+  EXPECT_FALSE(WritePicture(png, 0, 10, [](PlotSink&) {}, &error));
+  EXPECT_FALSE(WritePicture(png, 200000, 200000, [](PlotSink&) {}, &error));
+  EXPECT_NE(error.find("200000 x 200000"), std::string::npos) << error;
   EXPECT_FALSE(WritePdfPage(PathOf("no/such/folder/x.pdf"), [](PlotSink&) {}, &error));
   EXPECT_FALSE(WriteSvgPage(PathOf("no/such/folder/x.svg"), [](PlotSink&) {}, &error));
   EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(600, 400));
