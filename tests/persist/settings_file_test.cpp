@@ -290,6 +290,28 @@ TEST_F(SettingsFileTest, WidenedRangesAreAccepted) {
   }
 }
 
+TEST_F(SettingsFileTest, MalformedFilesNeverCrashAndNeverGetWritten) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919) % 256);
+  std::string markersOnly;
+  for (int i = 0; i < 60; ++i) {
+    markersOnly += i == 19 ? "[Farben]\r\n" : i == 32 ? "[Zeiten]\r\n" : i == 48 ? "[Datumslinien]\r\n" : "\r\n";
+  }
+  std::string junkValues;
+  for (int i = 0; i < 60; ++i) {
+    junkValues += i == 19 ? "[Farben]\n" : i == 32 ? "[Zeiten]\n" : i == 48 ? "[Datumslinien]\n" : "--..-;x;.;9e999\n";
+  }
+  for (const std::string& content : {std::string(), binary, markersOnly, junkValues}) {
+    ASSERT_TRUE(WriteFileAtomically(Path("bad.kel"), content));
+    RecordingMessageSink sink;
+    // No to every box (the error boxes ignore their answer).
+    for (int i = 0; i < 40; ++i) sink.Script({MessageAnswer::No});
+    const auto result = ReadSettings(Path("bad.kel"), true, true);
+    EXPECT_EQ(result.outcome, ReadResult::Outcome::Damaged);
+    EXPECT_EQ(Bytes("bad.kel"), content);
+  }
+}
+
 TEST_F(SettingsFileTest, ZeroLatitudesBecomeOneMillionth) {
   shell::State().site.latitude = 0;
   config::Dial().secondLatitude = 0;
