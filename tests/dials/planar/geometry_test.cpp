@@ -420,3 +420,44 @@ TEST(DateLineSet, AFaultyOwnDateIsReportedAndSkipped) {
 
 }  // namespace
 }  // namespace kelvra::dials::planar
+
+namespace kelvra::dials::planar {
+namespace {
+
+TEST(PlanarGeometry, InclinedUmbrellaDeskHasAVerticalRod) {
+  // The desk dial: a vertical rod of height g from the foot carries a
+  // horizontal disc of radius R; the far rim throws the shadow, as a point
+  // on the rod R tan(h) higher would.
+  for (double D : {-11.7, 0.0, 40.0}) {
+    auto p = Params({'i', 47.25, D, 0});
+    p.umbrella = true;
+    p.axisInclination = 35;
+    p.umbrellaRadiusPercent = 20;
+    p.hoursApparent = false;
+    p.markAnalemma = false;
+    p.dateLineMode = 0;
+    const auto dial = BuildPlanarDial(Site(47.25), p, {});
+    const FaceModel face(47.25, D, 35, 35);
+    const double R = 0.2 * 35;
+    int checked = 0;
+    for (const auto& c : dial.chains) {
+      int j = 0;
+      for (const ChainPoint* q = dial.Begin(c); q != dial.End(c); ++q, ++j) {
+        if (j == 0 || !Near(*q)) continue;
+        const testing::Vec u = face.Sun(c.declination, 15.0 * j / 4.0 - 180.0);
+        if (u.u <= 0) continue;
+        const double tanH = u.u / std::hypot(u.e, u.n);
+        const testing::Vec top{0, 0, 35.0 + R * tanH};
+        const double t = testing::Dot(top, face.normal) / testing::Dot(u, face.normal);
+        const testing::Vec s = top - t * u;
+        ASSERT_NEAR(q->x, testing::Dot(s, face.ex), 1e-6 * (1 + std::fabs(q->x))) << D;
+        ASSERT_NEAR(q->y, testing::Dot(s, face.ey), 1e-6 * (1 + std::fabs(q->y))) << D;
+        ++checked;
+      }
+    }
+    EXPECT_GT(checked, 50) << D;
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::dials::planar
