@@ -236,14 +236,21 @@ def altitude_dial(path, title, kind, lat):
 def draw_with_kelvra(exe, path, sets, extra=()):
     if not exe:
         return False
-    args = [exe, 'draw', '-o', path, '--size', '600x600'] + list(extra)
+    # The drawing window's screen picture, made smaller for the strip and the
+    # slide show.
+    full = path + '.full.jpg'
+    args = [exe, 'draw', '-o', full, '--size', '1400x990', '--set', 'gnomonHeight=22'] + list(extra)
     for s in sets:
         args += ['--set', s]
     try:
         subprocess.run(args, check=True, capture_output=True, timeout=60)
+        subprocess.run(['convert', full, '-resize', '700x', '-strip', '-quality', '75', path], check=True)
         return True
     except (OSError, subprocess.CalledProcessError, subprocess.TimeoutExpired):
         return False
+    finally:
+        if os.path.exists(full):
+            os.unlink(full)
 
 
 def main():
@@ -276,8 +283,11 @@ def main():
         sets = [f'kind={kind}', f'inclination={inc}', f'wallDeclination={dec}']
         if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
             planar_dial(path, f'{names[kind]}, {town}', lat, lon, inc, dec)
-    planar_dial(os.path.join(OUT, 'start_1.jpg'), 'Kelvra  -  Sonnenuhren', 47.25, -9.59, 90, -11.7)
-    planar_dial(os.path.join(OUT, 'start_2.jpg'), 'Kelvra  -  Sundials', 47.25, -9.59, 0, 0)
+    for name, sets in [('start_1.jpg', ['kind=v', 'inclination=90', 'wallDeclination=-11.7', 'hoursWithEot=true']),
+                       ('start_2.jpg', ['kind=h', 'inclination=0', 'wallDeclination=0', 'italianHours=true'])]:
+        path = os.path.join(OUT, name)
+        if not draw_with_kelvra(exe, path, sets):
+            planar_dial(path, 'Kelvra', 47.25, -9.59, 90 if 'kind=v' in sets else 0, -11.7 if 'kind=v' in sets else 0)
 
 
 if __name__ == '__main__':

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -55,6 +56,7 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
   setObjectName("ColourPanel");
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
+  setFocusPolicy(Qt::StrongFocus);
   auto* outer = new QVBoxLayout(this);
   auto* title = new QLabel(this);
   QFont f = title->font();
@@ -149,6 +151,16 @@ void ColourPanel::Open() {
   Refresh();
   show();
   raise();
+  setFocus();
+}
+
+void ColourPanel::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    hide();
+    emit Closed();
+    return;
+  }
+  QFrame::keyPressEvent(event);
 }
 
 void ColourPanel::Refresh() {

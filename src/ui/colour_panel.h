@@ -34,6 +34,9 @@ class ColourPanel : public QFrame, public Retranslatable {
  signals:
   void Closed();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   QList<QPushButton*> swatches_;
   QLabel* current_ = nullptr;

@@ -171,6 +171,9 @@ QWidget* DialParametersDialog::BuildPlanarPage() {
   gnomonLabel_ = new QLabel(plane);
   SetTag(gnomonLabel_, 1621);
   gnomon_ = edit(plane, "EdGnomon");
+  wallLabel_->setBuddy(wall_);
+  inclinationLabel_->setBuddy(inclination_);
+  gnomonLabel_->setBuddy(gnomon_);
   pl->addWidget(wallLabel_, 0, 0);
   pl->addWidget(wall_, 0, 1);
   pl->addWidget(wallHint, 0, 2);
