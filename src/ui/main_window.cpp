@@ -494,8 +494,11 @@ TaskWindow* MainWindow::FindTask(const QString& name) const {
 }
 
 TaskWindow* MainWindow::ActiveTask() const {
-  QMdiSubWindow* sub = mdi_->activeSubWindow();
-  return sub ? qobject_cast<TaskWindow*>(sub->widget()) : nullptr;
+  // The active child window; while the main window itself is not active,
+  // the topmost one (only one task runs at a time).
+  if (QMdiSubWindow* sub = mdi_->activeSubWindow()) return qobject_cast<TaskWindow*>(sub->widget());
+  const QList<TaskWindow*> tasks = TaskWindows();
+  return tasks.isEmpty() ? nullptr : tasks.last();
 }
 
 TaskWindow* MainWindow::OpenTask(const QString& name,
