@@ -12,6 +12,9 @@ namespace {
 
 TEST(UiSmoke, MainWindowAppearsUnderXvfb) {
   const char* exe = std::getenv("KELVRA_EXE");
+#ifdef KELVRA_EXE_PATH
+  if (!exe || !*exe) exe = KELVRA_EXE_PATH;
+#endif
   if (!exe || !*exe) GTEST_SKIP() << "KELVRA_EXE not set";
   if (std::system("command -v xvfb-run >/dev/null && command -v import >/dev/null") != 0)
     GTEST_SKIP() << "xvfb-run or ImageMagick missing (scripts/setup installs them)";
