@@ -188,7 +188,9 @@ TEST(KeyFilter, PassesOnlyWhatTheFieldTakes) {
     EXPECT_EQ(IntegerKeyFilter(c.key).action, c.integerAction) << static_cast<int>(c.key);
     auto r = RealKeyFilter(c.key);
     EXPECT_EQ(r.action, c.realAction) << static_cast<int>(c.key);
-    if (r.action == KeyAction::Pass) EXPECT_EQ(r.key, c.realKey);
+    if (r.action == KeyAction::Pass) {
+      EXPECT_EQ(r.key, c.realKey);
+    }
   }
   EXPECT_EQ(IntegerKeyFilter(U'7').key, '7');
 }
