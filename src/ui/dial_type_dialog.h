@@ -48,6 +48,7 @@ class DialTypeDialog : public TaskWindow {
   // Refills every control from the record.
   void Fill();
 
+  void Activated() override { Fill(); }
   bool MayClose() override;
   void Retranslate() override;
 

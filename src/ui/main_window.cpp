@@ -112,7 +112,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   // The application's hint display follows showHints.
   qApp->installEventFilter(this);
-  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+  connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+    if (sub) {
+      if (auto* task = qobject_cast<TaskWindow*>(sub->widget())) task->Activated();
+    }
     const bool params = ActiveTask() && ActiveTask()->Name() == kDialParametersDialog;
     for (QAction* a : popupDateActions_)
       a->setVisible(params && config::Dial().dateLineMode == 2);

@@ -26,6 +26,9 @@ class TaskWindow : public QWidget, public Retranslatable {
   void SetCaptionTag(int tag, QString suffix = {});
   void SetCaptionText(const QString& text);
 
+  // The window became the active child window: show values changed elsewhere.
+  virtual void Activated() {}
+
   // Runs the closing checks; false keeps the window open.
   virtual bool MayClose() { return true; }
 
