@@ -219,7 +219,10 @@ TEST_F(DrawingWindowTest, ClickPlacesTheOriginAndThePlotFollows) {
 // state (origin and legend at the writer's own places).
 TEST_F(DrawingWindowTest, SavesTheSameFilesAsTheDrawCommand) {
   const char* exe = std::getenv("KELVRA_EXE");
-  ASSERT_NE(exe, nullptr);
+#ifdef KELVRA_EXE_PATH
+  if (!exe || !*exe) exe = KELVRA_EXE_PATH;
+#endif
+  ASSERT_TRUE(exe && *exe);
   kelvra::testing::RecordingMessageSink sink;
   config::DialParameters& dial = config::Dial();
   dial.kind = 'i';
