@@ -296,6 +296,47 @@ TEST_F(DrawingWindowTest, SavePanelNamesAndDxfThroughTheTemporaryFile) {
   EXPECT_EQ(panel->Choices().fileName, "kel.plt");
 }
 
+TEST_F(DrawingWindowTest, PanelExportsThePrintedPageAsPdfAndSvg) {
+  kelvra::testing::RecordingMessageSink sink;
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  w.OpenSavePanel(output::SaveFormat::Svg);
+  EXPECT_EQ(w.Saver()->NameField()->text(), "kel.svg");
+  EXPECT_FALSE(w.Saver()->CoordinateButton(output::CoordinateTarget::TextFile)->isEnabled());
+  w.Saver()->NextButton()->click();
+  const QString svg = ReadAll(Path("kel.svg"));
+  EXPECT_TRUE(svg.contains("width=\"297mm\"")) << svg.left(400).toStdString();
+  EXPECT_TRUE(svg.contains("height=\"210mm\""));
+
+  w.OpenSavePanel(output::SaveFormat::Pdf);
+  w.Saver()->NextButton()->click();
+  const auto info = PdfInfo(Path("kel.pdf"));
+  ASSERT_FALSE(info.empty());
+  EXPECT_EQ(info.at("Pages"), "1");
+  EXPECT_TRUE(info.at("Page size").startsWith("841.89 x 595.276") ||
+              info.at("Page size").startsWith("842 x 595"))
+      << info.at("Page size").toStdString();
+  // Neither export asked the grid question; both reported the file saved.
+  for (const auto& m : sink.shown) EXPECT_EQ(m.kind, shell::MessageKind::Information);
+  EXPECT_EQ(sink.shown.size(), 2u);
+}
+
+TEST_F(DrawingWindowTest, PoleStyleInformationShowsAndPrints) {
+  kelvra::testing::RecordingMessageSink sink;
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  Button(w, "StabInfoButton")->click();
+  ASSERT_TRUE(w.PoleInfo()->isVisibleTo(&w));
+  const QString text = w.PoleInfo()->Content();
+  EXPECT_TRUE(text.contains("Geogr. Breite")) << text.toStdString();
+  w.PrintPoleInformation();
+  const auto info = PdfInfo(Path("print.pdf"));
+  ASSERT_FALSE(info.empty());
+  const auto m = QRegularExpression(R"(([\d.]+) x ([\d.]+) pts)").match(info.at("Page size"));
+  ASSERT_TRUE(m.hasMatch());
+  EXPECT_LT(m.captured(1).toDouble(), m.captured(2).toDouble());  // portrait
+}
+
 TEST_F(DrawingWindowTest, PrintingMakesOneLandscapePdfPage) {
   kelvra::testing::RecordingMessageSink sink;
   DrawingWindow w(nullptr, kPicture);
