@@ -35,6 +35,7 @@
 #include "ui/dial_parameters_dialog.h"
 #include "ui/dial_type_dialog.h"
 #include "ui/drawing_window.h"
+#include "ui/drawing_window.h"
 #include "ui/help_window.h"
 #include "ui/pictures.h"
 #include "ui/site_dialog.h"
