@@ -33,6 +33,8 @@ for lang in de en; do
   key F6; shot "type_$lang"
   key F7; shot "parameters_$lang"
   key alt+F3; sleep 0.3
+  key F8; sleep 1; shot "drawing_$lang"
+  key alt+F3; sleep 0.3
   key alt+F1; shot "wizard_$lang"
   key alt+F3; sleep 0.3
   key alt+F8; shot "colours_$lang"
