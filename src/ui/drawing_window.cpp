@@ -67,7 +67,7 @@ enum Tag : int {
   kMenuDrawGrid = 1878, kMenuColors = 1879, kMenuPoleInfo = 1880, kMenuLinesToFoot = 1881,
   kMenuPolarTriangle = 1882, kMenuZoomOut = 1883, kMenuZoomIn = 1884, kMenuClose = 1885,
   kMenuSvg = 1886, kMenuPdf = 1887, kLoadFilter = 1888, kAllFiles = 1889,
-  kCannotSolve = 1893, kPrinterNotReady = 1897,
+  kCannotSolve = 1893, kNoDrawing = 1894,
   kTableNextPage = 1763,
 };
 
@@ -478,6 +478,7 @@ void DrawingWindow::Render(bool rebuild, bool writeHint) {
     job_ = BuildDialJob(view.zoom);
     UpdateListing();
   }
+  if (!job_.CanDraw()) ShowInfo(Text(kNoDrawing));
   view.imageWidth = pictureSize_.width();
   view.imageHeight = pictureSize_.height();
   {
@@ -662,7 +663,7 @@ bool DrawingWindow::PrintDrawing(QPrinter& printer) {
     page = canvas::BeginPrinterPage(printer);
   }
   if (!page) {
-    shell::ShowMessage(shell::MessageKind::Warning, shell::Get(kPrinterNotReady));
+    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
     printer.setPageOrientation(QPageLayout::Portrait);
     return false;
   }
@@ -796,7 +797,7 @@ void DrawingWindow::WriteCoordinateListing(const SaveChoices& choices, const QSt
       }
     }
     if (!PrintTextLines(printer, lines, style))
-      shell::ShowMessage(shell::MessageKind::Warning, shell::Get(kPrinterNotReady));
+      shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
   }
 }
 
@@ -854,7 +855,7 @@ void DrawingWindow::PrintHourLineTable() {
   }
   WaitCursor wait;
   if (!ui::PrintHourLineTable(printer, heading, lines, shell::Get(kTableNextPage)))
-    shell::ShowMessage(shell::MessageKind::Warning, shell::Get(kPrinterNotReady));
+    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
 }
 
 void DrawingWindow::ShowPoleInformation() {
@@ -878,7 +879,7 @@ void DrawingWindow::PrintPoleInformation() {
   lines.insert(lines.end(), listing_->poleStyle.lines.begin(), listing_->poleStyle.lines.end());
   lines.push_back(rule);
   if (!PrintTextLines(printer, lines, TextPrintStyle{}))
-    shell::ShowMessage(shell::MessageKind::Warning, shell::Get(kPrinterNotReady));
+    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
 }
 
 // ---- construction data, parameters, picture ----------------------------------------
