@@ -1,6 +1,8 @@
 // The drawing window: draw and zoom commands, picking the origin with the
 // mouse and carrying it to the plot page, the save panel, and printing.
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,6 +183,34 @@ TEST_F(DrawingWindowTest, EightZoomStepsDoubleTheDial) {
   double moved = 0;
   for (const Segment& b : before) moved = std::max(moved, std::hypot(b.x2, b.y2));
   EXPECT_LT(moved, farthest);
+}
+
+TEST_F(DrawingWindowTest, PrintPageFormatDrawsOneAndAHalfTimesLarger) {
+  kelvra::testing::RecordingMessageSink sink;
+  config::Dial().kind = 'h';
+  config::Dial().gnomonHeight = 8;
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  const std::vector<Segment> printPage = DateLineSegments(w);
+  w.SetScreenPageFormat(false);  // "... wie in gespeicherter Datei": 420 mm across
+  EXPECT_FALSE(output::TheDrawingView().screenPageFormat);
+  const std::vector<Segment> plotPage = DateLineSegments(w);
+  ASSERT_GT(printPage.size(), 20u);
+  for (const Segment& a : printPage) {
+    double best = 1e9;
+    for (const Segment& b : plotPage)
+      best = std::min(best, DistanceToSegment(a.x2 / 1.5, a.y2 / 1.5, b));
+    EXPECT_LT(best, 1.5) << a.x2 << " " << a.y2;
+  }
+  // The entry is ticked in the pop-up menu, the other one not.
+  int ticked = 0;
+  for (QAction* a : w.PopupMenu()->actions()) {
+    if (a->text() == QString::fromUtf8("         ....... wie in gespeicherter Datei"))
+      EXPECT_TRUE(a->isChecked());
+    if (a->text() == "Bildschirmanzeige wie im Ausdruck") EXPECT_FALSE(a->isChecked());
+    ticked += a->isChecked() ? 1 : 0;
+  }
+  EXPECT_EQ(ticked, 1);
 }
 
 TEST_F(DrawingWindowTest, ClickPlacesTheOriginAndThePlotFollows) {
