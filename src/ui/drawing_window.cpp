@@ -329,8 +329,7 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
   tableButton_ = button("HourLinesButton", kHourLines, [this] { ShowHourLineTable(); });
   poleButton_ = button("StabInfoButton", kStabInfo, [this] { ShowPoleInformation(); });
   QPushButton* coordinates = button("CoordinatesButton", kCoordinates, [this] {
-    OpenSavePanel(SaveFormat::Hpgl);
-    save_->Open(SaveFormat::Hpgl, RememberedFileName(), states_.coordinateChoice, true);
+    OpenSavePanel(SaveFormat::Hpgl, true, true);
   });
   coordinates->hide();
   layout->addSpacing(8);
@@ -684,7 +683,7 @@ bool DrawingWindow::PrintDrawing(QPrinter& printer) {
 
 // ---- save --------------------------------------------------------------------------
 
-void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons) {
+void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons, bool coordinatesToFile) {
   // A temporary file of an earlier DXF export that was left behind goes.
   QFile::remove(QDir::current().filePath("KELVRA.$$$"));
   QFile::remove(QDir::current().filePath("kelvra.$$$"));
@@ -695,7 +694,7 @@ void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons) {
   }
   const std::string name =
       QFileInfo(Q(RememberedFileName())).fileName().toStdString();
-  save_->Open(format, name, states_.coordinateChoice);
+  save_->Open(format, name, states_.coordinateChoice, coordinatesToFile);
   PlacePanels();
 }
 

@@ -105,8 +105,11 @@ class DrawingWindow final : public TaskWindow {
   // Prints the drawing on `printer` (after its dialog). False when the
   // printer is not ready (the warning has been shown).
   bool PrintDrawing(QPrinter& printer);
-  // Opens the save panel; `fromButtons` asks about an origin outside the picture.
-  void OpenSavePanel(output::SaveFormat format, bool fromButtons = true);
+  // Opens the save panel; `fromButtons` asks about an origin outside the
+  // picture; `coordinatesToFile` preselects the coordinate text file (the
+  // hidden "coordinates" button).
+  void OpenSavePanel(output::SaveFormat format, bool fromButtons = true,
+                     bool coordinatesToFile = false);
   // Runs the save with the panel's choices (the "&Weiter  >" button).
   bool Save(const SaveChoices& choices);
   void ShowHourLineTable();
