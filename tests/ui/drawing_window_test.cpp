@@ -418,6 +418,31 @@ TEST_F(DrawingWindowTest, HourLineTableIsPrintedWhileShown) {
   EXPECT_FALSE(w.HourTable()->isVisibleTo(&w));
 }
 
+TEST_F(DrawingWindowTest, ConstructionDataSaveAndLoad) {
+  kelvra::testing::RecordingMessageSink sink;
+  config::Dial().kind = 'h';
+  config::Dial().gnomonHeight = 42;
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  Button(w, "SaveDataButton")->click();  // the save dialog offers myDial.kel
+  ASSERT_EQ(suggestedNames_.size(), 1u);
+  EXPECT_EQ(suggestedNames_[0], "myDial.kel");
+  ASSERT_TRUE(QFile::exists(dir_.filePath("myDial.kel")));
+
+  config::Dial().kind = 'v';
+  config::Dial().gnomonHeight = 35;
+  w.Activate();
+  EXPECT_EQ(w.windowTitle(), "Konstruktion einer vertikalen Sonnenuhr");
+  Dialogs().openFile = [this](QWidget*, const QString&, const QString&) {
+    return dir_.filePath("myDial.kel");
+  };
+  Button(w, "LoadDataButton")->click();
+  EXPECT_EQ(config::Dial().kind, 'h');
+  EXPECT_EQ(config::Dial().gnomonHeight, 42);
+  // The loaded dial is drawn at once, with its caption.
+  EXPECT_EQ(w.windowTitle(), "Konstruktion einer horizontalen Sonnenuhr");
+}
+
 TEST_F(DrawingWindowTest, CommandsFollowTheKind) {
   kelvra::testing::RecordingMessageSink sink;
   config::Dial().kind = 'h';
