@@ -67,11 +67,13 @@ enum Tag : int {
   kMenuDrawGrid = 1878, kMenuColors = 1879, kMenuPoleInfo = 1880, kMenuLinesToFoot = 1881,
   kMenuPolarTriangle = 1882, kMenuZoomOut = 1883, kMenuZoomIn = 1884, kMenuClose = 1885,
   kMenuSvg = 1886, kMenuPdf = 1887, kLoadFilter = 1888, kAllFiles = 1889,
-  kCannotSolve = 1893, kNoDrawing = 1894,
+  kCannotSolve = 1893, kNoDrawing = 1894, kCoastline = 1895, kBorders = 1896,
   kTableNextPage = 1763,
 };
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+constexpr int kExpertPanelHeight = 26;
 
 // Information-bar colours: teal text on a light ground.
 constexpr const char* kInfoStyle =
@@ -220,9 +222,11 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
     const QSize free = desk ? desk->size() : main_->size();
     const int titleHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     const int infoHeight = 26;
+    const bool expert =
+        output::CommandsOnOpening(Kind(), shell::State().general.mapsEnabled).expertPanel;
     const output::PictureSize s = output::PictureSizeFor(
         free.width() - 12, column->sizeHint().width(), free.height(), titleHeight + infoHeight + 8,
-        0);
+        expert ? kExpertPanelHeight : 0);
     pictureSize = QSize(s.width, s.height);
   }
   pictureSize_ = pictureSize.isValid() && !pictureSize.isEmpty() ? pictureSize : QSize(1000, 700);
@@ -244,6 +248,32 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
   info_->setStyleSheet(kInfoStyle);
   info_->setFixedHeight(24);
   left->addWidget(info_);
+  // The expert panel: the coastline and borders overlay of the planar dials.
+  expertPanel_ = new QWidget(this);
+  expertPanel_->setObjectName("ExpertPanel");
+  expertPanel_->setFixedHeight(kExpertPanelHeight);
+  auto* expert = new QHBoxLayout(expertPanel_);
+  expert->setContentsMargins(4, 0, 4, 0);
+  coastline_ = new QCheckBox(expertPanel_);
+  coastline_->setObjectName("CoastlineBox");
+  SetTag(coastline_, kCoastline);
+  borders_ = new QCheckBox(expertPanel_);
+  borders_->setObjectName("BordersBox");
+  SetTag(borders_, kBorders);
+  coastline_->setChecked(shell::State().general.drawCoastline);
+  borders_->setChecked(shell::State().general.drawBorders);
+  expert->addWidget(coastline_);
+  expert->addWidget(borders_);
+  expert->addStretch(1);
+  connect(coastline_, &QCheckBox::toggled, this, [this](bool on) {
+    shell::State().general.drawCoastline = on;
+    Render(false);
+  });
+  connect(borders_, &QCheckBox::toggled, this, [this](bool on) {
+    shell::State().general.drawBorders = on;
+    Render(false);
+  });
+  left->addWidget(expertPanel_);
   outer->addLayout(left);
   outer->addWidget(column, 0, Qt::AlignTop);
 
@@ -410,6 +440,7 @@ void DrawingWindow::ApplyStates() {
   footAction_->setEnabled(s.linesToFoot);
   footAction_->setChecked(config::Dial().linesToFoot);
   pictureButton_->setEnabled(s.picture);
+  expertPanel_->setVisible(s.expertPanel);
   const bool printPage = output::TheDrawingView().screenPageFormat;
   printFormatAction_->setChecked(printPage);
   fileFormatAction_->setChecked(!printPage);

@@ -22,6 +22,7 @@
 #include "ui/task_window.h"
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QPrinter;
@@ -159,6 +160,9 @@ class DrawingWindow final : public TaskWindow {
   HourLineTablePanel* tablePanel_ = nullptr;
   PoleInfoPanel* polePanel_ = nullptr;
   QLabel* typePicture_ = nullptr;
+  QWidget* expertPanel_ = nullptr;
+  QCheckBox* coastline_ = nullptr;
+  QCheckBox* borders_ = nullptr;
   output::CommandStates states_;
   DialJob job_;
   std::optional<PlanarListing> listing_;

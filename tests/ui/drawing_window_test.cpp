@@ -453,6 +453,7 @@ TEST_F(DrawingWindowTest, CommandsFollowTheKind) {
   EXPECT_FALSE(Button(w, "HourLinesButton")->isEnabled());
   EXPECT_FALSE(Button(w, "StabInfoButton")->isEnabled());
   EXPECT_TRUE(Button(w, "GridButton")->isEnabled());
+  EXPECT_FALSE(w.findChild<QWidget*>("ExpertPanel")->isVisibleTo(&w));  // no map on umbrellas
   // Closing returns an umbrella dial to its transitional kind letter.
   w.close();
   EXPECT_EQ(config::Dial().kind, 's');
@@ -469,6 +470,7 @@ TEST_F(DrawingWindowTest, ActivationPlacesOriginAndWritesTheHint) {
   EXPECT_EQ(view.origin, (output::Point{500, 31}));  // kind v: ((W + 1) / 2, rnd((W + 1) / 32))
   EXPECT_EQ(w.windowTitle(), "Konstruktion einer vertikalen Sonnenuhr");
   EXPECT_TRUE(w.InfoBar()->text().startsWith("Zeiger mit (linkem) Mausklick"));
+  EXPECT_TRUE(w.findChild<QWidget*>("ExpertPanel")->isVisibleTo(&w));
   // The hint stands below and left of the origin until the next drawing.
   auto inked = [](const QImage& picture) {
     int n = 0;
