@@ -10,8 +10,10 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export KELVRA_HOME="$home"
 "$exe" settings write "$home/kel.ini" >/dev/null
-export DISPLAY=:${KELVRA_SCREEN:-93}
-Xvfb "$DISPLAY" -screen 0 1400x900x24 >/dev/null 2>&1 & xpid=$!
+# A free display of our own, chosen by the server.
+Xvfb -displayfd 1 -screen 0 1400x900x24 > "$home/display" 2>/dev/null & xpid=$!
+for _ in $(seq 1 50); do [ -s "$home/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(head -1 "$home/display")
 sleep 1
 unset QT_QPA_PLATFORM
 "$exe" >/dev/null 2>&1 & kpid=$!
