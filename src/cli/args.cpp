@@ -58,24 +58,24 @@ ParsedArgs ParsedArgs::Parse(const std::vector<std::string>& args,
       name = arg.substr(0, eq);
       inlineValue = arg.substr(eq + 1);
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const auto& s : specs) {
-      if (s.name == name) spec = &s;
+      if (s.name == name) option = &s;
     }
-    if (!spec) throw UsageError("unknown option '" + name + "' (see --help)");
+    if (!option) throw UsageError("unknown option '" + name + "' (see --help)");
     std::string value;
-    if (spec->valueName.empty()) {
+    if (option->valueName.empty()) {
       if (inlineValue) throw UsageError(name + " takes no value");
     } else if (inlineValue) {
       value = *inlineValue;
     } else {
       if (i + 1 >= args.size()) {
-        throw UsageError(name + " needs a value " + std::string(spec->valueName));
+        throw UsageError(name + " needs a value " + std::string(option->valueName));
       }
       value = args[++i];
     }
     auto& list = parsed.values_[name];
-    if (!list.empty() && !spec->repeatable) throw UsageError(name + " is given twice");
+    if (!list.empty() && !option->repeatable) throw UsageError(name + " is given twice");
     list.push_back(value);
   }
   return parsed;
