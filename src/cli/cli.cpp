@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/cmd_horizon.h"
 #include "cli/cmd_hpgl2dxf.h"
 #include "cli/cmd_listing.h"
 #include "cli/cmd_settings.h"
@@ -16,6 +17,7 @@ std::vector<Command>& Registry() {
   // The core commands; each helper file defines its Command.
   static std::vector<Command> commands = {
       Hpgl2DxfCommand(),
+      HorizonCommand(),
       ListingCommand(),
       SettingsCommand(),
       SunCommand(), RiseSetCommand(), AzimuthCommand(), TodayCommand(),

@@ -31,6 +31,19 @@ JsonWriter& JsonWriter::EndObject() {
   return *this;
 }
 
+JsonWriter& JsonWriter::BeginArray() {
+  Separate();
+  text_ += '[';
+  needComma_ = false;
+  return *this;
+}
+
+JsonWriter& JsonWriter::EndArray() {
+  text_ += ']';
+  needComma_ = true;
+  return *this;
+}
+
 JsonWriter& JsonWriter::Key(std::string_view key) {
   String(key);
   text_ += ':';

@@ -12,6 +12,8 @@ class JsonWriter {
  public:
   JsonWriter& BeginObject();
   JsonWriter& EndObject();
+  JsonWriter& BeginArray();
+  JsonWriter& EndArray();
   JsonWriter& Key(std::string_view key);
   JsonWriter& String(std::string_view value);
   JsonWriter& Number(double value);          // non-finite values become null
