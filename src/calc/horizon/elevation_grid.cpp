@@ -17,7 +17,7 @@ namespace kelvra::calc {
 
 namespace {
 
-constexpr std::size_t kMaxLineBytes = std::size_t{64} << 20;  // no row is longer
+constexpr std::size_t kMaxLineBytes = std::size_t{4} << 20;  // no row is longer
 constexpr int kMaxHeight = 32767;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -57,10 +57,13 @@ struct PartResult {
 
 class BodyParser {
  public:
-  BodyParser(const GridHeader& header, std::vector<std::int16_t>& cells,
+  BodyParser(const GridHeader& header, GridCells& cells,
              const TaskControl& control, std::size_t totalBytes, std::size_t doneBytes)
       : header_(header), cells_(cells), control_(control),
-        totalBytes_(std::max<std::size_t>(totalBytes, 1)), doneBytes_(doneBytes) {}
+        totalBytes_(std::max<std::size_t>(totalBytes, 1)), doneBytes_(doneBytes),
+        noDataIsWhole_(header.noData == std::floor(header.noData) &&
+                       std::fabs(header.noData) < 1e9),
+        noDataWhole_(noDataIsWhole_ ? static_cast<int>(header.noData) : 0) {}
 
   // Parses the whole lines of `text` (it ends after a line end, or at the end
   // of the file). Returns false once a fault is found or the task cancelled.
@@ -75,7 +78,7 @@ class BodyParser {
   void ReportProgress();
 
   const GridHeader& header_;
-  std::vector<std::int16_t>& cells_;
+  GridCells& cells_;
   const TaskControl& control_;
   std::size_t totalBytes_;
   std::size_t doneBytes_;                // bytes before the current block
@@ -85,6 +88,8 @@ class BodyParser {
   long long lastDataRow_ = -1;
   GridReadResult error_;
   double reported_ = 0;
+  bool noDataIsWhole_;  // the NODATA value is a whole number (as in the tiles)
+  int noDataWhole_;
 };
 
 void BodyParser::ReportProgress() {
@@ -215,32 +220,39 @@ bool BodyParser::ParseRow(const char* p, const char* end, long long row, PartRes
       v = v * 10 + (*q - '0');
       ++q;
     }
-    double value;
-    bool whole = q != digits && (q == end || IsBlank(*q));
-    if (whole) {
-      value = negative ? -v : v;
+    std::int16_t cell;
+    if (q != digits && (q == end || IsBlank(*q))) {
+      const int whole = negative ? -v : v;
+      if (whole == noDataWhole_ && noDataIsWhole_) {
+        cell = kNoDataCell;
+      } else if (whole < -kMaxHeight || whole > kMaxHeight) {
+        return fail(GridFault::HeightRange, column, column + 1,
+                    std::string_view(p, static_cast<std::size_t>(q - p)));
+      } else {
+        cell = static_cast<std::int16_t>(whole);
+      }
     } else {
       // Anything else: a decimal fraction or an exponent, or not a number.
       const char* tokenEnd = p;
       while (tokenEnd < end && !IsBlank(*tokenEnd)) ++tokenEnd;
       const char* b = *p == '+' ? p + 1 : p;
+      double value = 0;
       auto [ptr, ec] = std::from_chars(b, tokenEnd, value);
       if (ec != std::errc() || ptr != tokenEnd || b == tokenEnd || !std::isfinite(value)) {
         return fail(GridFault::NotANumber, column, column + 1,
                     std::string_view(p, static_cast<std::size_t>(tokenEnd - p)));
       }
       q = tokenEnd;
-    }
-    std::int16_t cell;
-    if (value == noData) {
-      cell = kNoDataCell;
-    } else {
-      const double r = std::round(value);
-      if (r < -kMaxHeight || r > kMaxHeight) {
-        return fail(GridFault::HeightRange, column, column + 1,
-                    std::string_view(p, static_cast<std::size_t>(q - p)));
+      if (value == noData) {
+        cell = kNoDataCell;
+      } else {
+        const double r = std::round(value);
+        if (r < -kMaxHeight || r > kMaxHeight) {
+          return fail(GridFault::HeightRange, column, column + 1,
+                      std::string_view(p, static_cast<std::size_t>(q - p)));
+        }
+        cell = static_cast<std::int16_t>(r);
       }
-      cell = static_cast<std::int16_t>(r);
     }
     if (column < columns && out) out[column] = cell;
     ++column;
@@ -263,10 +275,12 @@ GridReadResult BodyParser::Finish() {
   return {};
 }
 
-GridReadResult AllocateCells(const GridHeader& header, std::vector<std::int16_t>& cells) {
+GridReadResult AllocateCells(const GridHeader& header, GridCells& cells) {
   const long long n = static_cast<long long>(header.KeptRows()) * header.columns;
   try {
-    cells.assign(static_cast<std::size_t>(n), kNoDataCell);
+    // Not filled: the rows write every cell, and a grid with a fault is dropped.
+    cells.clear();
+    cells.resize(static_cast<std::size_t>(n));
   } catch (const std::bad_alloc&) {
     GridReadResult r;
     r.fault = GridFault::TooLarge;
@@ -388,6 +402,7 @@ std::unique_ptr<std::FILE, FileCloser> OpenGrid(const std::string& path, std::si
   size = static_cast<std::size_t>(std::filesystem::file_size(path, ec));
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
   if (!file) result = CannotRead(SystemReason(errno));
+  else std::setvbuf(file.get(), nullptr, _IONBF, 0);  // large reads: no second copy
   return file;
 }
 
@@ -412,13 +427,14 @@ GridReadResult ReadElevationGrid(const std::string& path, ElevationGrid& grid,
   auto file = OpenGrid(path, size, r);
   if (!file) return r;
 
-  std::string buffer;
+  // A block and the unfinished line carried over from the block before (at
+  // most kMaxLineBytes). Not filled when made: pages never read into stay free.
+  std::unique_ptr<char[]> buffer;
   std::size_t filled = 0;  // bytes of `buffer` holding text
   bool eof = false;
   // Reads more of the file behind the `filled` bytes at the buffer's front.
   auto readMore = [&]() -> bool {
-    if (buffer.size() < filled + kBlockBytes) buffer.resize(filled + kBlockBytes);
-    const std::size_t n = std::fread(buffer.data() + filled, 1, kBlockBytes, file.get());
+    const std::size_t n = std::fread(buffer.get() + filled, 1, kBlockBytes, file.get());
     if (n < kBlockBytes) {
       if (std::ferror(file.get())) return false;
       eof = true;
@@ -427,9 +443,10 @@ GridReadResult ReadElevationGrid(const std::string& path, ElevationGrid& grid,
     return true;
   };
   try {
+    buffer.reset(new char[kBlockBytes + kMaxLineBytes]);
     if (!readMore()) return CannotRead(SystemReason(errno));
     std::size_t body = 0;
-    r = ParseGridHeader(std::string_view(buffer.data(), filled), grid.header, body);
+    r = ParseGridHeader(std::string_view(buffer.get(), filled), grid.header, body);
     if (!r.ok()) return r;
     r = AllocateCells(grid.header, grid.cells);
     if (!r.ok()) return r;
@@ -437,7 +454,7 @@ GridReadResult ReadElevationGrid(const std::string& path, ElevationGrid& grid,
     BodyParser parser(grid.header, grid.cells, control, size, body);
     std::size_t begin = body;
     while (true) {
-      const std::string_view have(buffer.data() + begin, filled - begin);
+      const std::string_view have(buffer.get() + begin, filled - begin);
       std::size_t cut = have.size();
       if (!eof) {
         const std::size_t nl = have.rfind('\n');
@@ -455,7 +472,7 @@ GridReadResult ReadElevationGrid(const std::string& path, ElevationGrid& grid,
         grid.cells.clear();
         return bad;
       }
-      std::memmove(buffer.data(), buffer.data() + begin + cut, rest);
+      std::memmove(buffer.get(), buffer.get() + begin + cut, rest);
       filled = rest;
       begin = 0;
       if (!readMore()) {

@@ -17,8 +17,10 @@
 
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "calc/horizon/parallel.h"
@@ -57,11 +59,33 @@ struct GridHeader {
   bool Contains(double latitude, double eastLongitude) const;
 };
 
+// Memory for cells that is not filled when it is made (the reader writes
+// every cell); otherwise a plain vector.
+template <typename T>
+struct UninitializedAllocator : std::allocator<T> {
+  template <typename U>
+  struct rebind {
+    using other = UninitializedAllocator<U>;
+  };
+  UninitializedAllocator() = default;
+  template <typename U>
+  UninitializedAllocator(const UninitializedAllocator<U>&) noexcept {}
+  template <typename U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <typename U, typename... Args>
+  void construct(U* p, Args&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+  }
+};
+using GridCells = std::vector<std::int16_t, UninitializedAllocator<std::int16_t>>;
+
 struct ElevationGrid {
   GridHeader header;
   // KeptRows() x columns heights in metres, row by row from the north;
   // kNoDataCell where the file has no data.
-  std::vector<std::int16_t> cells;
+  GridCells cells;
 
   std::int16_t Cell(int row, int column) const {
     return cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(header.columns) +

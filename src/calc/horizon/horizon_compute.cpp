@@ -35,7 +35,45 @@ double EastLongitudeNear(const GridHeader& h, double westLongitude) {
   return east;
 }
 
+// Rounding an angle of 0..45 degrees to half degrees without an arc tangent:
+// the tangents of the 90 rounding boundaries 0.25, 0.75, ... 44.75 degrees,
+// and for t = i / 256 the number of boundaries below it.
+struct BoundaryTable {
+  std::array<double, 90> tangent{};
+  std::array<unsigned char, 257> below{};
+  BoundaryTable() {
+    for (int k = 0; k < 90; ++k) tangent[static_cast<std::size_t>(k)] = std::tan((k + 0.5) * 0.5 * kDeg);
+    for (int i = 0; i <= 256; ++i) {
+      int n = 0;
+      while (n < 90 && tangent[static_cast<std::size_t>(n)] < i / 256.0) ++n;
+      below[static_cast<std::size_t>(i)] = static_cast<unsigned char>(n);
+    }
+  }
+  // Twice atan(t) in degrees, rounded, for t in 0..1: the boundaries below t.
+  int Count(double t) const {
+    int k = below[static_cast<std::size_t>(t * 256)];
+    while (k < 90 && tangent[static_cast<std::size_t>(k)] < t) ++k;
+    return k;
+  }
+};
+const BoundaryTable kBoundaries;
+
+inline int IndexOfDirection(double north, double east) {
+  const double n = std::fabs(north);
+  const double e = std::fabs(east);
+  // r: twice the angle from the north-south line (0..90 degrees), rounded.
+  int r;
+  if (e <= n) r = n > 0 ? kBoundaries.Count(e / n) : 0;
+  else r = 180 - kBoundaries.Count(n / e);
+  int index;
+  if (north >= 0) index = east >= 0 ? r : 720 - r;
+  else index = east >= 0 ? 360 - r : 360 + r;
+  return index == kHorizonPointCount ? 0 : index;
+}
+
 }  // namespace
+
+int HalfDegreeIndex(double north, double east) { return IndexOfDirection(north, east); }
 
 double CentreLatitude(double latitude) {
   if (std::fabs(latitude) < 0.0001) return latitude < 0 ? -0.000001 : 0.000001;
@@ -199,9 +237,8 @@ bool HorizonAccumulator::Add(const ElevationGrid& grid, const TaskControl& contr
           if (rise <= 0) continue;  // at or below the eye's horizontal plane
           const double q2 = dh * dh + 4 * a * rEye * rCell;
           const double sine = rise / std::sqrt(q2);
-          double azimuth = std::atan2(sd[c] * cosPhi2, P - Q * cd[c]) / kDeg;
-          if (azimuth < 0) azimuth += 360;
-          const int index = static_cast<int>(azimuth * 2 + 0.5) % kHorizonPointCount;
+          // The azimuth: the direction of the great circle toward the cell.
+          const int index = IndexOfDirection(P - Q * cd[c], sd[c] * cosPhi2);
           auto& b = best[static_cast<std::size_t>(index)];
           if (sine > b.sine) b = {sine, a, height, rowOrder + c};
         }

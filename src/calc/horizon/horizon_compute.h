@@ -70,6 +70,11 @@ unsigned MissingDirections(const std::vector<GridHeader>& tiles, const HorizonSi
 // or only missing cells surround it.
 std::optional<int> GroundHeightAt(const ElevationGrid& grid, const HorizonSite& site);
 
+// The profile point (0..719) of a direction in the site's horizontal plane,
+// given by its north and east components: twice the azimuth from north
+// (clockwise, 0..360) rounded to a whole number, 720 taken as 0.
+int HalfDegreeIndex(double north, double east);
+
 // Collects the profile from one grid after another.
 class HorizonAccumulator {
  public:

@@ -443,6 +443,33 @@ TEST(HorizonCompute, CancellingLeavesTheProfileAsItWas) {
   EXPECT_NE(acc.Profile(), HorizonProfile());
 }
 
+// The profile point of a direction: twice its azimuth from north, rounded, as
+// the arc tangent gives it, for directions all round (lengths varied too).
+TEST(HorizonCompute, HalfDegreeIndexIsTheRoundedAzimuth) {
+  int checked = 0;
+  for (int i = 0; i < 400000; ++i) {
+    const double az = i * (360.0 / 400000) + 1e-4;  // not on a boundary
+    const double length = 1e-3 * (1 + i % 7) * std::pow(10.0, i % 5);
+    const double north = length * std::cos(az * kDeg);
+    const double east = length * std::sin(az * kDeg);
+    double exact = std::atan2(east, north) / kDeg;
+    if (exact < 0) exact += 360;
+    const double twice = 2 * exact;
+    if (std::fabs(twice - std::floor(twice) - 0.5) < 1e-9) continue;
+    ASSERT_EQ(HalfDegreeIndex(north, east), static_cast<int>(std::lround(twice)) % 720)
+        << "azimuth " << exact;
+    ++checked;
+  }
+  EXPECT_GT(checked, 399000);
+  // The axes and the last half degree before north.
+  const struct {
+    double north, east;
+    int index;
+  } cases[] = {{1, 0, 0}, {0, 1, 180}, {-1, 0, 360}, {0, -1, 540}, {0, 0, 0},
+               {1, -std::tan(0.2 * kDeg), 0}, {1, -std::tan(0.3 * kDeg), 719}};
+  for (const auto& c : cases) EXPECT_EQ(HalfDegreeIndex(c.north, c.east), c.index) << c.index;
+}
+
 TEST(HorizonCompute, CentreLatitudeNearZero) {
   const struct {
     double in, out;
