@@ -398,32 +398,25 @@ void HorizonPanel::RunTile(const QString& path) {
     };
     const calc::TileStep step =
         calc::ReadAndAddTile(file, session->site, session->accumulator, control);
-    const bool failed = !step.cancelled && !step.read.ok();
-    const QString fault = failed ? Q(calc::GridFaultText(step.read)) : QString();
     QMetaObject::invokeMethod(
-        this,
-        [this, path, step, failed, fault] {
-          TileFinished(path, step.cancelled, failed, step.groundKnown, fault);
-        },
-        Qt::QueuedConnection);
+        this, [this, path, step] { TileFinished(path, step); }, Qt::QueuedConnection);
   });
 }
 
-void HorizonPanel::TileFinished(const QString& path, bool cancelled, bool failed, bool groundKnown,
-                                const QString& fault) {
+void HorizonPanel::TileFinished(const QString& path, const calc::TileStep& step) {
   if (worker_.joinable()) worker_.join();
   if (!session_) return;
-  if (cancelled) {
+  if (step.cancelled) {
     EndSession();
     profileLine_->setText(Text(kStopped));
     return;
   }
-  if (failed) {
+  if (!step.read.ok()) {
     EndSession();
-    calc::ShowComputationFailed(path.toStdString(), fault.toStdString());
+    calc::ShowComputationFailed(path.toStdString(), calc::GridFaultText(step.read));
     return;
   }
-  if (session_->headers.size() == 1 && !groundKnown) {
+  if (session_->headers.size() == 1 && !step.groundKnown) {
     shell::ShowMessage(shell::MessageKind::Information, shell::Get(kGroundUnknown));
   }
   progress_->setValue(1000);

@@ -26,6 +26,10 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
+namespace kelvra::calc {
+struct TileStep;
+}
+
 namespace kelvra::ui {
 
 // The file dialogs of the panel; tests replace them.
@@ -105,8 +109,7 @@ class HorizonPanel : public QFrame, public Retranslatable {
   void SetRunning(bool running);
   // Reads and adds one tile on the worker thread.
   void RunTile(const QString& path);
-  void TileFinished(const QString& path, bool cancelled, bool failed, bool groundKnown,
-                    const QString& fault);
+  void TileFinished(const QString& path, const calc::TileStep& step);
   // Asks for a further tile while the search radius reaches beyond the data.
   void AskForFurtherTile();
   void Finish();
