@@ -13,6 +13,10 @@
 #include <new>
 #include <system_error>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace kelvra::calc {
 
 namespace {
@@ -275,12 +279,24 @@ GridReadResult BodyParser::Finish() {
   return {};
 }
 
+// Asks for large pages under a big buffer that is about to be filled once:
+// far fewer page faults (a 3601 x 3601 grid touches 46 MB). Only a hint.
+void PreferLargePages([[maybe_unused]] void* data, [[maybe_unused]] std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t kLarge = std::uintptr_t{2} << 20;
+  const auto begin = (reinterpret_cast<std::uintptr_t>(data) + kLarge - 1) & ~(kLarge - 1);
+  const auto end = (reinterpret_cast<std::uintptr_t>(data) + bytes) & ~(kLarge - 1);
+  if (end > begin) madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
+#endif
+}
+
 GridReadResult AllocateCells(const GridHeader& header, GridCells& cells) {
   const long long n = static_cast<long long>(header.KeptRows()) * header.columns;
   try {
     // Not filled: the rows write every cell, and a grid with a fault is dropped.
     cells.clear();
     cells.resize(static_cast<std::size_t>(n));
+    PreferLargePages(cells.data(), cells.size() * sizeof(std::int16_t));
   } catch (const std::bad_alloc&) {
     GridReadResult r;
     r.fault = GridFault::TooLarge;
@@ -444,6 +460,7 @@ GridReadResult ReadElevationGrid(const std::string& path, ElevationGrid& grid,
   };
   try {
     buffer.reset(new char[kBlockBytes + kMaxLineBytes]);
+    PreferLargePages(buffer.get(), kBlockBytes + kMaxLineBytes);
     if (!readMore()) return CannotRead(SystemReason(errno));
     std::size_t body = 0;
     r = ParseGridHeader(std::string_view(buffer.get(), filled), grid.header, body);
