@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "config/dial_kinds.h"
 #include "shell/shared_state.h"
 
 namespace kelvra::config {
@@ -24,11 +25,7 @@ void ResetDialParameters() { ResetDialParameters(Dial(), shell::State().site.lat
 
 std::string KindCode(const DialParameters& p) {
   const char k = p.kind;
-  if (p.umbrella || k == 's') {
-    char plane = (k == 'h' || k == 'i' || k == 'v') ? k : p.umbrellaPlane;
-    if (plane != 'h' && plane != 'i' && plane != 'v') plane = 'h';
-    return std::string{'s', plane};
-  }
+  if (p.umbrella || k == 's') return std::string{'s', UmbrellaPlaneOf(p)};
   auto digit = [](int v) { return static_cast<char>('0' + ((v % 10) + 10) % 10); };
   switch (k) {
     case 'q': return std::string{'q', digit(p.altitudeVariant)};
@@ -50,8 +47,7 @@ void ParseKindCode(std::string_view code, DialParameters& p) {
   switch (k) {
     case 's': {
       p.umbrella = true;
-      char plane = code.size() > 1 ? code[1] : 'h';
-      if (plane != 'h' && plane != 'i' && plane != 'v') plane = 'h';
+      const char plane = code.size() > 1 && IsPlaneLetter(code[1]) ? code[1] : 'h';
       p.kind = plane;
       p.umbrellaPlane = plane;
       return;
@@ -71,33 +67,18 @@ void ParseKindCode(std::string_view code, DialParameters& p) {
   }
 }
 
-DialFamily FamilyOf(DialKind kind, bool umbrella) {
-  switch (kind) {
-    case 'h': case 'v': case 'i':
-      return umbrella ? DialFamily::Umbrella : DialFamily::Planar;
-    case 's': return DialFamily::Umbrella;
-    case 'q': return DialFamily::Altitude;
-    case 'a': return DialFamily::Azimuthal;
-    case 'z': return DialFamily::Cylinder;
-    case 'k': return DialFamily::HorizontalAltitude;
-    case 'r': return DialFamily::Ring;
-    case 'c': return DialFamily::Biazimuthal;
-    case 'm': return DialFamily::MeanTime;
-    case 'w': return DialFamily::Sawyer;
-    case 'p': return DialFamily::Peaucellier;
-    case 'f': return DialFamily::Bifilar;
-    default: return DialFamily::Unknown;
-  }
-}
+DialFamily FamilyOf(DialKind kind, bool umbrella) { return KindRow(kind, umbrella).family; }
 
 void NormalizeKind(DialParameters& p, bool expertMode) {
   if (p.umbrella) {
-    if (p.kind == 's') p.kind = p.umbrellaPlane;
-    if (p.kind != 'h' && p.kind != 'i' && p.kind != 'v') p.kind = 'h';
+    if (p.kind == 's') p.kind = UmbrellaPlaneOf(p);
+    if (!IsPlaneLetter(p.kind)) p.kind = 'h';
     p.umbrellaPlane = p.kind;
   }
   if (!expertMode) {
-    if (p.kind == 'c' || p.kind == 'm') p.kind = 'h';
+    // A kind offered only in expert mode (c, m) becomes h.
+    const DialKindRow& row = KindRow(p);
+    if (row.Has(kExpertOnly) && !EntryOffered(row.entry, false)) p.kind = 'h';
     p.altitudeVariant = 0;
   }
 }

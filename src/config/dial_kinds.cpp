@@ -1,0 +1,262 @@
+#include "config/dial_kinds.h"
+
+#include <array>
+#include <vector>
+
+namespace kelvra::config {
+
+namespace {
+
+// Text numbers of the names (resources/text/ui.tsv, planar.tsv, drawwin.tsv).
+constexpr int kLabelFirst = 183;  // kind list labels 183..196 by entry
+constexpr int kPlaneHorizontal = 1543, kPlaneInclined = 1544, kPlaneVertical = 1545;
+constexpr int kQuadrant = 1547, kHabermel1 = 1548, kHabermel2 = 1549;
+constexpr int kShepherd = 1551, kHat = 1552, kPolarGnomon = 1553;
+constexpr int kDateCircles = 1555, kAltitudeCircles = 1556;
+constexpr int kMonthScaleWidth = 1563, kCylinderCircumference = 1564;
+constexpr int kNameHorizontal = 1745, kNameVertical = 1746, kNameInclining = 1747,
+              kNameUmbrella = 1748;
+constexpr int kNameQuadrant = 1801, kNameCylinder = 1802, kSuffixShepherd = 1803,
+              kSuffixHat = 1804, kSuffixPolar = 1805, kNameAzimuthal = 1806,
+              kNameBiazimuthal = 1807, kNameMeanTime = 1808, kNameElevation = 1809,
+              kNameSawyer = 1810, kPrefixBifilar = 1811, kPrefixPeaucellier = 1812,
+              kNameAzimuthalAfterPrefix = 1813, kNameRing = 1814;
+
+// Flag groups shared by several rows.
+constexpr std::uint32_t kOutput = kPrints | kPlotFile;
+constexpr std::uint32_t kPicked = kPickOrigin | kPickLegend;
+// The planar dials h, i, v: placed by the origin, with the listing.
+constexpr std::uint32_t kPlanar = kHourLineTable | kPoleInformation | kLinesToFoot |
+                                  kPolarTriangle | kGrid | kZoom | kCoordinateListing |
+                                  kMapOverlay | kPicked | kOriginHint | kPlacementHints |
+                                  kCheckOrigin | kOutput | kEnterHint;
+// The umbrella dial on a plane: placed like the planar dials, no listing.
+constexpr std::uint32_t kUmbrella = kGrid | kZoom | kCoordinateListing | kPicked | kOriginHint |
+                                    kPlacementHints | kCheckOrigin | kOutput | kEnterHint;
+
+using F = DialFamily;
+using P = ParameterPage;
+using VF = VariantField;
+using VC = VariantChoice;
+using GE = GnomonEdit;
+using WE = WallEdit;
+using DE = DiameterEdit;
+using DP = DefaultPlacement;
+using PM = PlotPageMapping;
+
+DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, DialFamily family,
+                int entry, int variantLabel, int captionName, int captionSuffix, int picture,
+                ParameterPage page, VariantChoice choice, GnomonEdit gnomon, WallEdit wall,
+                DiameterEdit diameter, int monthScaleLabel, DefaultPlacement placement,
+                double legendShare, PlotPageMapping plotPage, bool dxfScaled,
+                std::uint32_t flags) {
+  DialKindRow r;
+  r.letter = letter;
+  r.umbrella = umbrella;
+  r.variant = variant;
+  r.variantField = field;
+  r.family = family;
+  r.entry = entry;
+  r.listLabel = entry >= 0 ? kLabelFirst + entry : 0;
+  r.variantLabel = variantLabel;
+  r.captionName = captionName;
+  r.captionSuffix = captionSuffix;
+  r.picture = picture;
+  r.page = page;
+  r.pageNeedsExpert = family == F::Biazimuthal || family == F::MeanTime;
+  r.variantChoice = choice;
+  r.gnomon = gnomon;
+  r.wall = wall;
+  r.diameter = diameter;
+  r.monthScaleLabel = monthScaleLabel;
+  r.placement = placement;
+  r.legendShare = legendShare;
+  r.plotPage = plotPage;
+  r.dxfPlotScale = dxfScaled ? 25 : 1;
+  r.dxfDivisor = dxfScaled ? 1000 : 40;
+  r.flags = flags;
+  return r;
+}
+
+// clang-format off
+const std::vector<DialKindRow>& Table() {
+  static const std::vector<DialKindRow> rows = {
+    // letter, umbrella, variant, variant field, family, list entry, variant label, caption name
+    // and suffix, dialog picture, parameter page, variant choice, gnomon field, wall field,
+    // diameter field, month scale label, default placement, legend share, plot page mapping,
+    // DXF scaled (PlotScale 25, divisor 1000), flags.
+    Row('h', false, 0, VF::None,            F::Planar,             0,  0,                kNameHorizontal,    0,                         2998, P::Planar,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kPictureButton | kZeroPlaneOnClose),
+    Row('v', false, 0, VF::None,            F::Planar,             1,  0,                kNameVertical,      0,                         3000, P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kPlanar | kPictureButton),
+    Row('i', false, 0, VF::None,            F::Planar,             2,  0,                kNameInclining,     0,                         0,    P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kInclinationEdit),
+    Row('h', true,  0, VF::None,            F::Umbrella,           3,  kPlaneHorizontal, kNameUmbrella,      0,                         3001, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kPictureButton | kZeroPlaneOnClose),
+    Row('i', true,  0, VF::None,            F::Umbrella,           3,  kPlaneInclined,   kNameUmbrella,      0,                         3002, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella),
+    Row('v', true,  0, VF::None,            F::Umbrella,           3,  kPlaneVertical,   kNameUmbrella,      0,                         3001, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kUmbrella | kPictureButton),
+    Row('q', false, 0, VF::AltitudeVariant, F::Altitude,           4,  kQuadrant,        kNameQuadrant,      0,                         3004, P::VerticalAltitude,   VC::Altitude,   GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 1, VF::AltitudeVariant, F::Altitude,           4,  kHabermel1,       kNameQuadrant,      0,                         3010, P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 2, VF::AltitudeVariant, F::Altitude,           4,  kHabermel2,       kNameQuadrant,      0,                         3011, P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('a', false, 0, VF::AzimuthCircles,  F::Azimuthal,          5,  kDateCircles,     kNameAzimuthal,     0,                         3003, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 1, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3009, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 2, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3015, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('z', false, 0, VF::CylinderVariant, F::Cylinder,           6,  kShepherd,        kNameCylinder,      kSuffixShepherd,           3005, P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kMonthScaleWidth,       DP::None,    0.33, PM::None,        true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 1, VF::CylinderVariant, F::Cylinder,           6,  kHat,             kNameCylinder,      kSuffixHat,                3012, P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kCylinderCircumference, DP::None,    0.33, PM::Standard,    true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 2, VF::CylinderVariant, F::Cylinder,           6,  kPolarGnomon,     kNameCylinder,      kSuffixPolar,              3013, P::Cylinder,           VC::Cylinder,   GE::PolarCylinderGnomon, WE::GnomonDeclination, DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kGrid | kZoom | kPicked | kCheckOrigin | kPictureButton | kOutput | kEnterHint | kCylinderRadiusEdit),
+    Row('k', false, 0, VF::None,            F::HorizontalAltitude, 7,  0,                kNameElevation,     0,                         3006, P::HorizontalAltitude, VC::None,       GE::HidokeiGnomon,       WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kPlotFile | kEnterHint),
+    Row('r', false, 0, VF::None,            F::Ring,               8,  0,                kNameRing,          0,                         3007, P::Ring,               VC::None,       GE::None,                WE::None,              DE::Ring,     0,                      DP::None,    0.33, PM::None,        false, kCorrectionTable | kPictureButton | kOutput | kEnterHint),
+    Row('c', false, 0, VF::None,            F::Biazimuthal,        9,  0,                kNameBiazimuthal,   0,                         3016, P::Biazimuthal,        VC::None,       GE::None,                WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kMapOverlay | kPictureButton | kPicked | kOriginHint | kPlacementHints | kCheckOrigin | kOutput),
+    Row('m', false, 0, VF::None,            F::MeanTime,           10, 0,                kNameMeanTime,      0,                         3008, P::MeanTime,           VC::None,       GE::ConeAxis,            WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kGraph | kPictureButton | kPicked | kOriginHint | kOutput | kEnterHint),
+    Row('w', false, 0, VF::None,            F::Sawyer,             11, 0,                kNameSawyer,        0,                         3021, P::Sawyer,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Sawyer,      false, kZoom | kPictureButton | kPickOrigin | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('p', false, 0, VF::None,            F::Peaucellier,        12, 0,                kPrefixPeaucellier, kNameAzimuthalAfterPrefix, 3020, P::Sawyer,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Peaucellier, true,  kZoom | kPictureButton | kPicked | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('f', false, 0, VF::None,            F::Bifilar,            13, 0,                kPrefixBifilar,     kNameAzimuthalAfterPrefix, 0,    P::Bifilar,            VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Bifilar,     false, kZoom | kPictureButton | kPicked | kPlacementHints | kFixedOnPage | kOutput | kEnterHint),
+    // Kind b is not offered: the horizontal altitude dial fed with the
+    // shepherd's gnomon; it prints nothing and has no plot writer.
+    Row('b', false, 0, VF::None,            F::HorizontalAltitude, -1, 0,                0,                  0,                         0,    P::Planar,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit),
+  };
+  return rows;
+}
+// clang-format on
+
+const DialKindRow& UnknownRow() {
+  static const DialKindRow row = [] {
+    DialKindRow r;
+    r.flags = kPictureButton;
+    return r;
+  }();
+  return row;
+}
+
+}  // namespace
+
+bool IsPlaneLetter(char letter) { return letter == 'h' || letter == 'i' || letter == 'v'; }
+
+char UmbrellaPlaneOf(const DialParameters& dial) {
+  if (IsPlaneLetter(dial.kind)) return dial.kind;
+  if (IsPlaneLetter(dial.umbrellaPlane)) return dial.umbrellaPlane;
+  return 'h';
+}
+
+DialParameters ResolvedDial(const DialParameters& dial) {
+  DialParameters d = dial;
+  if (d.kind == 's') {
+    d.kind = UmbrellaPlaneOf(dial);
+    d.umbrella = true;
+  }
+  return d;
+}
+
+std::span<const DialKindRow> DialKinds() { return Table(); }
+
+const DialKindRow& KindRow(char letter, bool umbrella, int variant) {
+  if (letter == 's') {
+    letter = 'h';
+    umbrella = true;
+  }
+  // The umbrella flag counts only for the letters that have umbrella rows.
+  bool hasUmbrellaRow = false;
+  for (const DialKindRow& r : Table()) hasUmbrellaRow = hasUmbrellaRow || (r.letter == letter && r.umbrella);
+  if (!hasUmbrellaRow) umbrella = false;
+  const DialKindRow* first = nullptr;
+  for (const DialKindRow& r : Table()) {
+    if (r.letter != letter || r.umbrella != umbrella) continue;
+    if (!first) first = &r;
+    if (r.variant == variant) return r;
+  }
+  return first ? *first : UnknownRow();
+}
+
+int VariantOf(const DialParameters& dial) {
+  const DialParameters d = ResolvedDial(dial);
+  for (const DialKindRow& r : Table()) {
+    if (r.letter != d.kind) continue;
+    switch (r.variantField) {
+      case VariantField::None: return 0;
+      case VariantField::AltitudeVariant: return d.altitudeVariant;
+      case VariantField::CylinderVariant: return d.cylinderVariant;
+      case VariantField::AzimuthCircles:
+        if (d.azimuthCircleMode == 0) return 0;
+        return d.altitudeCircleSpacing == 2 ? 2 : 1;
+    }
+  }
+  return 0;
+}
+
+const DialKindRow& KindRow(const DialParameters& dial) {
+  const DialParameters d = ResolvedDial(dial);
+  return KindRow(d.kind, d.umbrella, VariantOf(d));
+}
+
+bool IsKnownKind(char letter) {
+  for (const DialKindRow& r : Table()) {
+    if (r.letter == letter) return true;
+  }
+  return false;
+}
+
+char EntryLetter(int entry) {
+  for (const DialKindRow& r : Table()) {
+    if (r.entry == entry) return r.umbrella ? 'h' : r.letter;
+  }
+  return kDefaultDialKind;
+}
+
+int UmbrellaEntry() {
+  for (const DialKindRow& r : Table()) {
+    if (r.umbrella) return r.entry;
+  }
+  return -1;
+}
+
+int EntryOf(const DialParameters& dial) {
+  const int entry = KindRow(dial).entry;
+  return entry >= 0 ? entry : KindRow(kDefaultDialKind).entry;
+}
+
+bool EntryOffered(int entry, bool expertMode) {
+  for (const DialKindRow& r : Table()) {
+    if (r.entry == entry && (expertMode || !r.Has(kExpertOnly))) return true;
+  }
+  return false;
+}
+
+void ChooseKindEntry(DialParameters& d, int entry, bool expertMode) {
+  d.umbrella = false;
+  if (entry == UmbrellaEntry()) {
+    d.umbrella = true;
+    if (!IsPlaneLetter(d.kind)) d.kind = IsPlaneLetter(d.umbrellaPlane) ? d.umbrellaPlane : 'h';
+  } else {
+    d.kind = EntryLetter(entry);
+    // A vertical face stands at 90 degrees.
+    if (KindRow(d).placement == DefaultPlacement::Wall) d.inclination = 90;
+  }
+  NormalizeKind(d, expertMode);
+  if (!expertMode) {
+    switch (KindRow(d.kind).variantField) {
+      case VariantField::AltitudeVariant: d.altitudeVariant = 0; break;
+      case VariantField::CylinderVariant: d.cylinderVariant = 0; break;
+      default: break;
+    }
+  }
+}
+
+ParameterPage PageFor(const DialParameters& dial, bool expertMode) {
+  const DialKindRow& row = KindRow(dial);
+  if (row.pageNeedsExpert && !expertMode) return ParameterPage::Planar;
+  return row.page;
+}
+
+std::string KindsWith(std::uint32_t flag) {
+  std::vector<char> letters;
+  for (const DialKindRow& r : Table()) {
+    if (!r.Has(flag)) continue;
+    bool seen = false;
+    for (char l : letters) seen = seen || l == r.letter;
+    if (!seen) letters.push_back(r.letter);
+  }
+  std::string text;
+  for (std::size_t i = 0; i < letters.size(); ++i) {
+    if (i > 0) text += i + 1 == letters.size() ? " or " : ", ";
+    text += std::string("kind=") + letters[i];
+  }
+  return text;
+}
+
+}  // namespace kelvra::config
