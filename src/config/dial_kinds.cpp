@@ -143,6 +143,12 @@ DialParameters ResolvedDial(const DialParameters& dial) {
   return d;
 }
 
+void MarkUmbrellaTransitional(DialParameters& dial) {
+  if (!dial.umbrella || !IsPlaneLetter(dial.kind)) return;
+  dial.umbrellaPlane = dial.kind;
+  dial.kind = 's';
+}
+
 std::span<const DialKindRow> DialKinds() { return Table(); }
 
 const DialKindRow& KindRow(char letter, bool umbrella, int variant) {

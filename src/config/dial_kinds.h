@@ -31,6 +31,9 @@ char UmbrellaPlaneOf(const DialParameters& dial);
 // The record as the constructions read it: the transitional kind s of an
 // umbrella dial becomes its plane letter with `umbrella` set.
 DialParameters ResolvedDial(const DialParameters& dial);
+// The other way, when the drawing window closes: an umbrella dial on a plane
+// keeps its plane in `umbrellaPlane` and takes the transitional kind s.
+void MarkUmbrellaTransitional(DialParameters& dial);
 
 // ---- the columns -------------------------------------------------------------
 

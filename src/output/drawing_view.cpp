@@ -39,51 +39,50 @@ DrawingView& TheDrawingView() {
   return view;
 }
 
-bool OriginPickable(char kind, int cylinder_variant) {
-  switch (kind) {
-    case 'c': case 'f': case 'h': case 'i': case 'm': case 'p': case 'v': case 'w':
-      return true;
-    case 'z':
-      return cylinder_variant == 2;
-    default:
-      return false;
-  }
-}
+bool OriginPickable(const config::DialKindRow& kind) { return kind.Has(config::kPickOrigin); }
+bool LegendPickable(const config::DialKindRow& kind) { return kind.Has(config::kPickLegend); }
+bool OriginPickable(char kind, int variant) { return OriginPickable(config::KindRow(kind, false, variant)); }
+bool LegendPickable(char kind, int variant) { return LegendPickable(config::KindRow(kind, false, variant)); }
 
-bool LegendPickable(char kind, int cylinder_variant) {
-  return kind != 'w' && OriginPickable(kind, cylinder_variant);
+Point LegendOutlineSize(const config::DialKindRow& kind, int image_width) {
+  return {RoundHalfEven(image_width * kind.legendShare), RoundHalfEven(image_width / 14.0)};
 }
-
 Point LegendOutlineSize(char kind, int image_width) {
-  const double share = (kind == 'c' || kind == 'm') ? 0.29 : kind == 'v' ? 0.30 : 0.33;
-  return {RoundHalfEven(image_width * share), RoundHalfEven(image_width / 14.0)};
+  return LegendOutlineSize(config::KindRow(kind), image_width);
 }
 
-bool SetDefaultPlacement(DrawingView& view, char kind, int w, int h, double latitude_deg) {
-  if (kind == 'c' || kind == 'm') {
-    view.origin = {w / 2, 2 * h / 3};
-  } else if (kind == 'h' || kind == 'i' || kind == 'v' || kind == 'z') {
-    Point origin{(w + 1) / 2, 0};
-    Point legend{RoundHalfEven(3.0 * w / 8.0), 0};
-    if (kind == 'v') {
-      origin.y = RoundHalfEven((w + 1) / 32.0);
-      legend.y = RoundHalfEven(0.85 * h);
-    } else {
-      origin.y = std::fabs(latitude_deg) > 30 ? RoundHalfEven(3.0 * h / 4.0) : (h + 1) / 2;
-      legend.y = h / 25;
+bool SetDefaultPlacement(DrawingView& view, const config::DialKindRow& kind, int w, int h,
+                         double latitude_deg) {
+  using config::DefaultPlacement;
+  switch (kind.placement) {
+    case DefaultPlacement::None:
+      return false;
+    case DefaultPlacement::Centred:
+      view.origin = {w / 2, 2 * h / 3};
+      break;
+    case DefaultPlacement::Wall:
+      view.origin = {(w + 1) / 2, RoundHalfEven((w + 1) / 32.0)};
+      view.legendPosition = {RoundHalfEven(3.0 * w / 8.0), RoundHalfEven(0.85 * h)};
+      break;
+    case DefaultPlacement::Face: {
+      Point origin{(w + 1) / 2, std::fabs(latitude_deg) > 30 ? RoundHalfEven(3.0 * h / 4.0) : (h + 1) / 2};
+      Point legend{RoundHalfEven(3.0 * w / 8.0), h / 25};
       if (latitude_deg < 0) {  // the shadows fall the other way south of the equator
         origin.y = h - origin.y;
         legend.y = h - w / 10;
       }
+      view.origin = origin;
+      view.legendPosition = legend;
+      break;
     }
-    view.origin = origin;
-    view.legendPosition = legend;
-  } else {
-    return false;
   }
   view.originSetByUser = false;
   view.legendSetByUser = false;
   return true;
+}
+
+bool SetDefaultPlacement(DrawingView& view, char kind, int w, int h, double latitude_deg) {
+  return SetDefaultPlacement(view, config::KindRow(kind), w, h, latitude_deg);
 }
 
 }  // namespace kelvra::output

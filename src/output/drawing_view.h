@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "config/dial_kinds.h"
 #include "output/plot_sink.h"
 
 namespace kelvra::output {
@@ -74,13 +75,18 @@ struct DrawingView {
 // The drawing window's view; it lives as long as the program.
 DrawingView& TheDrawingView();
 
-// Dial kinds whose origin (and legend) the user may pick on the picture:
-// c, f, h, i, m, p, v, w and z in its third variant (cylinderVariant 2).
-bool OriginPickable(char kind, int cylinder_variant);
-// Alt + click places the legend for the same kinds except w.
-bool LegendPickable(char kind, int cylinder_variant);
+// The rules below read the row of the dial kind (config/dial_kinds.h); the
+// forms with a kind letter look up the row of that letter and variant.
+
+// Whether the user may pick the origin (and the legend) on the picture:
+// kinds c, f, h, i, m, p, v, w and z in its third variant; the legend not for w.
+bool OriginPickable(const config::DialKindRow& kind);
+bool LegendPickable(const config::DialKindRow& kind);
+bool OriginPickable(char kind, int variant);
+bool LegendPickable(char kind, int variant);
 // Size of the blue legend outline of Alt + click: width imageWidth × 0.29
 // (kinds c, m), × 0.30 (v) or × 0.33 (others), height imageWidth / 14; pixels.
+Point LegendOutlineSize(const config::DialKindRow& kind, int image_width);
 Point LegendOutlineSize(char kind, int image_width);
 
 // Default origin and legend of the drawing window for an image W × H:
@@ -92,6 +98,8 @@ Point LegendOutlineSize(char kind, int image_width);
 // the legend y H - W / 10. Sets the positions, clears both "set by user" flags
 // and returns false (leaving the view alone) for other kinds.
 // latitude in degrees, north positive.
+bool SetDefaultPlacement(DrawingView& view, const config::DialKindRow& kind, int image_width,
+                         int image_height, double latitude_deg);
 bool SetDefaultPlacement(DrawingView& view, char kind, int image_width, int image_height,
                          double latitude_deg);
 

@@ -10,105 +10,82 @@ namespace kelvra::output {
 
 namespace {
 
-// Catalogue numbers (resources/text/drawwin.tsv; the plane names are shared
-// with the hour-line table heading in planar.tsv).
+// Catalogue numbers (resources/text/drawwin.tsv).
 constexpr int kCaptionPrefix = 1800;
-constexpr int kNameQuadrant = 1801;
-constexpr int kNameCylinder = 1802;
-constexpr int kCylinderShepherd = 1803;
-constexpr int kCylinderHat = 1804;
-constexpr int kCylinderPolar = 1805;
-constexpr int kNameAzimuthal = 1806;
-constexpr int kNameBiazimuthal = 1807;
-constexpr int kNameMeanTime = 1808;
-constexpr int kNameElevation = 1809;
-constexpr int kNameSawyer = 1810;
-constexpr int kPrefixBifilar = 1811;
-constexpr int kPrefixPeaucellier = 1812;
-constexpr int kNameAzimuthalAfterPrefix = 1813;
-constexpr int kNameRing = 1814;
 constexpr int kHintOrigin = 1815;
 constexpr int kHintPopup = 1816;
 constexpr int kInfoOrigin = 1840;
 constexpr int kFixGnomon = 1841;
 constexpr int kInfoLegend = 1842;
-constexpr int kNameHorizontal = 1745;
-constexpr int kNameVertical = 1746;
-constexpr int kNameInclining = 1747;
-constexpr int kNameUmbrella = 1748;
 
-bool OneOf(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+// Above this latitude (degrees) the altitude dials cannot show temporal hours.
+constexpr double kTemporalLatitudeLimit = 63;
 
 }  // namespace
 
-bool IsPlanarKind(const DrawingKind& k) { return OneOf(k.kind, "hiv"); }
-
-bool HasConstructionListing(const DrawingKind& k) { return IsPlanarKind(k) && !k.umbrella; }
-
-bool PlacedLikePlanar(const DrawingKind& k) {
-  return IsPlanarKind(k) || (k.kind == 'z' && k.cylinderVariant == 2);
+const config::DialKindRow& DrawingKind::Row() const {
+  config::DialParameters d;
+  d.kind = kind;
+  d.umbrella = umbrella;
+  d.cylinderVariant = cylinderVariant;
+  d.altitudeVariant = altitudeVariant;
+  return config::KindRow(d);
 }
 
-bool ChecksOriginBeforeOutput(const DrawingKind& k) {
-  return OneOf(k.kind, "chiv") || (k.kind == 'z' && k.cylinderVariant == 2);
+DrawingKind DrawingKindOf(const config::DialParameters& dial) {
+  const config::DialParameters d = config::ResolvedDial(dial);
+  DrawingKind k;
+  k.kind = d.kind;
+  k.umbrella = config::KindRow(d).umbrella;
+  k.cylinderVariant = d.cylinderVariant;
+  k.altitudeVariant = d.altitudeVariant;
+  return k;
+}
+
+bool PlacedLikePlanar(const DrawingKind& k) { return k.Row().PlacedLikePlanar(); }
+
+bool ChecksOriginBeforeOutput(const DrawingKind& k) { return k.Row().Has(config::kCheckOrigin); }
+
+bool TemporalHoursRefusePrint(const DrawingKind& k, const config::DialParameters& dial,
+                              double latitude_deg) {
+  return k.Row().Has(config::kTemporalLimit) && dial.altitudeTemporal &&
+         std::fabs(latitude_deg) > kTemporalLatitudeLimit;
 }
 
 CommandStates CommandsOnOpening(const DrawingKind& k, bool mapsEnabled) {
+  using namespace config;
+  const DialKindRow& row = k.Row();
   CommandStates s;
-  s.hourLineTable = HasConstructionListing(k);
-  s.poleInformation = HasConstructionListing(k) || k.kind == 'c' || k.kind == 'm';
-  s.picture = k.kind != 'i';
-  s.correctionTable = k.kind == 'r';
-  s.graph = k.kind == 'm';
-  s.expertPanel = mapsEnabled && OneOf(k.kind, "chiv") && !k.umbrella;
-  s.coordinateChoice = IsPlanarKind(k);
-  s.linesToFoot = HasConstructionListing(k);
-  s.pickOrigin = OriginPickable(k.kind, k.cylinderVariant);
-  s.pickLegend = LegendPickable(k.kind, k.cylinderVariant);
+  s.hourLineTable = row.Has(kHourLineTable);
+  s.poleInformation = row.Has(kPoleInformation);
+  s.picture = row.Has(kPictureButton);
+  s.correctionTable = row.Has(kCorrectionTable);
+  s.graph = row.Has(kGraph);
+  s.expertPanel = mapsEnabled && row.Has(kMapOverlay);
+  s.coordinateChoice = row.Has(kCoordinateListing);
+  s.linesToFoot = row.Has(kLinesToFoot);
+  s.pickOrigin = OriginPickable(row);
+  s.pickLegend = LegendPickable(row);
   return s;
 }
 
 CommandStates CommandsOnActivation(const DrawingKind& k, bool mapsEnabled, bool polarTriangle) {
+  using namespace config;
+  const DialKindRow& row = k.Row();
   CommandStates s = CommandsOnOpening(k, mapsEnabled);
-  if (PlacedLikePlanar(k)) {
-    s.polarTriangle = s.poleInformation && !k.umbrella;
-    s.polarTriangleTicked = polarTriangle;
-    s.grid = true;
-    s.zoomIn = true;
-    s.zoomOut = true;
-  }
-  if (OneOf(k.kind, "wpf")) {
-    s.zoomIn = true;
-    s.zoomOut = true;
-  }
+  s.polarTriangle = row.Has(kPolarTriangle);
+  s.polarTriangleTicked = row.PlacedLikePlanar() && polarTriangle;
+  s.grid = row.Has(kGrid);
+  s.zoomIn = s.zoomOut = row.Has(kZoom);
   return s;
 }
 
 std::string DialTypeName(const DrawingKind& k) {
-  using shell::Get;
-  if (IsPlanarKind(k) && k.umbrella) return Get(kNameUmbrella);
-  switch (k.kind) {
-    case 'h': return Get(kNameHorizontal);
-    case 'v': return Get(kNameVertical);
-    case 'i': return Get(kNameInclining);
-    case 's': return Get(kNameUmbrella);
-    case 'q': return Get(kNameQuadrant);
-    case 'z': {
-      const int variant = k.cylinderVariant == 1 ? kCylinderHat
-                          : k.cylinderVariant == 2 ? kCylinderPolar
-                                                   : kCylinderShepherd;
-      return Get(kNameCylinder) + Get(variant);
-    }
-    case 'a': return Get(kNameAzimuthal);
-    case 'c': return Get(kNameBiazimuthal);
-    case 'm': return Get(kNameMeanTime);
-    case 'k': return Get(kNameElevation);
-    case 'w': return Get(kNameSawyer);
-    case 'f': return Get(kPrefixBifilar) + Get(kNameAzimuthalAfterPrefix);
-    case 'p': return Get(kPrefixPeaucellier) + Get(kNameAzimuthalAfterPrefix);
-    case 'r': return Get(kNameRing);
-    default: return {};
-  }
+  const config::DialKindRow& row = k.Row();
+  std::string name;
+  if (row.captionName) name += shell::Get(row.captionName);
+  if (row.captionSuffix) name += shell::Get(row.captionSuffix);
+  return name;
 }
 
 std::string DrawingWindowCaption(const DrawingKind& k) {
@@ -116,12 +93,12 @@ std::string DrawingWindowCaption(const DrawingKind& k) {
 }
 
 std::string PictureHint(const DrawingKind& k) {
-  return shell::Get(OneOf(k.kind, "chimpvw") ? kHintOrigin : kHintPopup);
+  return shell::Get(k.Row().Has(config::kOriginHint) ? kHintOrigin : kHintPopup);
 }
 
 std::string OriginHint() { return shell::Get(kInfoOrigin); }
 std::string LegendHint() { return shell::Get(kInfoLegend); }
-bool ShowsPlacementHints(const DrawingKind& k) { return OneOf(k.kind, "cfhiv"); }
+bool ShowsPlacementHints(const DrawingKind& k) { return k.Row().Has(config::kPlacementHints); }
 std::string FixGnomonText() { return shell::Get(kFixGnomon); }
 Point FixGnomonTextPosition(Point origin) { return {origin.x - 130, origin.y + 30}; }
 

@@ -7,30 +7,36 @@
 #include <string>
 #include <string_view>
 
+#include "config/dial_kinds.h"
 #include "output/plot_sink.h"
 
 namespace kelvra::output {
 
 // What identifies a drawing for these rules: the kind letter of DialKind with
-// its umbrella flag and variants (config::DialParameters).
+// its umbrella flag and variants (config::DialParameters). Every rule reads
+// the kind's row of the kind table (Row()); a kind letter the table does not
+// know offers nothing.
 struct DrawingKind {
   char kind = 'v';
   bool umbrella = false;
   int cylinderVariant = 0;  // z: 0 shepherd's, 1 hat, 2 polar style
   int altitudeVariant = 0;  // q: 0 quadrant, 1, 2 Habermel
+  const config::DialKindRow& Row() const;
 };
+// The drawing kind of a dial record (the transitional kind s is its plane).
+DrawingKind DrawingKindOf(const config::DialParameters& dial);
 
-// The planar kinds h, i, v (umbrella or not).
-bool IsPlanarKind(const DrawingKind& k);
-// The planar kinds without the umbrella dial: they have an hour-line table,
-// pole-style information and a coordinate listing.
-bool HasConstructionListing(const DrawingKind& k);
 // Kinds placed by the origin on the picture like the planar dials (h, i, v and
 // z in its third variant): activation sets the default origin and legend.
 bool PlacedLikePlanar(const DrawingKind& k);
 // Kinds whose origin is checked before printing or saving: c, h, i, v and z in
 // its third variant ("Foot of gnomon is outside the displayed area").
 bool ChecksOriginBeforeOutput(const DrawingKind& k);
+// Kinds that refuse to print at this latitude: the altitude dials (b, k, q,
+// z in its first two variants) with temporal hours above 63 degrees
+// ("Temporal hours are not possible in this latitude!").
+bool TemporalHoursRefusePrint(const DrawingKind& k, const config::DialParameters& dial,
+                              double latitude_deg);
 
 // Enabled and visible states of the window's commands.
 struct CommandStates {

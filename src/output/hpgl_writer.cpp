@@ -96,16 +96,16 @@ int GridSpacingFromText(std::string_view text) {
   return value;
 }
 
-DxfScale DxfScaleForKind(char kind, int quadrantVariant) {
-  switch (kind) {
-    case 'c': case 'h': case 'i': case 'm': case 'p': case 'v': case 'z':
-      return {kDxfPlotScale, 40 * kDxfPlotScale};
-    case 'q':
-      if (quadrantVariant == 2 || quadrantVariant == 3) return {kDxfPlotScale, 40 * kDxfPlotScale};
-      return {1, 40};
-    default:
-      return {1, 40};
-  }
+DxfScale DxfScaleFor(const config::DialKindRow& kind) {
+  return {kind.dxfPlotScale, kind.dxfDivisor};
+}
+
+DxfScale DxfScaleFor(const config::DialParameters& dial) {
+  return DxfScaleFor(config::KindRow(dial));
+}
+
+DxfScale DxfScaleForKind(char kind, int variantNumber) {
+  return DxfScaleFor(config::KindRow(kind, false, variantNumber - 1));
 }
 
 HpglWriter::~HpglWriter() { Close(); }

@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 
+#include "config/dial_kinds.h"
+
 namespace kelvra::output {
 
 inline constexpr int kPlotUnitsPerMm = 40;        // at PlotScale 1
@@ -57,15 +59,19 @@ inline constexpr std::string_view kTrailerInit = ";IN;";
 // whole number greater than zero; anything else gives the default 10.
 int GridSpacingFromText(std::string_view text);
 
-// Plot scale and divisor of a DXF export for a dial kind (letter of DialKind;
-// quadrantVariant is the variant of kind q, 1..3): the scaled kinds c, h, i,
-// m, p, v, z and q variants 2 and 3 write PlotScale 25 and convert with 1000
-// plot units per millimetre, every other kind PlotScale 1 and divisor 40.
+// Plot scale and divisor of a DXF export for a dial kind, from its row of the
+// kind table: the scaled kinds c, h, i, m, p, v, z and q variants 1 and 2 write
+// PlotScale 25 and convert with 1000 plot units per millimetre, every other
+// kind PlotScale 1 and divisor 40. DxfScaleFor(dial) is the one the drawing
+// window and `kelvra draw` use; the letter form counts the variant from 1
+// (kind q: 1 the quadrant, 2 and 3 the Habermel dials).
 struct DxfScale {
   int plotScale = 1;
   int divisor = 40;
 };
-DxfScale DxfScaleForKind(char kind, int quadrantVariant = 1);
+DxfScale DxfScaleFor(const config::DialKindRow& kind);
+DxfScale DxfScaleFor(const config::DialParameters& dial);
+DxfScale DxfScaleForKind(char kind, int variantNumber = 1);
 
 class HpglWriter {
  public:

@@ -47,38 +47,46 @@ Point PrinterPageSize(const PrinterReport& report) {
 }
 
 Point CarryToPrinter(Point screen, Point page_size, int image_width, int image_height,
-                     char kind) {
+                     const config::DialKindRow& kind) {
   if (image_width <= 0 || image_height <= 0) return screen;
   // Multiply first: the products are exact, so halves round as they should.
   Point p{RoundHalfEven(static_cast<double>(page_size.x) * screen.x / image_width),
           RoundHalfEven(static_cast<double>(page_size.y) * screen.y / image_height)};
-  if (kind == 'p' || kind == 'f' || kind == 'w') {
+  if (kind.Has(config::kFixedOnPage)) {
     p.x += 50;
     p.y += 50;
   }
   return p;
 }
 
-std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height, char kind,
-                                     int cylinder_variant) {
+Point CarryToPrinter(Point screen, Point page_size, int image_width, int image_height,
+                     char kind) {
+  return CarryToPrinter(screen, page_size, image_width, image_height, config::KindRow(kind));
+}
+
+std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height,
+                                     const config::DialKindRow& kind) {
   if (image_width <= 0 || image_height <= 0) return std::nullopt;
   const double w = image_width;
   const double h = image_height;
-  switch (kind) {
-    case 'z':
-      if (cylinder_variant != 1 && cylinder_variant != 2) return std::nullopt;
-      [[fallthrough]];
-    case 'c': case 'h': case 'i': case 'm': case 'v':
+  switch (kind.plotPage) {
+    case config::PlotPageMapping::Standard:
       return Point{RoundHalfEven(16157.0 * s.x / w), RoundHalfEven(11040 - 11038.0 * s.y / h)};
-    case 'f':
+    case config::PlotPageMapping::Bifilar:
       return Point{RoundHalfEven(16157.0 * s.x / w), RoundHalfEven(10480 - 10480.0 * s.y / h)};
-    case 'p':
+    case config::PlotPageMapping::Peaucellier:
       return Point{RoundHalfEven(16157.0 * s.x / w), 5240};
-    case 'w':
+    case config::PlotPageMapping::Sawyer:
       return Point{RoundHalfEven(16400.0 * s.x / w), RoundHalfEven(10480 - 10470.0 * s.y / h)};
-    default:
-      return std::nullopt;
+    case config::PlotPageMapping::None:
+      break;
   }
+  return std::nullopt;
+}
+
+std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height, char kind,
+                                     int variant) {
+  return CarryToPlotPage(s, image_width, image_height, config::KindRow(kind, false, variant));
 }
 
 CarriedPositions::CarriedPositions(DrawingView& view, Point origin, Point legend)
@@ -98,19 +106,26 @@ CarriedPositions::~CarriedPositions() {
   view_->legendPosition = savedLegend_;
 }
 
-CarriedPositions CarryViewToPrinter(DrawingView& view, Point page_size, char kind) {
+CarriedPositions CarryViewToPrinter(DrawingView& view, Point page_size,
+                                    const config::DialKindRow& kind) {
   return CarriedPositions(
       view, CarryToPrinter(view.origin, page_size, view.imageWidth, view.imageHeight, kind),
       CarryToPrinter(view.legendPosition, page_size, view.imageWidth, view.imageHeight, kind));
 }
 
-CarriedPositions CarryViewToPlotPage(DrawingView& view, char kind, int cylinder_variant) {
-  const auto origin =
-      CarryToPlotPage(view.origin, view.imageWidth, view.imageHeight, kind, cylinder_variant);
-  const auto legend = CarryToPlotPage(view.legendPosition, view.imageWidth, view.imageHeight,
-                                      kind, cylinder_variant);
+CarriedPositions CarryViewToPrinter(DrawingView& view, Point page_size, char kind) {
+  return CarryViewToPrinter(view, page_size, config::KindRow(kind));
+}
+
+CarriedPositions CarryViewToPlotPage(DrawingView& view, const config::DialKindRow& kind) {
+  const auto origin = CarryToPlotPage(view.origin, view.imageWidth, view.imageHeight, kind);
+  const auto legend = CarryToPlotPage(view.legendPosition, view.imageWidth, view.imageHeight, kind);
   return CarriedPositions(view, origin.value_or(view.origin),
                           legend.value_or(view.legendPosition));
+}
+
+CarriedPositions CarryViewToPlotPage(DrawingView& view, char kind, int variant) {
+  return CarryViewToPlotPage(view, config::KindRow(kind, false, variant));
 }
 
 }  // namespace kelvra::output

@@ -57,7 +57,10 @@ Point PrinterPageSize(const PrinterReport& report);
 // (rnd(page width / imageWidth × x), rnd(page height / imageHeight × y)),
 // plus 50 on both for the families drawn at a fixed place on the page
 // (kinds p, f, w). A picture that was never drawn (size 0) carries nothing:
-// the position comes back unchanged.
+// the position comes back unchanged. The forms with a kind letter read the
+// row of that letter (and variant).
+Point CarryToPrinter(Point screen, Point page_size, int image_width, int image_height,
+                     const config::DialKindRow& kind);
 Point CarryToPrinter(Point screen, Point page_size, int image_width, int image_height,
                      char kind);
 
@@ -65,8 +68,10 @@ Point CarryToPrinter(Point screen, Point page_size, int image_width, int image_h
 // kinds that have a picked position: c, h, i, m, v and z in its second and
 // third variants (cylinderVariant 1, 2); f; p; w. Nothing for other kinds or
 // for a picture that was never drawn.
+std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_height,
+                                     const config::DialKindRow& kind);
 std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_height, char kind,
-                                     int cylinder_variant);
+                                     int variant);
 
 // Holds the view's origin and legend position changed for another target (a
 // print or a plot file) and restores them when it goes.
@@ -86,9 +91,12 @@ class CarriedPositions {
 };
 
 // Carries both positions of `view` to the printer page (CarryToPrinter).
+CarriedPositions CarryViewToPrinter(DrawingView& view, Point page_size,
+                                    const config::DialKindRow& kind);
 CarriedPositions CarryViewToPrinter(DrawingView& view, Point page_size, char kind);
 // Carries both positions of `view` to the plot page (CarryToPlotPage); kinds
 // without a plot mapping keep their positions (nothing is changed).
-CarriedPositions CarryViewToPlotPage(DrawingView& view, char kind, int cylinder_variant);
+CarriedPositions CarryViewToPlotPage(DrawingView& view, const config::DialKindRow& kind);
+CarriedPositions CarryViewToPlotPage(DrawingView& view, char kind, int variant);
 
 }  // namespace kelvra::output

@@ -8,29 +8,7 @@
 
 namespace kelvra::ui {
 
-namespace {
-
-bool IsPlanar(char kind) { return kind == 'h' || kind == 'i' || kind == 'v'; }
-
-}  // namespace
-
-config::DialParameters EffectiveDial() {
-  config::DialParameters dial = config::Dial();
-  if (dial.kind == 's') {
-    dial.umbrella = true;
-    dial.kind = IsPlanar(dial.umbrellaPlane) ? dial.umbrellaPlane : 'h';
-  }
-  return dial;
-}
-
-output::DrawingKind DrawingKindOf(const config::DialParameters& dial) {
-  output::DrawingKind k;
-  k.kind = dial.kind;
-  k.umbrella = dial.umbrella && IsPlanar(dial.kind);
-  k.cylinderVariant = dial.cylinderVariant;
-  k.altitudeVariant = dial.altitudeVariant;
-  return k;
-}
+config::DialParameters EffectiveDial() { return config::ResolvedDial(config::Dial()); }
 
 std::string DialJob::SunlitLine() const { return planar ? planar->table.sunlitLine : std::string(); }
 
@@ -80,7 +58,7 @@ bool WritePlot(output::HpglWriter& writer, const DialJob& job, const output::Dra
   placement.gridMm = gridMm;
   if (view.originSetByUser) {
     if (const auto p = output::CarryToPlotPage(view.origin, view.imageWidth, view.imageHeight,
-                                               dial.kind, dial.cylinderVariant)) {
+                                               config::KindRow(dial))) {
       placement.originSetByUser = true;
       placement.originX = p->x;
       placement.originY = p->y;
@@ -88,8 +66,7 @@ bool WritePlot(output::HpglWriter& writer, const DialJob& job, const output::Dra
   }
   if (view.legendSetByUser) {
     if (const auto p = output::CarryToPlotPage(view.legendPosition, view.imageWidth,
-                                               view.imageHeight, dial.kind,
-                                               dial.cylinderVariant)) {
+                                               view.imageHeight, config::KindRow(dial))) {
       placement.legendSetByUser = true;
       placement.legendX = p->x;
       placement.legendY = p->y;

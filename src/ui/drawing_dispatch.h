@@ -22,8 +22,7 @@ namespace kelvra::ui {
 // The current dial parameters as the renderers take them: the transitional
 // kind "s" of an umbrella dial becomes its plane letter.
 config::DialParameters EffectiveDial();
-// Kind letter, umbrella flag and variants of `dial` for the window's rules.
-output::DrawingKind DrawingKindOf(const config::DialParameters& dial);
+using output::DrawingKindOf;
 
 // One drawing of the current dial at a zoom: traced once, then drawn on the
 // screen, printed or written as a plot file. Empty for kinds without a

@@ -173,7 +173,7 @@ class PictureView final : public QWidget {
       p.drawRect(option.rect);
     }
     if (view.legendSetByUser) {
-      const output::Point size = output::LegendOutlineSize(kind.kind, width());
+      const output::Point size = output::LegendOutlineSize(kind.Row(), width());
       p.setPen(QPen(QColor(0, 0, 255), 1));
       p.setBrush(Qt::NoBrush);
       p.drawRect(view.legendPosition.x, view.legendPosition.y, size.x, size.y);
@@ -304,7 +304,7 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
 
   const output::DrawingKind kind = Kind();
   picture->kind = kind;
-  if (output::OriginPickable(kind.kind, kind.cylinderVariant)) picture->setCursor(Qt::CrossCursor);
+  if (output::OriginPickable(kind.Row())) picture->setCursor(Qt::CrossCursor);
   picture->setToolTip(Q(output::PictureHint(kind)));
   states_ = output::CommandsOnOpening(kind, shell::State().general.mapsEnabled);
   ApplyStates();
@@ -474,12 +474,12 @@ void DrawingWindow::Activate() {
   view.imageWidth = w;
   view.imageHeight = h;
   bool hint = false;
-  if (kind.kind == 'c' || kind.kind == 'm') {
-    output::SetDefaultPlacement(view, kind.kind, w, h, shell::State().site.latitude);
+  if (kind.Row().placement == config::DefaultPlacement::Centred) {
+    output::SetDefaultPlacement(view, kind.Row(), w, h, shell::State().site.latitude);
     view.zoom = 1;
   } else if (output::PlacedLikePlanar(kind)) {
     ShowInfo(Q(output::OriginHint()));
-    output::SetDefaultPlacement(view, kind.kind, w, h, shell::State().site.latitude);
+    output::SetDefaultPlacement(view, kind.Row(), w, h, shell::State().site.latitude);
     hint = true;
   }
   // The hour-line table follows the time system of the hour lines.
@@ -668,8 +668,7 @@ void DrawingWindow::Print() {
   const output::DrawingKind kind = DrawingKindOf(dial);
   if (output::ChecksOriginBeforeOutput(kind)) {
     if (AskOriginOutside()) return;
-  } else if (std::fabs(shell::State().site.latitude) > 63 && dial.altitudeTemporal &&
-             std::string_view("bkqz").find(kind.kind) != std::string_view::npos) {
+  } else if (output::TemporalHoursRefusePrint(kind, dial, shell::State().site.latitude)) {
     shell::ShowMessage(shell::MessageKind::Error, shell::Get(kTemporalImpossible));
     return;
   }
@@ -703,7 +702,7 @@ bool DrawingWindow::PrintDrawing(QPrinter& printer) {
     output::DrawingView& view = output::TheDrawingView();
     {
       const output::CarriedPositions carried =
-          output::CarryViewToPrinter(view, page->pageSize, dial.kind);
+          output::CarryViewToPrinter(view, page->pageSize, DrawingKindOf(dial).Row());
       DrawOnto(*page->sink);
     }
     ok = page->sink->Finish();
@@ -787,7 +786,7 @@ bool DrawingWindow::WritePlotFormat(const SaveChoices& choices, const QString& p
   } else {
     // The plot goes through "kelvra.$$$" beside the DXF file.
     ok = output::ExportDxf(path.toStdString(),
-                           output::DxfScaleForKind(dial.kind, dial.altitudeVariant + 1),
+                           output::DxfScaleFor(dial),
                            choices.lineStrength, write)
              .ok();
   }
@@ -840,7 +839,8 @@ bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& p
   const std::string title = output::DrawingWindowCaption(DrawingKindOf(dial));
   bool ok = false;
   {
-    const output::CarriedPositions carried = output::CarryViewToPrinter(view, page, dial.kind);
+    const output::CarriedPositions carried =
+        output::CarryViewToPrinter(view, page, DrawingKindOf(dial).Row());
     auto draw = [this](output::PlotSink& sink) { DrawOnto(sink); };
     ok = choices.format == SaveFormat::Svg
              ? canvas::WriteSvgPage(path.toStdString(), draw, &error, title)
@@ -969,11 +969,7 @@ void DrawingWindow::closeEvent(QCloseEvent* event) {
   if (main_ && main_->Colours()) main_->Colours()->hide();
   typePicture_->hide();
   // An umbrella dial goes back to its transitional kind letter.
-  config::DialParameters& dial = config::Dial();
-  if (dial.umbrella && (dial.kind == 'h' || dial.kind == 'i' || dial.kind == 'v')) {
-    dial.umbrellaPlane = dial.kind;
-    dial.kind = 's';
-  }
+  config::MarkUmbrellaTransitional(config::Dial());
 }
 
 void DrawingWindow::Retranslate() {

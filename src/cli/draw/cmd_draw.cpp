@@ -104,7 +104,7 @@ int Run(Invocation& inv) {
       }
     } else {
       const auto result =
-          output::ExportDxf(out, output::DxfScaleForKind(kind), lineStrength, write);
+          output::ExportDxf(out, output::DxfScaleFor(dial), lineStrength, write);
       if (!result.ok()) {
         error = out + ": the DXF file could not be made";
         ok = false;
