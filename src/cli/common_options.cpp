@@ -5,6 +5,7 @@
 
 #include "astro/solar_ephemeris.h"
 #include "config/dial_fields.h"
+#include "config/dial_kinds.h"
 #include "persist/settings_file.h"
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
@@ -83,7 +84,7 @@ void ApplyCommonOptions(const ParsedArgs& args) {
   }
   auto& dial = *refs.dial;
   if (dial.umbrella) {
-    if (dial.kind != 'h' && dial.kind != 'i' && dial.kind != 'v') {
+    if (!config::IsPlaneLetter(dial.kind)) {
       throw UsageError("--set umbrella=true: the umbrella dial needs kind h, i or v (kind=" +
                        std::string(1, dial.kind) + ")");
     }

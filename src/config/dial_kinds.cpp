@@ -13,6 +13,9 @@ constexpr int kPlaneHorizontal = 1543, kPlaneInclined = 1544, kPlaneVertical = 1
 constexpr int kQuadrant = 1547, kHabermel1 = 1548, kHabermel2 = 1549;
 constexpr int kShepherd = 1551, kHat = 1552, kPolarGnomon = 1553;
 constexpr int kDateCircles = 1555, kAltitudeCircles = 1556;
+constexpr int kPageHorizontal = 1611, kPageVertical = 1612, kPageInclining = 1613,
+              kPageUmbrellaHorizontal = 1614, kPageUmbrellaVertical = 1615,
+              kPageUmbrellaInclining = 1616;
 constexpr int kMonthScaleWidth = 1563, kCylinderCircumference = 1564;
 constexpr int kNameHorizontal = 1745, kNameVertical = 1746, kNameInclining = 1747,
               kNameUmbrella = 1748;
@@ -46,7 +49,7 @@ using PM = PlotPageMapping;
 
 DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, DialFamily family,
                 int entry, int variantLabel, int captionName, int captionSuffix, int picture,
-                ParameterPage page, VariantChoice choice, GnomonEdit gnomon, WallEdit wall,
+                int pageCaption, ParameterPage page, VariantChoice choice, GnomonEdit gnomon, WallEdit wall,
                 DiameterEdit diameter, int monthScaleLabel, DefaultPlacement placement,
                 double legendShare, PlotPageMapping plotPage, bool dxfScaled,
                 std::uint32_t flags) {
@@ -62,6 +65,7 @@ DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, Dia
   r.captionName = captionName;
   r.captionSuffix = captionSuffix;
   r.picture = picture;
+  r.pageCaption = pageCaption;
   r.page = page;
   r.pageNeedsExpert = family == F::Biazimuthal || family == F::MeanTime;
   r.variantChoice = choice;
@@ -81,35 +85,35 @@ DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, Dia
 // clang-format off
 const std::vector<DialKindRow>& Table() {
   static const std::vector<DialKindRow> rows = {
-    // letter, umbrella, variant, variant field, family, list entry, variant label, caption name
-    // and suffix, dialog picture, parameter page, variant choice, gnomon field, wall field,
-    // diameter field, month scale label, default placement, legend share, plot page mapping,
-    // DXF scaled (PlotScale 25, divisor 1000), flags.
-    Row('h', false, 0, VF::None,            F::Planar,             0,  0,                kNameHorizontal,    0,                         2998, P::Planar,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kPictureButton | kZeroPlaneOnClose),
-    Row('v', false, 0, VF::None,            F::Planar,             1,  0,                kNameVertical,      0,                         3000, P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kPlanar | kPictureButton),
-    Row('i', false, 0, VF::None,            F::Planar,             2,  0,                kNameInclining,     0,                         0,    P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kInclinationEdit),
-    Row('h', true,  0, VF::None,            F::Umbrella,           3,  kPlaneHorizontal, kNameUmbrella,      0,                         3001, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kPictureButton | kZeroPlaneOnClose),
-    Row('i', true,  0, VF::None,            F::Umbrella,           3,  kPlaneInclined,   kNameUmbrella,      0,                         3002, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella),
-    Row('v', true,  0, VF::None,            F::Umbrella,           3,  kPlaneVertical,   kNameUmbrella,      0,                         3001, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kUmbrella | kPictureButton),
-    Row('q', false, 0, VF::AltitudeVariant, F::Altitude,           4,  kQuadrant,        kNameQuadrant,      0,                         3004, P::VerticalAltitude,   VC::Altitude,   GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput),
-    Row('q', false, 1, VF::AltitudeVariant, F::Altitude,           4,  kHabermel1,       kNameQuadrant,      0,                         3010, P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
-    Row('q', false, 2, VF::AltitudeVariant, F::Altitude,           4,  kHabermel2,       kNameQuadrant,      0,                         3011, P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
-    Row('a', false, 0, VF::AzimuthCircles,  F::Azimuthal,          5,  kDateCircles,     kNameAzimuthal,     0,                         3003, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('a', false, 1, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3009, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('a', false, 2, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3015, P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('z', false, 0, VF::CylinderVariant, F::Cylinder,           6,  kShepherd,        kNameCylinder,      kSuffixShepherd,           3005, P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kMonthScaleWidth,       DP::None,    0.33, PM::None,        true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
-    Row('z', false, 1, VF::CylinderVariant, F::Cylinder,           6,  kHat,             kNameCylinder,      kSuffixHat,                3012, P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kCylinderCircumference, DP::None,    0.33, PM::Standard,    true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
-    Row('z', false, 2, VF::CylinderVariant, F::Cylinder,           6,  kPolarGnomon,     kNameCylinder,      kSuffixPolar,              3013, P::Cylinder,           VC::Cylinder,   GE::PolarCylinderGnomon, WE::GnomonDeclination, DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kGrid | kZoom | kPicked | kCheckOrigin | kPictureButton | kOutput | kEnterHint | kCylinderRadiusEdit),
-    Row('k', false, 0, VF::None,            F::HorizontalAltitude, 7,  0,                kNameElevation,     0,                         3006, P::HorizontalAltitude, VC::None,       GE::HidokeiGnomon,       WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kPlotFile | kEnterHint),
-    Row('r', false, 0, VF::None,            F::Ring,               8,  0,                kNameRing,          0,                         3007, P::Ring,               VC::None,       GE::None,                WE::None,              DE::Ring,     0,                      DP::None,    0.33, PM::None,        false, kCorrectionTable | kPictureButton | kOutput | kEnterHint),
-    Row('c', false, 0, VF::None,            F::Biazimuthal,        9,  0,                kNameBiazimuthal,   0,                         3016, P::Biazimuthal,        VC::None,       GE::None,                WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kMapOverlay | kPictureButton | kPicked | kOriginHint | kPlacementHints | kCheckOrigin | kOutput),
-    Row('m', false, 0, VF::None,            F::MeanTime,           10, 0,                kNameMeanTime,      0,                         3008, P::MeanTime,           VC::None,       GE::ConeAxis,            WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kGraph | kPictureButton | kPicked | kOriginHint | kOutput | kEnterHint),
-    Row('w', false, 0, VF::None,            F::Sawyer,             11, 0,                kNameSawyer,        0,                         3021, P::Sawyer,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Sawyer,      false, kZoom | kPictureButton | kPickOrigin | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
-    Row('p', false, 0, VF::None,            F::Peaucellier,        12, 0,                kPrefixPeaucellier, kNameAzimuthalAfterPrefix, 3020, P::Sawyer,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Peaucellier, true,  kZoom | kPictureButton | kPicked | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
-    Row('f', false, 0, VF::None,            F::Bifilar,            13, 0,                kPrefixBifilar,     kNameAzimuthalAfterPrefix, 0,    P::Bifilar,            VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Bifilar,     false, kZoom | kPictureButton | kPicked | kPlacementHints | kFixedOnPage | kOutput | kEnterHint),
+    // letter, umbrella, variant, variant field, family, list entry, variant label,
+    // caption name and suffix, dialog picture, parameters dialog caption, parameter page,
+    // variant choice, gnomon field, wall field, diameter field, month scale label, default
+    // placement, legend share, plot page mapping, DXF scaled (PlotScale 25, divisor 1000), flags.
+    Row('h', false, 0, VF::None,            F::Planar,             0,  0,                kNameHorizontal,    0,                         2998, kPageHorizontal,         P::Planar,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kPictureButton | kHorizontalFace),
+    Row('v', false, 0, VF::None,            F::Planar,             1,  0,                kNameVertical,      0,                         3000, kPageVertical,           P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kPlanar | kPictureButton),
+    Row('i', false, 0, VF::None,            F::Planar,             2,  0,                kNameInclining,     0,                         0,    kPageInclining,          P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kInclinationEdit | kInclinedFace),
+    Row('h', true,  0, VF::None,            F::Umbrella,           3,  kPlaneHorizontal, kNameUmbrella,      0,                         3001, kPageUmbrellaHorizontal, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kPictureButton | kHorizontalFace),
+    Row('i', true,  0, VF::None,            F::Umbrella,           3,  kPlaneInclined,   kNameUmbrella,      0,                         3002, kPageUmbrellaInclining,  P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kInclinedFace),
+    Row('v', true,  0, VF::None,            F::Umbrella,           3,  kPlaneVertical,   kNameUmbrella,      0,                         3001, kPageUmbrellaVertical,   P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kUmbrella | kPictureButton),
+    Row('q', false, 0, VF::AltitudeVariant, F::Altitude,           4,  kQuadrant,        kNameQuadrant,      0,                         3004, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 1, VF::AltitudeVariant, F::Altitude,           4,  kHabermel1,       kNameQuadrant,      0,                         3010, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 2, VF::AltitudeVariant, F::Altitude,           4,  kHabermel2,       kNameQuadrant,      0,                         3011, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('a', false, 0, VF::AzimuthCircles,  F::Azimuthal,          5,  kDateCircles,     kNameAzimuthal,     0,                         3003, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 1, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3009, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 2, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3015, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('z', false, 0, VF::CylinderVariant, F::Cylinder,           6,  kShepherd,        kNameCylinder,      kSuffixShepherd,           3005, 0,                       P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kMonthScaleWidth,       DP::None,    0.33, PM::None,        true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 1, VF::CylinderVariant, F::Cylinder,           6,  kHat,             kNameCylinder,      kSuffixHat,                3012, 0,                       P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kCylinderCircumference, DP::None,    0.33, PM::Standard,    true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 2, VF::CylinderVariant, F::Cylinder,           6,  kPolarGnomon,     kNameCylinder,      kSuffixPolar,              3013, 0,                       P::Cylinder,           VC::Cylinder,   GE::PolarCylinderGnomon, WE::GnomonDeclination, DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kGrid | kZoom | kPicked | kCheckOrigin | kPictureButton | kOutput | kEnterHint | kCylinderRadiusEdit),
+    Row('k', false, 0, VF::None,            F::HorizontalAltitude, 7,  0,                kNameElevation,     0,                         3006, 0,                       P::HorizontalAltitude, VC::None,       GE::HidokeiGnomon,       WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kPlotFile | kEnterHint),
+    Row('r', false, 0, VF::None,            F::Ring,               8,  0,                kNameRing,          0,                         3007, 0,                       P::Ring,               VC::None,       GE::None,                WE::None,              DE::Ring,     0,                      DP::None,    0.33, PM::None,        false, kCorrectionTable | kPictureButton | kOutput | kEnterHint),
+    Row('c', false, 0, VF::None,            F::Biazimuthal,        9,  0,                kNameBiazimuthal,   0,                         3016, 0,                       P::Biazimuthal,        VC::None,       GE::None,                WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kMapOverlay | kPictureButton | kPicked | kOriginHint | kPlacementHints | kCheckOrigin | kOutput),
+    Row('m', false, 0, VF::None,            F::MeanTime,           10, 0,                kNameMeanTime,      0,                         3008, 0,                       P::MeanTime,           VC::None,       GE::ConeAxis,            WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kGraph | kPictureButton | kPicked | kOriginHint | kOutput | kEnterHint),
+    Row('w', false, 0, VF::None,            F::Sawyer,             11, 0,                kNameSawyer,        0,                         3021, 0,                       P::Sawyer,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Sawyer,      false, kZoom | kPictureButton | kPickOrigin | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('p', false, 0, VF::None,            F::Peaucellier,        12, 0,                kPrefixPeaucellier, kNameAzimuthalAfterPrefix, 3020, 0,                       P::Sawyer,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Peaucellier, true,  kZoom | kPictureButton | kPicked | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('f', false, 0, VF::None,            F::Bifilar,            13, 0,                kPrefixBifilar,     kNameAzimuthalAfterPrefix, 0,    0,                       P::Bifilar,            VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Bifilar,     false, kZoom | kPictureButton | kPicked | kPlacementHints | kFixedOnPage | kOutput | kEnterHint),
     // Kind b is not offered: the horizontal altitude dial fed with the
     // shepherd's gnomon; it prints nothing and has no plot writer.
-    Row('b', false, 0, VF::None,            F::HorizontalAltitude, -1, 0,                0,                  0,                         0,    P::Planar,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit),
+    Row('b', false, 0, VF::None,            F::HorizontalAltitude, -1, 0,                0,                  0,                         0,    0,                       P::Planar,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit),
   };
   return rows;
 }
@@ -141,6 +145,18 @@ DialParameters ResolvedDial(const DialParameters& dial) {
     d.umbrella = true;
   }
   return d;
+}
+
+char UmbrellaPlaneLetter(int index) {
+  static constexpr char kPlanes[] = {'h', 'i', 'v'};
+  return kPlanes[index < 0 ? 0 : index > 2 ? 2 : index];
+}
+
+int UmbrellaPlaneIndex(char plane) {
+  for (int i = 0; i < 3; ++i) {
+    if (UmbrellaPlaneLetter(i) == plane) return i;
+  }
+  return 0;
 }
 
 void MarkUmbrellaTransitional(DialParameters& dial) {
@@ -204,6 +220,13 @@ char EntryLetter(int entry) {
   return kDefaultDialKind;
 }
 
+int EntryLabel(int entry) {
+  for (const DialKindRow& r : Table()) {
+    if (r.entry == entry) return r.listLabel;
+  }
+  return 0;
+}
+
 int UmbrellaEntry() {
   for (const DialKindRow& r : Table()) {
     if (r.umbrella) return r.entry;
@@ -221,6 +244,11 @@ bool EntryOffered(int entry, bool expertMode) {
     if (r.entry == entry && (expertMode || !r.Has(kExpertOnly))) return true;
   }
   return false;
+}
+
+bool KindOffered(const DialParameters& dial, bool expertMode) {
+  const DialKindRow& row = KindRow(dial);
+  return !row.Has(kExpertOnly) || EntryOffered(row.entry, expertMode);
 }
 
 void ChooseKindEntry(DialParameters& d, int entry, bool expertMode) {

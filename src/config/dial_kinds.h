@@ -31,6 +31,10 @@ char UmbrellaPlaneOf(const DialParameters& dial);
 // The record as the constructions read it: the transitional kind s of an
 // umbrella dial becomes its plane letter with `umbrella` set.
 DialParameters ResolvedDial(const DialParameters& dial);
+// The planes of the umbrella dial in the order of its plane choice (h, i, v):
+// the letter of choice `index` (0..2) and the index of a plane letter.
+char UmbrellaPlaneLetter(int index);
+int UmbrellaPlaneIndex(char plane);
 // The other way, when the drawing window closes: an umbrella dial on a plane
 // keeps its plane in `umbrellaPlane` and takes the transitional kind s.
 void MarkUmbrellaTransitional(DialParameters& dial);
@@ -123,7 +127,8 @@ enum KindFlag : std::uint32_t {
   kEnterHint = 1u << 21,          // the dial type dialog's "empty field" hint
   kInclinationEdit = 1u << 22,    // the dial type dialog's inclination field
   kCylinderRadiusEdit = 1u << 23, // the dial type dialog's cylinder radius field
-  kZeroPlaneOnClose = 1u << 24,   // closing the dial type dialog sets declination and inclination 0
+  kHorizontalFace = 1u << 24,     // a horizontal face: wall declination and inclination are 0
+  kInclinedFace = 1u << 25,       // an inclined face: the planar page shows the inclination
 };
 
 struct DialKindRow {
@@ -138,13 +143,14 @@ struct DialKindRow {
   // Names: entry of the dial type dialog's kind list (0..13, -1: not
   // offered), its label, the label of the variant, the dial type name of the
   // drawing window's caption (name + suffix), the picture of the dial type
-  // dialog (0: none).
+  // dialog (0: none), the dial named in the parameters dialog's caption.
   int entry = -1;
   int listLabel = 0;
   int variantLabel = 0;
   int captionName = 0;
   int captionSuffix = 0;
   int picture = 0;
+  int pageCaption = 0;  // the parameters dialog's caption on the planar and bifilar pages
 
   // Dialogs.
   ParameterPage page = ParameterPage::Planar;
@@ -187,6 +193,8 @@ int VariantOf(const DialParameters& dial);
 
 // The letter of a kind list entry (0..13); the umbrella entry gives h.
 char EntryLetter(int entry);
+// The label (text number) of a kind list entry.
+int EntryLabel(int entry);
 // The entry of the umbrella dial in the kind list.
 int UmbrellaEntry();
 // The kind list entry of `dial` (1, the vertical dial, when none fits).
@@ -194,6 +202,8 @@ int EntryOf(const DialParameters& dial);
 // True when the entry is offered in the kind list (expert-only entries need
 // expert mode).
 bool EntryOffered(int entry, bool expertMode);
+// False for a kind offered only in expert mode (c, m) when expert mode is off.
+bool KindOffered(const DialParameters& dial, bool expertMode);
 // Choosing entry `entry` of the kind list: clears or sets `umbrella`, sets the
 // kind (the umbrella entry keeps a plane letter, else restores the last plane
 // or takes h; the vertical dial stores inclination 90), then the kind rules

@@ -76,9 +76,7 @@ void NormalizeKind(DialParameters& p, bool expertMode) {
     p.umbrellaPlane = p.kind;
   }
   if (!expertMode) {
-    // A kind offered only in expert mode (c, m) becomes h.
-    const DialKindRow& row = KindRow(p);
-    if (row.Has(kExpertOnly) && !EntryOffered(row.entry, false)) p.kind = 'h';
+    if (!KindOffered(p, false)) p.kind = 'h';  // c and m need expert mode
     p.altitudeVariant = 0;
   }
 }

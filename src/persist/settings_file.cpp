@@ -11,6 +11,7 @@
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "config/dial_fields.h"
+#include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "persist/atomic_file.h"
 #include "persist/persist_texts.h"
@@ -364,7 +365,8 @@ bool Reader::ReadPositional() {
   if (HasLine(10)) {
     const std::string code = Trimmed(Line(10));
     config::ParseKindCode(code, dial);
-    if (dial.kind == 'f') dial.extraOption = 0;
+    // The bifilar dial has no use for the last option number.
+    if (config::KindRow(dial).family == config::DialFamily::Bifilar) dial.extraOption = 0;
   }
   if (HasLine(11)) {
     NumberRuns r(Line(11));

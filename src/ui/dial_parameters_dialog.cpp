@@ -17,6 +17,7 @@
 
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
+#include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
@@ -50,19 +51,10 @@ int ListKind(int system) {
 }  // namespace
 
 int DialParametersDialog::PageForKind(char kind, bool umbrella, bool expertMode) {
-  if (umbrella || kind == 's' || kind == 'f') return 1;
-  switch (kind) {
-    case 'q': return 2;
-    case 'z': return 3;
-    case 'k': return 4;
-    case 'r': return 5;
-    case 'a': return 6;
-    case 'c': return expertMode ? 7 : 0;
-    case 'm': return expertMode ? 8 : 0;
-    case 'w':
-    case 'p': return 9;
-    default: return 0;
-  }
+  config::DialParameters d;
+  d.kind = kind;
+  d.umbrella = umbrella;
+  return static_cast<int>(config::PageFor(d, expertMode));
 }
 
 DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
@@ -118,7 +110,8 @@ DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
   const double obliquity = astro::CurrentZodiac().roundedObliquity;
   config::DeriveHabermelGnomon(d, shell::State().site.latitude, obliquity);
   config::DeriveMaxShadowLength(d, shell::State().site.latitude, obliquity);
-  if (d.umbrella && d.kind == 'h') d.wallDeclination = 0;
+  const config::DialKindRow& row = config::KindRow(d);
+  if (row.umbrella && row.Has(config::kHorizontalFace)) d.wallDeclination = 0;
   FillLists();
   Fill();
   currentPage_ = PageForKind(d.kind, d.umbrella, Expert());
@@ -450,9 +443,9 @@ void DialParametersDialog::Fill() {
   wall_->setText(Real(7, 2, d.wallDeclination));
   inclination_->setText(Real(7, 2, d.inclination));
   gnomon_->setText(Real(6, 2, d.gnomonHeight));
-  const bool isI = d.kind == 'i';
-  inclinationLabel_->setVisible(isI);
-  inclination_->setVisible(isI);
+  const bool inclined = config::KindRow(d).Has(config::kInclinedFace);
+  inclinationLabel_->setVisible(inclined);
+  inclination_->setVisible(inclined);
   hoursApparent_->setChecked(d.hoursApparent);
   linesToFoot_->setChecked(d.linesToFoot);
   hoursWithEot_->setChecked(d.hoursWithEot);
@@ -531,9 +524,10 @@ void DialParametersDialog::UpdateCaption() {
   const config::DialParameters& d = D();
   const int page = pages_->currentIndex();
   QString caption;
-  if (page <= 1 && (page == 0 || d.umbrella)) {
-    const int plane = d.kind == 'v' ? 1 : d.kind == 'i' ? 2 : 0;
-    caption = Text((d.umbrella ? 1614 : 1611) + plane);
+  const config::DialKindRow& row = config::KindRow(d);
+  if (page <= 1 && (page == 0 || row.umbrella)) {
+    // The dial's own name, the horizontal dial for the kinds without a plane.
+    caption = Text(row.pageCaption ? row.pageCaption : config::KindRow('h').pageCaption);
   } else {
     caption = Text(1610) + Text(kFirstPageCaption + page).trimmed();
   }

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "astro/solar_ephemeris.h"
+#include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
@@ -28,9 +29,7 @@ namespace kelvra::ui {
 
 namespace {
 
-constexpr char kEntryLetters[14] = {'h', 'v', 'i', 'u', 'q', 'a', 'z', 'k', 'r', 'c', 'm', 'w', 'p', 'f'};
-constexpr int kUmbrellaEntry = 3;
-constexpr int kFirstKindText = 183;  // kind list labels 183..196
+constexpr int kKindEntries = 14;
 
 config::DialParameters& D() { return config::Dial(); }
 bool Expert() { return shell::State().general.expertMode; }
@@ -85,9 +84,7 @@ QGroupBox* Choice(QWidget* parent, QButtonGroup*& group, int titleTag, std::init
 
 }  // namespace
 
-char DialTypeDialog::EntryLetter(int entry) {
-  return entry >= 0 && entry < 14 ? kEntryLetters[entry] : 'v';
-}
+char DialTypeDialog::EntryLetter(int entry) { return config::EntryLetter(entry); }
 
 DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
     : TaskWindow(QStringLiteral("DialTypeDialog"), 2, parent), wizard_(wizard) {
@@ -177,46 +174,40 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
     ChooseEntry(kinds_->item(row)->data(Qt::UserRole).toInt());
   });
   connect(planes_, &QButtonGroup::idClicked, this,
-          [this](int id) { ChoosePlane("hiv"[std::clamp(id, 0, 2)]); });
+          [this](int id) { ChoosePlane(config::UmbrellaPlaneLetter(id)); });
   connect(altitudeVariants_, &QButtonGroup::idClicked, this,
           [this](int id) { ChooseAltitudeVariant(id); });
   connect(cylinderVariants_, &QButtonGroup::idClicked, this,
           [this](int id) { ChooseCylinderVariant(id); });
   connect(circleModes_, &QButtonGroup::idClicked, this, [this](int id) {
-    if (D().kind == 'a') D().azimuthCircleMode = id;
+    if (config::KindRow(D()).variantChoice == config::VariantChoice::CircleMode)
+      D().azimuthCircleMode = id;
     UpdateVisibility();
   });
   connect(picture_, &QToolButton::clicked, this, [this] {
     const QString file = PictureForNumber(PictureNumber());
-    const int entry = CurrentEntry();
-    if (!file.isEmpty()) emit ShowPicture(file, Text(kFirstKindText + entry).trimmed());
+    if (!file.isEmpty()) emit ShowPicture(file, Text(config::EntryLabel(config::EntryOf(D()))).trimmed());
   });
 
   if (wizard_) SetCaptionTag(1453, " 2");
   else SetCaptionTag(1540);
-  // Opening: the umbrella entry forces a planar kind.
-  if (D().umbrella && D().kind != 'h' && D().kind != 'i' && D().kind != 'v') D().kind = 'h';
+  // Opening: the umbrella entry forces a planar kind; the transitional kind
+  // keeps the last plane.
+  D() = config::ResolvedDial(D());
+  if (D().umbrella && !config::IsPlaneLetter(D().kind)) D().kind = 'h';
   if (!Expert()) config::NormalizeKind(D(), false);
   FillList();
   Fill();
 }
 
-int DialTypeDialog::CurrentEntry() const {
-  const config::DialParameters& d = D();
-  if (d.umbrella) return kUmbrellaEntry;
-  for (int e = 0; e < 14; ++e) {
-    if (e != kUmbrellaEntry && kEntryLetters[e] == d.kind) return e;
-  }
-  return 1;
-}
+int DialTypeDialog::CurrentEntry() const { return config::EntryOf(D()); }
 
 void DialTypeDialog::FillList() {
   filling_ = true;
   kinds_->clear();
-  for (int e = 0; e < 14; ++e) {
-    const char letter = kEntryLetters[e];
-    if (!Expert() && (letter == 'c' || letter == 'm')) continue;
-    auto* item = new QListWidgetItem(Text(kFirstKindText + e), kinds_);
+  for (int e = 0; e < kKindEntries; ++e) {
+    if (!config::EntryOffered(e, Expert())) continue;
+    auto* item = new QListWidgetItem(Text(config::EntryLabel(e)), kinds_);
     item->setData(Qt::UserRole, e);
   }
   filling_ = false;
@@ -229,47 +220,30 @@ void DialTypeDialog::Fill() {
   for (int row = 0; row < kinds_->count(); ++row) {
     if (kinds_->item(row)->data(Qt::UserRole).toInt() == entry) kinds_->setCurrentRow(row);
   }
-  const int plane = d.kind == 'i' ? 1 : d.kind == 'v' ? 2 : 0;
-  planes_->button(plane)->setChecked(true);
+  planes_->button(config::UmbrellaPlaneIndex(config::UmbrellaPlaneOf(d)))->setChecked(true);
   if (auto* b = altitudeVariants_->button(d.altitudeVariant)) b->setChecked(true);
   if (auto* b = cylinderVariants_->button(d.cylinderVariant)) b->setChecked(true);
   if (auto* b = circleModes_->button(std::clamp(d.azimuthCircleMode, 0, 1))) b->setChecked(true);
   wall_->setText(Real(7, 2, d.wallDeclination));
   inclination_->setText(Real(7, 2, d.inclination));
-  switch (d.kind) {
-    case 'z':
-      gnomon_->setText(d.cylinderVariant == 2 ? Real(6, 2, d.polarCylinderGnomon)
-                                              : QString::number(d.cylinderGnomon));
-      break;
-    case 'k': gnomon_->setText(QString::number(d.hidokeiGnomon)); break;
-    case 'q': gnomon_->setText(Real(6, 2, d.habermelGnomon)); break;
+  const config::DialKindRow& row = config::KindRow(d);
+  switch (row.gnomon) {
+    case config::GnomonEdit::CylinderGnomon: gnomon_->setText(QString::number(d.cylinderGnomon)); break;
+    case config::GnomonEdit::PolarCylinderGnomon: gnomon_->setText(Real(6, 2, d.polarCylinderGnomon)); break;
+    case config::GnomonEdit::HidokeiGnomon: gnomon_->setText(QString::number(d.hidokeiGnomon)); break;
+    case config::GnomonEdit::HabermelGnomon: gnomon_->setText(Real(6, 2, d.habermelGnomon)); break;
     default: gnomon_->setText(Real(6, 2, d.gnomonHeight)); break;
   }
   monthScale_->setText(QString::number(d.monthScaleLength));
   radius_->setText(Real(6, 2, d.cylinderRadius));
-  diameter_->setText(d.kind == 'r' ? Real(4, 0, d.ringDiameter) : Real(6, 1, d.dialDiameter));
+  diameter_->setText(row.diameter == config::DiameterEdit::Ring ? Real(4, 0, d.ringDiameter)
+                                                                : Real(6, 1, d.dialDiameter));
   filling_ = false;
   UpdateVisibility();
 }
 
 bool DialTypeDialog::ChooseEntry(int entry) {
-  config::DialParameters& d = D();
-  d.umbrella = false;
-  if (entry == kUmbrellaEntry) {
-    d.umbrella = true;
-    if (d.kind != 'h' && d.kind != 'i' && d.kind != 'v') {
-      const char plane = d.umbrellaPlane;
-      d.kind = (plane == 'i' || plane == 'v') ? plane : 'h';
-    }
-  } else {
-    d.kind = EntryLetter(entry);
-    if (d.kind == 'v') d.inclination = 90;
-  }
-  config::NormalizeKind(d, Expert());
-  if (!Expert()) {
-    if (d.kind == 'q') d.altitudeVariant = 0;
-    if (d.kind == 'z') d.cylinderVariant = 0;
-  }
+  config::ChooseKindEntry(D(), entry, Expert());
   Fill();
   return true;
 }
@@ -290,46 +264,25 @@ void DialTypeDialog::ChooseAltitudeVariant(int variant) {
   Fill();
 }
 
-int DialTypeDialog::PictureNumber() const {
-  const config::DialParameters& d = D();
-  if (d.umbrella) return d.kind == 'i' ? 3002 : 3001;
-  switch (d.kind) {
-    case 'h': return 2998;
-    case 'v': return 3000;
-    case 'a':
-      if (d.azimuthCircleMode == 0) return 3003;
-      return d.altitudeCircleSpacing == 2 ? 3015 : 3009;
-    case 'q': return d.altitudeVariant == 0 ? 3004 : d.altitudeVariant == 1 ? 3010 : 3011;
-    case 'z': return d.cylinderVariant == 0 ? 3005 : d.cylinderVariant == 1 ? 3012 : 3013;
-    case 'k': return 3006;
-    case 'r': return 3007;
-    case 'm': return 3008;
-    case 'c': return 3016;
-    case 'p': return 3020;
-    case 'w': return 3021;
-    default: return 0;
-  }
-}
+int DialTypeDialog::PictureNumber() const { return config::KindRow(D()).picture; }
 
 void DialTypeDialog::UpdateVisibility() {
-  const config::DialParameters& d = D();
-  const char k = d.kind;
-  const bool umbrella = d.umbrella;
-  planeBox_->setVisible(umbrella);
-  altitudeBox_->setVisible(k == 'q' && Expert());
-  cylinderBox_->setVisible(k == 'z');
-  circleBox_->setVisible(k == 'a');
-  const bool polarCylinder = k == 'z' && d.cylinderVariant == 2;
-  wallRow_->setVisible(((k == 'v' || k == 'i') && !umbrella) || polarCylinder);
-  SetTag(wallLabel_, polarCylinder ? 1560 : 1557);
-  inclinationRow_->setVisible(k == 'i' && !umbrella);
-  gnomonRow_->setVisible(!(k == 'a' || k == 'c' || k == 'r' || (k == 'q' && d.altitudeVariant == 0)));
-  gnomon_->setReadOnly(k == 'q');
-  monthScaleRow_->setVisible(k == 'z' && d.cylinderVariant != 2);
-  SetTag(monthScaleLabel_, d.cylinderVariant == 1 ? 1564 : 1563);
-  radiusRow_->setVisible(polarCylinder);
-  diameterRow_->setVisible((k == 'q' && d.altitudeVariant != 0) || k == 'r');
-  enterHint_->setVisible(!(k == 'a' || k == 'c' || k == 'q'));
+  using config::VariantChoice;
+  const config::DialKindRow& row = config::KindRow(D());
+  planeBox_->setVisible(row.variantChoice == VariantChoice::Plane);
+  altitudeBox_->setVisible(row.variantChoice == VariantChoice::Altitude && Expert());
+  cylinderBox_->setVisible(row.variantChoice == VariantChoice::Cylinder);
+  circleBox_->setVisible(row.variantChoice == VariantChoice::CircleMode);
+  wallRow_->setVisible(row.wall != config::WallEdit::None);
+  SetTag(wallLabel_, row.wall == config::WallEdit::GnomonDeclination ? 1560 : 1557);
+  inclinationRow_->setVisible(row.Has(config::kInclinationEdit));
+  gnomonRow_->setVisible(row.gnomon != config::GnomonEdit::None);
+  gnomon_->setReadOnly(row.gnomon == config::GnomonEdit::HabermelGnomon);
+  monthScaleRow_->setVisible(row.monthScaleLabel != 0);
+  if (row.monthScaleLabel) SetTag(monthScaleLabel_, row.monthScaleLabel);
+  radiusRow_->setVisible(row.Has(config::kCylinderRadiusEdit));
+  diameterRow_->setVisible(row.diameter != config::DiameterEdit::None);
+  enterHint_->setVisible(row.Has(config::kEnterHint));
   if (Expert()) {
     expertLine_->setText(Text(1440) + Text(1441).trimmed() + Text(1444));
   } else {
@@ -398,31 +351,33 @@ bool DialTypeDialog::LeaveGnomon() {
   config::DialParameters& d = D();
   const QString name = FieldName(gnomonLabel_);
   const config::GnomonRange* range = nullptr;
-  switch (d.kind) {
-    case 'h': case 'v': case 'i': case 'm': case 'w': {
+  switch (config::KindRow(d).gnomon) {
+    case config::GnomonEdit::GnomonHeight:
+    case config::GnomonEdit::ConeAxis: {
       range = config::FindGnomonRange("gnomonHeight");
       double v = d.gnomonHeight;
       if (CheckRealField(gnomon_, v, name, range->typeDialogLeave.max, range->typeDialogLeave.min)) return true;
       d.gnomonHeight = v;
       return false;
     }
-    case 'z':
-      if (d.cylinderVariant == 2) {
-        range = config::FindGnomonRange("polarCylinderGnomon");
-        double v = d.polarCylinderGnomon;
-        if (CheckRealField(gnomon_, v, name, range->typeDialogLeave.max, range->typeDialogLeave.min)) return true;
-        d.polarCylinderGnomon = v;
-      } else {
-        range = config::FindGnomonRange("cylinderGnomon");
-        gnomon_->setText(CutDecimals(gnomon_->text()));
-        int v = d.cylinderGnomon;
-        if (CheckIntegerField(gnomon_, v, name, static_cast<int>(range->typeDialogLeave.min),
-                              static_cast<int>(range->typeDialogLeave.max)))
-          return true;
-        d.cylinderGnomon = v;
-      }
+    case config::GnomonEdit::PolarCylinderGnomon: {
+      range = config::FindGnomonRange("polarCylinderGnomon");
+      double v = d.polarCylinderGnomon;
+      if (CheckRealField(gnomon_, v, name, range->typeDialogLeave.max, range->typeDialogLeave.min)) return true;
+      d.polarCylinderGnomon = v;
       return false;
-    case 'k': {
+    }
+    case config::GnomonEdit::CylinderGnomon: {
+      range = config::FindGnomonRange("cylinderGnomon");
+      gnomon_->setText(CutDecimals(gnomon_->text()));
+      int v = d.cylinderGnomon;
+      if (CheckIntegerField(gnomon_, v, name, static_cast<int>(range->typeDialogLeave.min),
+                            static_cast<int>(range->typeDialogLeave.max)))
+        return true;
+      d.cylinderGnomon = v;
+      return false;
+    }
+    case config::GnomonEdit::HidokeiGnomon: {
       range = config::FindGnomonRange("hidokeiGnomon");
       gnomon_->setText(CutDecimals(gnomon_->text()));
       int v = d.hidokeiGnomon;
@@ -468,7 +423,7 @@ bool DialTypeDialog::LeaveDiameter() {
   if (guard.Busy() || !diameter_->isVisibleTo(this)) return false;
   config::DialParameters& d = D();
   const QString name = FieldName(diameterLabel_);
-  if (d.kind == 'r') {
+  if (config::KindRow(d).diameter == config::DiameterEdit::Ring) {
     double v = d.ringDiameter;
     if (CheckRealField(diameter_, v, name, 300, 10)) return true;
     d.ringDiameter = v;
@@ -518,47 +473,47 @@ bool DialTypeDialog::CloseCheck() {
   auto closeRange = [](std::string_view field) {
     return config::FindGnomonRange(field)->typeDialogClose;
   };
-  switch (d.kind) {
-    case 'z': {
-      if (d.cylinderVariant == 2) {
-        const auto r = closeRange("polarCylinderGnomon");
-        double v = d.polarCylinderGnomon;
-        if (CheckRealField(gnomon_, v, gnomonName, r.max, r.min)) return false;
-        d.polarCylinderGnomon = v;
-        const auto rr = closeRange("cylinderRadius");
-        double radius = d.cylinderRadius;
-        if (CheckRealField(radius_, radius, FieldName(radiusLabel_), rr.max, rr.min)) return false;
-        d.cylinderRadius = radius;
-      } else {
-        const auto r = closeRange("cylinderGnomon");
-        gnomon_->setText(CutDecimals(gnomon_->text()));
-        int v = d.cylinderGnomon;
-        if (CheckIntegerField(gnomon_, v, gnomonName, static_cast<int>(r.min), static_cast<int>(r.max)))
-          return false;
-        d.cylinderGnomon = v;
-        const auto rm = closeRange("monthScaleLength");
-        int m = d.monthScaleLength;
-        if (CheckIntegerField(monthScale_, m, FieldName(monthScaleLabel_), static_cast<int>(rm.min),
-                              static_cast<int>(rm.max)))
-          return false;
-        d.monthScaleLength = m;
-      }
+  const config::DialKindRow& row = config::KindRow(d);
+  switch (row.gnomon) {
+    case config::GnomonEdit::PolarCylinderGnomon: {
+      const auto r = closeRange("polarCylinderGnomon");
+      double v = d.polarCylinderGnomon;
+      if (CheckRealField(gnomon_, v, gnomonName, r.max, r.min)) return false;
+      d.polarCylinderGnomon = v;
+      const auto rr = closeRange("cylinderRadius");
+      double radius = d.cylinderRadius;
+      if (CheckRealField(radius_, radius, FieldName(radiusLabel_), rr.max, rr.min)) return false;
+      d.cylinderRadius = radius;
       break;
     }
-    case 'q':
-      if (d.altitudeVariant != 0) {
-        const auto r = closeRange("dialDiameter");
-        double v = d.dialDiameter;
-        if (CheckRealField(diameter_, v, FieldName(diameterLabel_), r.max, r.min)) {
-          shell::ShowMessage(shell::MessageKind::Warning, Text(1573).toStdString());
-          return false;
-        }
-        d.dialDiameter = v;
-        config::DeriveHabermelGnomon(d, shell::State().site.latitude,
-                                     astro::CurrentZodiac().roundedObliquity, true);
-      }
+    case config::GnomonEdit::CylinderGnomon: {
+      const auto r = closeRange("cylinderGnomon");
+      gnomon_->setText(CutDecimals(gnomon_->text()));
+      int v = d.cylinderGnomon;
+      if (CheckIntegerField(gnomon_, v, gnomonName, static_cast<int>(r.min), static_cast<int>(r.max)))
+        return false;
+      d.cylinderGnomon = v;
+      const auto rm = closeRange("monthScaleLength");
+      int m = d.monthScaleLength;
+      if (CheckIntegerField(monthScale_, m, FieldName(monthScaleLabel_), static_cast<int>(rm.min),
+                            static_cast<int>(rm.max)))
+        return false;
+      d.monthScaleLength = m;
       break;
-    case 'k': {
+    }
+    case config::GnomonEdit::HabermelGnomon: {
+      const auto r = closeRange("dialDiameter");
+      double v = d.dialDiameter;
+      if (CheckRealField(diameter_, v, FieldName(diameterLabel_), r.max, r.min)) {
+        shell::ShowMessage(shell::MessageKind::Warning, Text(1573).toStdString());
+        return false;
+      }
+      d.dialDiameter = v;
+      config::DeriveHabermelGnomon(d, shell::State().site.latitude,
+                                   astro::CurrentZodiac().roundedObliquity, true);
+      break;
+    }
+    case config::GnomonEdit::HidokeiGnomon: {
       const auto r = closeRange("hidokeiGnomon");
       gnomon_->setText(CutDecimals(gnomon_->text()));
       int v = d.hidokeiGnomon;
@@ -567,8 +522,8 @@ bool DialTypeDialog::CloseCheck() {
       d.hidokeiGnomon = v;
       break;
     }
-    case 'h': case 'i': case 'v': case 'w': {
-      if (d.kind == 'h') {
+    case config::GnomonEdit::GnomonHeight: {
+      if (row.Has(config::kHorizontalFace)) {
         d.wallDeclination = 0;
         d.inclination = 0;
       }

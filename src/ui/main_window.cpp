@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
@@ -796,7 +797,7 @@ void MainWindow::SetExpertMode(bool on) {
     dial.ringHoleOffsetSouth = -obliquity / 2;
     shell::ShowMessage(shell::MessageKind::Information,
                        (Text(1442) + "\n" + Text(1443)).toStdString());
-    if (dial.kind == 'c' || dial.kind == 'm') dial.kind = 'h';
+    if (!config::KindOffered(dial, false)) dial.kind = 'h';
     dial.cylinderVariant = 0;
   }
   (void)program;

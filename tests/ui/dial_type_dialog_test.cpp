@@ -34,6 +34,20 @@ TEST_F(DialTypeDialogTest, UmbrellaEntryKeepsAPlanarKindAndItsPlane) {
   EXPECT_EQ(D().kind, 'i');
 }
 
+// After the drawing window of an umbrella dial closed, the kind is the
+// transitional s; the dialog opens on the umbrella entry with the same plane.
+TEST_F(DialTypeDialogTest, TransitionalKindKeepsTheUmbrellaPlane) {
+  kelvra::testing::RecordingMessageSink sink;
+  D().kind = 's';
+  D().umbrella = true;
+  D().umbrellaPlane = 'i';
+  DialTypeDialog d(false);
+  EXPECT_EQ(D().kind, 'i');
+  EXPECT_TRUE(D().umbrella);
+  ASSERT_NE(d.KindList()->currentItem(), nullptr);
+  EXPECT_EQ(d.KindList()->currentItem()->data(Qt::UserRole).toInt(), 3);  // the umbrella entry
+}
+
 TEST_F(DialTypeDialogTest, VerticalSetsInclinationNinety) {
   kelvra::testing::RecordingMessageSink sink;
   D().kind = 'i';
