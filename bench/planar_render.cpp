@@ -32,7 +32,7 @@ config::DialParameters EveryLineSystem() {
 
 const std::vector<std::string> kOwnDates = shell::DefaultOwnDateLines();
 
-void WritePlot(const dials::planar::PlanarDial& dial, const dials::planar::PoleStyleResult& ps) {
+void WritePlot(const dials::planar::PlanarDial& dial, const dials::planar::PoleStyleText& ps) {
   output::HpglWriter w;  // collects the plot file text in memory
   dials::planar::WritePlanarPlot(w, dial, {}, ps);
   benchmark::DoNotOptimize(w.Text().size());
@@ -42,7 +42,7 @@ void WritePlot(const dials::planar::PlanarDial& dial, const dials::planar::PoleS
 void BM_ChainsAndPlotFile(benchmark::State& state) {
   const auto p = EveryLineSystem();
   const shell::SiteSettings site;
-  const auto ps = dials::planar::PoleStyleListing(dials::planar::MakeListingPlane(site, p), 2020, true);
+  const auto ps = dials::planar::PoleStyleListing(dials::planar::MakePlanarFrame(site, p), 2020, true);
   std::size_t points = 0;
   for (auto _ : state) {
     dials::planar::PlanarDial dial;
@@ -59,7 +59,7 @@ BENCHMARK(BM_ChainsAndPlotFile)->Unit(benchmark::kMillisecond);
 void BM_ChainsAndPlotFileRedraw(benchmark::State& state) {
   const auto p = EveryLineSystem();
   const shell::SiteSettings site;
-  const auto ps = dials::planar::PoleStyleListing(dials::planar::MakeListingPlane(site, p), 2020, true);
+  const auto ps = dials::planar::PoleStyleListing(dials::planar::MakePlanarFrame(site, p), 2020, true);
   dials::planar::PlanarDial dial;
   for (auto _ : state) {
     dials::planar::BuildPlanarDial(dial, site, p, kOwnDates);

@@ -28,6 +28,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cmath>
+#include <filesystem>
 #include <stdexcept>
 
 #include "canvas/page_output.h"
@@ -281,10 +282,8 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
   save_ = new SavePanel(picture);
   connect(save_, &SavePanel::Accepted, this, [this](const SaveChoices& c) { Save(c); });
   tablePanel_ = new HourLineTablePanel(picture);
-  connect(tablePanel_, &HourLineTablePanel::CorrectionChanged, this, [this](bool) {
-    UpdateListing();
-    if (listing_) tablePanel_->SetTable(listing_->table);
-  });
+  connect(tablePanel_, &HourLineTablePanel::CorrectionChanged, this,
+          [this](bool) { UpdateListingPanels(); });
   connect(tablePanel_, &HourLineTablePanel::PrintRequested, this, [this] { PrintHourLineTable(); });
   connect(tablePanel_, &HourLineTablePanel::CloseRequested, tablePanel_, &QWidget::hide);
   polePanel_ = new PoleInfoPanel(picture);
@@ -316,7 +315,7 @@ DrawingWindow::~DrawingWindow() = default;
 
 QWidget* DrawingWindow::PictureWidget() const { return view_; }
 
-output::DrawingKind DrawingWindow::Kind() const { return DrawingKindOf(EffectiveDial()); }
+output::DrawingKind DrawingWindow::Kind() const { return output::DrawingKindOf(config::Dial()); }
 
 void DrawingWindow::BuildCommandColumn(QWidget* column) {
   auto* layout = new QVBoxLayout(column);
@@ -461,8 +460,8 @@ void DrawingWindow::showEvent(QShowEvent* event) {
 
 void DrawingWindow::Activate() {
   activated_ = true;
-  const config::DialParameters dial = EffectiveDial();
-  const output::DrawingKind kind = DrawingKindOf(dial);
+  const config::DialParameters dial = config::ResolvedDial(config::Dial());
+  const output::DrawingKind kind = output::DrawingKindOf(dial);
   SetCaptionText(Q(output::DrawingWindowCaption(kind)));
   static_cast<PictureView*>(view_)->kind = kind;
   states_ = output::CommandsOnActivation(kind, shell::State().general.mapsEnabled,
@@ -494,21 +493,32 @@ void DrawingWindow::Activate() {
   Render(true, hint);
 }
 
-void DrawingWindow::UpdateListing() {
-  listing_ = ListingOf(job_, tablePanel_->LongitudeCorrection());
+void DrawingWindow::UpdateListingPanels() {
+  const dials::ConstructionListing* listing = job_.Listing();
+  if (!listing) return;
+  if (tablePanel_->isVisible() && listing->HasHourLineTable()) {
+    tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
+  }
+  if (polePanel_->isVisible()) polePanel_->SetLines(listing->PoleStyleLines());
 }
 
 void DrawingWindow::DrawOnto(output::PlotSink& sink) {
-  DrawDial(sink, job_, output::TheDrawingView(), grid_);
+  job_.Draw(sink, output::TheDrawingView(), grid_, output::CurrentPrintArea());
+}
+
+bool DrawingWindow::RefuseEmptyOutput(bool printing) {
+  if (!job_.DrawsNothing() && (!printing || job_.Kind().Has(config::kPrints))) return false;
+  shell::ShowMessage(shell::MessageKind::Information, shell::Get(kNoDrawing));
+  return true;
 }
 
 void DrawingWindow::Render(bool rebuild, bool writeHint) {
   output::DrawingView& view = output::TheDrawingView();
-  if (rebuild || !job_.CanDraw()) {
-    job_ = BuildDialJob(view.zoom);
-    UpdateListing();
+  if (rebuild || job_.DrawsNothing()) {
+    job_ = dials::DialJob::OfCurrentDial(view.zoom);
+    UpdateListingPanels();
   }
-  if (!job_.CanDraw()) ShowInfo(Text(kNoDrawing));
+  if (job_.DrawsNothing()) ShowInfo(Text(kNoDrawing));
   view.imageWidth = pictureSize_.width();
   view.imageHeight = pictureSize_.height();
   {
@@ -664,8 +674,9 @@ void DrawingWindow::Print() {
     PrintHourLineTable();
     return;
   }
-  const config::DialParameters dial = EffectiveDial();
-  const output::DrawingKind kind = DrawingKindOf(dial);
+  if (RefuseEmptyOutput(true)) return;
+  const config::DialParameters dial = config::ResolvedDial(config::Dial());
+  const output::DrawingKind kind = output::DrawingKindOf(dial);
   if (output::ChecksOriginBeforeOutput(kind)) {
     if (AskOriginOutside()) return;
   } else if (output::TemporalHoursRefusePrint(kind, dial, shell::State().site.latitude)) {
@@ -685,7 +696,6 @@ void DrawingWindow::Print() {
 }
 
 bool DrawingWindow::PrintDrawing(QPrinter& printer) {
-  const config::DialParameters dial = EffectiveDial();
   std::optional<canvas::PrinterPage> page;
   {
     WaitCursor wait;
@@ -702,7 +712,7 @@ bool DrawingWindow::PrintDrawing(QPrinter& printer) {
     output::DrawingView& view = output::TheDrawingView();
     {
       const output::CarriedPositions carried =
-          output::CarryViewToPrinter(view, page->pageSize, DrawingKindOf(dial).Row());
+          output::CarryViewToPrinter(view, page->pageSize, job_.Kind());
       DrawOnto(*page->sink);
     }
     ok = page->sink->Finish();
@@ -718,6 +728,10 @@ void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons, bool coor
   QFile::remove(QDir::current().filePath("KELVRA.$$$"));
   QFile::remove(QDir::current().filePath("kelvra.$$$"));
   tablePanel_->hide();
+  if (RefuseEmptyOutput(false)) {
+    save_->hide();
+    return;
+  }
   if (fromButtons && AskOriginOutside()) {
     save_->hide();
     return;
@@ -762,7 +776,7 @@ bool DrawingWindow::Save(const SaveChoices& choices) {
 }
 
 bool DrawingWindow::WritePlotFormat(const SaveChoices& choices, const QString& path) {
-  const config::DialParameters dial = EffectiveDial();
+  if (RefuseEmptyOutput(false)) return false;
   // The grid question of the plot file.
   std::optional<int> gridMm;
   if (shell::ShowMessage(shell::MessageKind::Question, output::GridQuestionText(),
@@ -777,18 +791,27 @@ bool DrawingWindow::WritePlotFormat(const SaveChoices& choices, const QString& p
   const std::string shownName = QFileInfo(path).fileName().toStdString();
   auto write = [&](output::HpglWriter& writer) {
     listing.clear();
-    WritePlot(writer, job_, output::TheDrawingView(), gridMm, wantListing ? &listing : nullptr,
-              shownName);
+    job_.WritePlot(writer, output::TheDrawingView(), gridMm, wantListing ? &listing : nullptr,
+                   shownName);
   };
   bool ok = false;
   if (choices.format == SaveFormat::Hpgl) {
     ok = output::SavePlotFile(path.toStdString(), choices.lineStrength, write);
   } else {
     // The plot goes through "kelvra.$$$" beside the DXF file.
-    ok = output::ExportDxf(path.toStdString(),
-                           output::DxfScaleFor(dial),
-                           choices.lineStrength, write)
-             .ok();
+    ok = output::ExportDxf(path.toStdString(), job_.DxfScale(), choices.lineStrength, write).ok();
+  }
+  // Files beside the plot file (the cone of the mean-time dial), in the same format.
+  for (const dials::SidePlot& side : ok ? job_.SidePlots() : std::vector<dials::SidePlot>{}) {
+    const std::filesystem::path file = dials::DialJob::SidePlotPath(path.toStdString(), side);
+    auto writeSide = [&](output::HpglWriter& writer) { side.write(writer); };
+    ok = choices.format == SaveFormat::Hpgl
+             ? output::SavePlotFile(file, choices.lineStrength, writeSide)
+             : output::ExportDxf(file, job_.DxfScale(), choices.lineStrength, writeSide).ok();
+    if (!ok) break;
+    if (side.notice) {
+      shell::ShowMessage(shell::MessageKind::Information, side.notice(file.filename().string()));
+    }
   }
   if (ok && wantListing) WriteCoordinateListing(choices, path, listing);
   return ok;
@@ -831,16 +854,16 @@ void DrawingWindow::WriteCoordinateListing(const SaveChoices& choices, const QSt
 }
 
 bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& path) {
-  const config::DialParameters dial = EffectiveDial();
+  if (RefuseEmptyOutput(true)) return false;
   WaitCursor wait;
   output::DrawingView& view = output::TheDrawingView();
   const output::Point page = output::PrinterPageSize(canvas::ExactA4Report());
   std::string error;
-  const std::string title = output::DrawingWindowCaption(DrawingKindOf(dial));
+  const std::string title = output::DrawingWindowCaption(Kind());
   bool ok = false;
   {
     const output::CarriedPositions carried =
-        output::CarryViewToPrinter(view, page, DrawingKindOf(dial).Row());
+        output::CarryViewToPrinter(view, page, job_.Kind());
     auto draw = [this](output::PlotSink& sink) { DrawOnto(sink); };
     ok = choices.format == SaveFormat::Svg
              ? canvas::WriteSvgPage(path.toStdString(), draw, &error, title)
@@ -860,24 +883,23 @@ bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& p
 
 void DrawingWindow::ShowHourLineTable() {
   if (!states_.hourLineTable) return;
-  UpdateListing();
-  if (!listing_) return;
+  const dials::ConstructionListing* listing = job_.Listing();
+  if (!listing || !listing->HasHourLineTable()) return;
   save_->hide();
-  tablePanel_->SetTable(listing_->table);
+  tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
   tablePanel_->show();
   PlacePanels();
 }
 
 void DrawingWindow::PrintHourLineTable() {
-  if (!listing_) UpdateListing();
-  if (!listing_) return;
+  const dials::ConstructionListing* listing = job_.Listing();
+  if (!listing || !listing->HasHourLineTable()) return;
   QPrinter& printer = DrawingPrinter();
   printer.setPageOrientation(QPageLayout::Portrait);
   if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
     canvas::UsePdfFile(printer, QDir::current().filePath("kelvra.pdf").toStdString());
   if (!Dialogs().printDialog(this, printer)) return;
-  std::vector<std::string> lines =
-      dials::planar::HourLineTablePage(listing_->table, listing_->poleStyle);
+  std::vector<std::string> lines = listing->HourLineTablePage(tablePanel_->LongitudeCorrection());
   std::string heading;
   if (!lines.empty()) {
     heading = lines.front();
@@ -890,15 +912,16 @@ void DrawingWindow::PrintHourLineTable() {
 
 void DrawingWindow::ShowPoleInformation() {
   if (!states_.poleInformation) return;
-  UpdateListing();
-  if (!listing_) return;
-  polePanel_->SetLines(listing_->poleStyle.lines);
+  const dials::ConstructionListing* listing = job_.Listing();
+  if (!listing) return;
+  polePanel_->SetLines(listing->PoleStyleLines());
   polePanel_->show();
   PlacePanels();
 }
 
 void DrawingWindow::PrintPoleInformation() {
-  if (!listing_) return;
+  const dials::ConstructionListing* listing = job_.Listing();
+  if (!listing) return;
   QPrinter& printer = DrawingPrinter();
   printer.setPageOrientation(QPageLayout::Portrait);
   if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
@@ -906,7 +929,8 @@ void DrawingWindow::PrintPoleInformation() {
   if (!Dialogs().printDialog(this, printer)) return;
   const std::string rule = "  " + std::string(78, '_');
   std::vector<std::string> lines{rule, ""};
-  lines.insert(lines.end(), listing_->poleStyle.lines.begin(), listing_->poleStyle.lines.end());
+  const std::vector<std::string> pole = listing->PoleStyleLines();
+  lines.insert(lines.end(), pole.begin(), pole.end());
   lines.push_back(rule);
   if (!PrintTextLines(printer, lines, TextPrintStyle{}))
     shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
@@ -987,9 +1011,9 @@ void DrawingWindow::Retranslate() {
   save_->Retranslate();
   tablePanel_->Retranslate();
   if (activated_) {
-    UpdateListing();
-    if (listing_ && tablePanel_->isVisible()) tablePanel_->SetTable(listing_->table);
-    if (listing_ && polePanel_->isVisible()) polePanel_->SetLines(listing_->poleStyle.lines);
+    // The listing is kept as numbers: the open panels are written anew in the
+    // new language.
+    UpdateListingPanels();
     Render();
   }
 }

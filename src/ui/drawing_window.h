@@ -18,7 +18,7 @@
 
 #include "output/drawing_view.h"
 #include "output/drawing_window_rules.h"
-#include "ui/drawing_dispatch.h"
+#include "dials/dial_job.h"
 #include "ui/task_window.h"
 
 class QAction;
@@ -77,8 +77,8 @@ class DrawingWindow final : public TaskWindow {
   PoleInfoPanel* PoleInfo() const { return polePanel_; }
   const output::CommandStates& States() const { return states_; }
   bool GridShown() const { return grid_; }
-  // The listing of the last drawing (planar kinds).
-  const std::optional<PlanarListing>& Listing() const { return listing_; }
+  // The construction listing of the last drawing, or null.
+  const dials::ConstructionListing* Listing() const { return job_.Listing(); }
   // The file name the save panel offers next (the last one saved).
   static std::string& RememberedFileName();
 
@@ -140,7 +140,10 @@ class DrawingWindow final : public TaskWindow {
   // Draws the picture; `rebuild` traces the dial anew (after a change of the
   // zoom or the parameters), `writeHint` adds the placing hint.
   void Render(bool rebuild = true, bool writeHint = false);
-  void UpdateListing();
+  // Fills the open listing panels anew (in the current language).
+  void UpdateListingPanels();
+  // True, after a message, when the dial draws nothing to print or save.
+  bool RefuseEmptyOutput(bool printing);
   void ShowInfo(const QString& text);
   bool AskOriginOutside();
   bool WritePlotFormat(const SaveChoices& choices, const QString& path);
@@ -164,8 +167,7 @@ class DrawingWindow final : public TaskWindow {
   QCheckBox* coastline_ = nullptr;
   QCheckBox* borders_ = nullptr;
   output::CommandStates states_;
-  DialJob job_;
-  std::optional<PlanarListing> listing_;
+  dials::DialJob job_;
   bool grid_ = false;
   bool activated_ = false;
 

@@ -99,7 +99,7 @@ HourLineTablePanel::HourLineTablePanel(QWidget* parent) : QFrame(parent) {
 
 bool HourLineTablePanel::LongitudeCorrection() const { return correction_->isChecked(); }
 
-void HourLineTablePanel::SetTable(const dials::planar::HourLineTable& table) {
+void HourLineTablePanel::SetTable(const dials::HourLineTableView& table) {
   heading_->setText(QString::fromStdString(table.heading));
   site_->setText(Join(table.labels));
   memo_->setText(Join(table.memoLines));

@@ -6,7 +6,7 @@
 
 #include <QFrame>
 
-#include "dials/planar/construction_listing.h"
+#include "dials/dial_listing.h"
 #include "ui/retranslate.h"
 
 class QCheckBox;
@@ -23,7 +23,7 @@ class HourLineTablePanel final : public QFrame, public Retranslatable {
   explicit HourLineTablePanel(QWidget* parent = nullptr);
 
   // Shows `table` (and the pole-style values beside it).
-  void SetTable(const dials::planar::HourLineTable& table);
+  void SetTable(const dials::HourLineTableView& table);
   bool LongitudeCorrection() const;
   QTableWidget* Grid() const { return grid_; }
   QCheckBox* LongitudeCorrectionBox() const { return correction_; }

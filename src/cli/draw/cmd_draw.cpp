@@ -3,20 +3,21 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 
 #include "canvas/headless_gui.h"
 #include "canvas/page_output.h"
 #include "cli/json.h"
 #include "config/dial_parameters.h"
-#include "dials/planar/planar_canvas_renderer.h"
-#include "dials/planar/planar_job.h"
-#include "dials/planar/planar_plot_writer.h"
+#include "config/dial_kinds.h"
+#include "dials/dial_job.h"
 #include "output/drawing_view.h"
 #include "output/hpgl_writer.h"
 #include "output/plot_export.h"
 #include "output/print_area.h"
 #include "persist/text_file.h"
+#include "shell/catalog.h"
 #include "shell/shared_state.h"
 
 namespace kelvra::cli {
@@ -51,6 +52,36 @@ void ParseSize(const std::string& text, int& width, int& height) {
   height = *h;
 }
 
+// The kind letters of the kind table, for messages.
+std::string KnownKinds() {
+  std::string letters;
+  for (const config::DialKindRow& row : config::DialKinds()) {
+    if (letters.find(row.letter) == std::string::npos) letters += row.letter;
+  }
+  std::string text = "the kinds are";
+  for (char c : letters) text += std::string(" ") + c;
+  return text;
+}
+
+// " (" + the kind's name in the kind list + ")", or nothing for a kind not in the list.
+std::string KindName(const config::DialKindRow& kind) {
+  if (kind.listLabel == 0) return {};
+  std::string name = shell::Get(kind.listLabel);
+  const auto a = name.find_first_not_of(' ');
+  const auto b = name.find_last_not_of(' ');
+  return a == std::string::npos ? std::string() : " (" + name.substr(a, b - a + 1) + ")";
+}
+
+// Writes a plot file at plot scale 1; false when it cannot be written.
+bool WritePlotFile(const std::filesystem::path& file, int lineStrength,
+                   const std::function<void(output::HpglWriter&)>& write) {
+  output::HpglWriter w;
+  w.SetLineStrength(lineStrength);
+  if (!w.Open(file)) return false;
+  write(w);
+  return w.Close();
+}
+
 int Run(Invocation& inv) {
   if (!inv.args.Positional().empty()) {
     throw UsageError("unexpected '" + inv.args.Positional()[0] + "'; the file is given with -o");
@@ -66,28 +97,52 @@ int Run(Invocation& inv) {
   if (coordinates && format != Format::Plot && format != Format::Dxf) {
     throw UsageError("--coordinates: the coordinate listing is written with a .plt or .dxf file");
   }
-  const auto& dial = config::Dial();
-  if (!dials::planar::IsPlanarDial(dial)) {
-    throw UsageError("draws the planar dials: kind=h, kind=v or kind=i, also with umbrella=true "
-                     "(now kind=" + std::string(1, dial.kind) + ")");
-  }
-  const char kind = dial.kind == 's' ? dial.umbrellaPlane : dial.kind;
-
   // The dial is traced once; messages it raises go to stderr.
-  dials::planar::PlanarJob job;
-  dials::planar::BuildPlanarJob(job);
+  const dials::DialJob job = dials::DialJob::OfCurrentDial();
+  const config::DialKindRow& kind = job.Kind();
+  const std::string letter(1, job.Inputs().dial.kind);
+  if (!config::IsKnownKind(job.Inputs().dial.kind)) {
+    throw UsageError("kind=" + letter + ": not a dial kind (" + KnownKinds() + ")");
+  }
+  if (job.DrawsNothing()) {
+    inv.err << "kelvra draw: kind=" << letter << KindName(kind)
+            << ": nothing is drawn for this kind of dial; no file was written\n";
+    return kExitFile;
+  }
+  // The drawing window's view of a picture of this size: the default origin
+  // and legend of the kind, the print-page scale.
+  output::DrawingView view =
+      dials::DefaultView(kind, width, height, job.Inputs().site.latitude);
 
   bool ok = true;
   std::string error;
   if (format == Format::Plot || format == Format::Dxf) {
+    if (!kind.Has(config::kPlotFile)) {
+      inv.err << "kelvra draw: kind=" << letter << " has no plot file; no file was written\n";
+      return kExitFile;
+    }
     std::vector<std::string> listing;
-    dials::planar::PlotPlacement placement;
-    placement.gridMm = grid;
     const std::string shownName = std::filesystem::path(out).filename().string();
+    // The plot file keeps the writer's own places: nothing was picked.
+    view.originSetByUser = view.legendSetByUser = false;
     auto write = [&](output::HpglWriter& w) {
       listing.clear();
-      dials::planar::WritePlanarPlot(w, job.dial, placement, job.poleStyle,
-                                     coordinates ? &listing : nullptr, shownName);
+      job.WritePlot(w, view, grid, coordinates ? &listing : nullptr, shownName);
+    };
+    auto writeSides = [&](const std::filesystem::path& plotFile) {
+      for (const dials::SidePlot& side : job.SidePlots()) {
+        const std::filesystem::path file = dials::DialJob::SidePlotPath(plotFile, side);
+        auto writeSide = [&](output::HpglWriter& w) { side.write(w); };
+        const bool sideOk =
+            format == Format::Plot ? WritePlotFile(file, lineStrength, writeSide)
+                                   : output::ExportDxf(file, job.DxfScale(), lineStrength, writeSide).ok();
+        if (!sideOk) {
+          error = file.string() + ": cannot be written";
+          return false;
+        }
+        if (side.notice) inv.err << side.notice(file.filename().string()) << '\n';
+      }
+      return true;
     };
     if (format == Format::Plot) {
       output::HpglWriter w;
@@ -103,13 +158,13 @@ int Run(Invocation& inv) {
         }
       }
     } else {
-      const auto result =
-          output::ExportDxf(out, output::DxfScaleFor(dial), lineStrength, write);
+      const auto result = output::ExportDxf(out, job.DxfScale(), lineStrength, write);
       if (!result.ok()) {
         error = out + ": the DXF file could not be made";
         ok = false;
       }
     }
+    if (ok) ok = writeSides(out);
     if (ok && coordinates && !persist::WriteTextLines(*coordinates, listing)) {
       error = *coordinates + ": cannot be written";
       ok = false;
@@ -119,35 +174,23 @@ int Run(Invocation& inv) {
       inv.err << "kelvra draw: no graphics available for pictures\n";
       return kExitFile;
     }
-    output::Point origin, legend;
-    dials::planar::DefaultPlanarPlacement(kind, shell::State().site.latitude, width, height,
-                                          origin, legend);
-    const auto& colors = shell::State().colors;
-    const std::string& sunlit = job.table.sunlitLine;
     if (format == Format::Png || format == Format::Jpeg) {
-      dials::planar::CanvasPlacement pl;
-      pl.origin = origin;
-      pl.legend = legend;
-      pl.pixelsPerMm = output::PixelsPerMm(output::SinkKind::Screen, width, true);
-      pl.grid = grid.has_value();
       ok = canvas::WritePicture(
           out, width, height,
           [&](output::PlotSink& sink) {
-            dials::planar::RenderPlanarDial(sink, job.dial, pl, colors, sunlit);
+            job.Draw(sink, view, grid.has_value(), output::CurrentPrintArea());
           },
           &error);
     } else {
+      if (!kind.Has(config::kPrints)) {
+        inv.err << "kelvra draw: kind=" << letter << " prints nothing; no file was written\n";
+        return kExitFile;
+      }
       // The printed page: true size, the picked positions carried over.
       auto draw = [&](output::PlotSink& sink) {
-        dials::planar::CanvasPlacement pl;
-        const output::Point page{sink.Width(), sink.Height()};
-        pl.origin = output::CarryToPrinter(origin, page, width, height, kind);
-        pl.legend = output::CarryToPrinter(legend, page, width, height, kind);
-        pl.pixelsPerMm = output::PixelsPerMm(output::SinkKind::Printer, sink.Width(), true);
-        pl.grid = grid.has_value();
-        pl.printAreaLeft = output::CurrentPrintArea().left;
-        pl.printAreaTop = output::CurrentPrintArea().top;
-        dials::planar::RenderPlanarDial(sink, job.dial, pl, colors, sunlit);
+        const output::CarriedPositions carried =
+            output::CarryViewToPrinter(view, {sink.Width(), sink.Height()}, kind);
+        job.Draw(sink, view, grid.has_value(), output::CurrentPrintArea());
       };
       ok = format == Format::Pdf ? canvas::WritePdfPage(out, draw, &error)
                                  : canvas::WriteSvgPage(out, draw, &error);
@@ -159,7 +202,7 @@ int Run(Invocation& inv) {
   }
   if (inv.json) {
     JsonWriter json;
-    json.BeginObject().Field("output", out).Field("kind", std::string(1, kind)).Field("written", true);
+    json.BeginObject().Field("output", out).Field("kind", letter).Field("written", true);
     if (coordinates) json.Field("coordinates", *coordinates);
     json.EndObject();
     inv.out << json.Text() << '\n';
@@ -174,7 +217,7 @@ const Command& DrawCommand() {
       "draw",
       "draw -o OUT.png|.jpg|.svg|.pdf|.plt|.dxf [--size WxH] [--grid MM] [--line-strength 1..3] "
       "[--coordinates FILE.txt]",
-      "draws the current planar dial into a picture, page, plot or DXF file",
+      "draws the current dial into a picture, page, plot or DXF file",
       {
           {"-o", "FILE", "output file; the extension chooses the format"},
           {"--output", "FILE", "the same as -o"},

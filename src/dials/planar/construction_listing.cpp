@@ -56,24 +56,6 @@ std::string PlanarTypeName(char kind, bool umbrella) {
   return PlanarText(TextId::NameHorizontal);
 }
 
-ListingPlane MakeListingPlane(const shell::SiteSettings& site, const config::DialParameters& dial,
-                              double zoom) {
-  ListingPlane p;
-  p.kind = dial.kind;
-  if (p.kind != 'h' && p.kind != 'v' && p.kind != 'i') p.kind = dial.umbrellaPlane;
-  if (p.kind != 'h' && p.kind != 'v' && p.kind != 'i') p.kind = 'h';
-  p.umbrella = dial.umbrella;
-  p.latitude = site.latitude;
-  p.longitude = site.longitude;
-  p.zoneMeridian = site.zoneMeridian;
-  p.declination = p.kind == 'h' ? 0.0 : dial.wallDeclination;
-  p.inclination = p.kind == 'h' ? 0.0 : p.kind == 'v' ? 90.0
-                  : (dial.umbrella ? dial.axisInclination : dial.inclination);
-  p.gnomonMm = std::nearbyint(100.0 * dial.gnomonHeight * zoom) / 100.0;
-  p.umbrellaRadiusPercent = dial.umbrellaRadiusPercent;
-  return p;
-}
-
 double SubstyleShadowTime(double latitude, double declination, double inclination) {
   // The face normal's hour angle: the sun in the hour plane through the style
   // and the normal, on the side the face looks to.
@@ -85,25 +67,13 @@ double SubstyleShadowTime(double latitude, double declination, double inclinatio
   return t;
 }
 
-PoleStyleResult PoleStyleListing(const ListingPlane& pl, int year, bool dayLengthLines) {
-  PoleStyleResult r;
-  auto& L = r.lines;
-  std::string title = PlanarTitle(pl.kind, pl.umbrella, pl.inclination);
-  if (!title.empty() && title[0] >= 'a' && title[0] <= 'z') title[0] = static_cast<char>(title[0] - 32);
-  L.push_back(title);
-  L.push_back(PlanarText(TextId::ListLatitude) + FormatReal(31, 2, pl.latitude) + Unit());
-  L.push_back(PlanarText(TextId::ListLongitude) + FormatReal(31, 2, pl.longitude) + Unit());
-  if (pl.kind != 'h') {
-    L.push_back(PlanarText(TextId::ListDeclination) + FormatReal(8, 2, pl.declination) + Unit());
-    L.push_back(PlanarText(TextId::ListInclination) + FormatReal(8, 2, pl.inclination) + Unit());
-  }
-  const double g = pl.gnomonMm;
-  L.push_back(PlanarText(TextId::ListGnomon) + FormatReal(8, 3, g) + " [ mm ]");
-
-  double phi = pl.latitude;
+PoleStyle ComputePoleStyle(const PlanarFrame& face, int year, bool dayLengthLines) {
+  PoleStyle r;
+  const double g = face.gnomonMm;
+  double phi = face.site.latitude;
   if (std::fabs(std::fabs(phi) - 90.0) < 0.0005) phi = (phi < 0 ? -89.999 : 89.999);
-  const double D = pl.declination * kRad;
-  const double io = pl.inclination * kRad;
+  const double D = face.declination * kRad;
+  const double io = face.inclination * kRad;
   const double tphi = std::tan(phi * kRad);
   const double J = std::cos(D) * std::sin(io) - tphi * std::cos(io);
   const double Q = -J * std::cos(phi * kRad);
@@ -112,44 +82,71 @@ PoleStyleResult PoleStyleListing(const ListingPlane& pl, int year, bool dayLengt
     // A style parallel to the face has no pole point, height or length.
     r.parallel = true;
     r.styleHeight = 0;
-    L.push_back(PlanarText(TextId::ListParallel));
   } else {
     r.poleX = -g * std::sin(D) / J;
     r.poleY = g * (tphi * std::sin(io) + std::cos(io) * std::cos(D)) / J;
-    L.push_back(PlanarText(TextId::ListIntersection) + FormatReal(6, 3, r.poleX) + "/" +
-                FormatReal(6, 3, r.poleY) + ")");
     if (std::fabs(r.poleX) + std::fabs(r.poleY) < 0.005) {
       r.orthogonal = true;
       r.styleHeight = J > 0 ? -90 : 90;
-      L.push_back(PlanarText(TextId::ListOrthogonal));
     } else {
       const double root = std::atan(std::sqrt(std::max(0.0, 1.0 / (Q * Q) - 1.0))) / kRad;
       r.styleHeight = 90.0 - (J > 0 ? 180.0 - root : root);
-      r.styleHeightText = FormatReal(8, 2, r.styleHeight);
-      L.push_back(PlanarText(TextId::ListStyleHeight) + r.styleHeightText + Unit());
       r.styleLength = std::fabs(g / std::sin(r.styleHeight * kRad));
-      L.push_back(PlanarText(TextId::ListStyleLength) + FormatReal(8, 2, r.styleLength) + " [ mm ]");
       double angle;
       if (std::fabs(std::sin(D)) < 1e-7) {
-        angle = pl.inclination >= 1 ? 90.0 : -90.0;
+        angle = face.inclination >= 1 ? 90.0 : -90.0;
       } else {
         angle = std::atan((tphi * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D)) / kRad;
       }
       r.substyleDirection = angle + 90.0;
-      r.substyleDirectionText = FormatReal(8, 2, r.substyleDirection);
+    }
+  }
+  r.substyleTime = SubstyleShadowTime(face.site.latitude, face.declination, face.inclination);
+  r.dayLengthLines = dayLengthLines;
+  if (dayLengthLines) {
+    const auto zodiac = astro::ComputeZodiacDeclinations(year);
+    r.dayLengthDeclinations = DayLengthDeclinations(face.site.latitude, zodiac.roundedObliquity);
+  }
+  return r;
+}
+
+PoleStyleText FormatPoleStyle(const PlanarFrame& face, const PoleStyle& ps) {
+  PoleStyleText r;
+  static_cast<PoleStyle&>(r) = ps;
+  auto& L = r.lines;
+  std::string title = PlanarTitle(face.kind, face.umbrella, face.inclination);
+  if (!title.empty() && title[0] >= 'a' && title[0] <= 'z') title[0] = static_cast<char>(title[0] - 32);
+  L.push_back(title);
+  L.push_back(PlanarText(TextId::ListLatitude) + FormatReal(31, 2, face.site.latitude) + Unit());
+  L.push_back(PlanarText(TextId::ListLongitude) + FormatReal(31, 2, face.site.longitude) + Unit());
+  if (face.kind != 'h') {
+    L.push_back(PlanarText(TextId::ListDeclination) + FormatReal(8, 2, face.declination) + Unit());
+    L.push_back(PlanarText(TextId::ListInclination) + FormatReal(8, 2, face.inclination) + Unit());
+  }
+  L.push_back(PlanarText(TextId::ListGnomon) + FormatReal(8, 3, face.gnomonMm) + " [ mm ]");
+  if (ps.parallel) {
+    L.push_back(PlanarText(TextId::ListParallel));
+  } else {
+    L.push_back(PlanarText(TextId::ListIntersection) + FormatReal(6, 3, ps.poleX) + "/" +
+                FormatReal(6, 3, ps.poleY) + ")");
+    if (ps.orthogonal) {
+      L.push_back(PlanarText(TextId::ListOrthogonal));
+    } else {
+      r.styleHeightText = FormatReal(8, 2, ps.styleHeight);
+      L.push_back(PlanarText(TextId::ListStyleHeight) + r.styleHeightText + Unit());
+      L.push_back(PlanarText(TextId::ListStyleLength) + FormatReal(8, 2, ps.styleLength) + " [ mm ]");
+      r.substyleDirectionText = FormatReal(8, 2, ps.substyleDirection);
       L.push_back(PlanarText(TextId::ListSubstyleDirection) + r.substyleDirectionText + Unit());
     }
   }
-  r.substyleTime = SubstyleShadowTime(pl.latitude, pl.declination, pl.inclination);
-  r.substyleTimeText = HoursText(r.substyleTime);
-  if (!r.orthogonal) {
+  r.substyleTimeText = HoursText(ps.substyleTime);
+  if (!ps.orthogonal) {
     L.push_back(PlanarText(TextId::ListSubstyleTime) + "  " + r.substyleTimeText + " " +
                 PlanarText(TextId::OClock));
   }
 
-  if (dayLengthLines) {
-    const auto zodiac = astro::ComputeZodiacDeclinations(year);
-    const auto deltas = DayLengthDeclinations(pl.latitude, zodiac.roundedObliquity);
+  if (ps.dayLengthLines) {
+    const auto& deltas = ps.dayLengthDeclinations;
     const std::string hrs = PlanarText(TextId::HoursShort);
     std::string text = "\n    " + PlanarText(TextId::DayLengthHeading) + "\n";
     text += "    12 " + hrs + ": 0.0°;";
@@ -177,52 +174,38 @@ PoleStyleResult PoleStyleListing(const ListingPlane& pl, int year, bool dayLengt
   return r;
 }
 
-HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialParameters& dial,
+PoleStyleText PoleStyleListing(const PlanarFrame& face, int year, bool dayLengthLines) {
+  return FormatPoleStyle(face, ComputePoleStyle(face, year, dayLengthLines));
+}
+
+HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialParameters& dial,
                                    int year, bool longitudeCorrection) {
   HourLineTable t;
-  t.kind = pl.kind;
   t.longitudeCorrection = longitudeCorrection;
   for (auto& row : t.angles) row.fill(kMissingAngle);
-  const double phiDeg = pl.latitude;
+  const double phiDeg = face.site.latitude;
   const double phi = phiDeg * kRad;
-  const double Ddeg = pl.declination;
+  const double Ddeg = face.declination;
   const double D = Ddeg * kRad;
-  const double io = pl.inclination * kRad;
-  const std::string unit = Unit();
+  const double io = face.inclination * kRad;
+  const bool horizontal = face.kind == 'h';
 
-  // 1. labels.
-  auto label = [&](TextId id, double v, bool applies) {
-    t.labels.push_back(PlanarText(id) + (applies ? FormatReal(7, 3, v) + unit : " - - - -"));
-  };
-  label(TextId::TableLatitude, phiDeg, true);
-  label(TextId::TableLongitude, pl.longitude, true);
-  label(TextId::TableZone, pl.zoneMeridian, true);
-  label(TextId::TableDeclination, Ddeg, pl.kind != 'h');
-  label(TextId::TableInclination, pl.inclination, pl.kind == 'i');
-  t.heading = PlanarText(TextId::TableHeading) + PlanarTypeName(pl.kind, pl.umbrella);
-
-  // 2. the sunlit period on the face.
+  // The sunlit period on the face.
   const auto zodiac = astro::ComputeZodiacDeclinations(year);
-  const auto ext = astro::SunlitPlaneExtremes(pl.inclination, Ddeg, phiDeg, zodiac.roundedObliquity);
+  const auto ext = astro::SunlitPlaneExtremes(face.inclination, Ddeg, phiDeg, zodiac.roundedObliquity);
   t.everLit = ext.everLit;
+  t.firstLight = ext.earliestFirstLight;
+  t.lastLight = ext.latestLastLight;
   t.earliestHourAngle = 15.0 * (ext.earliestFirstLight - 12.0);
   t.latestHourAngle = 15.0 * (ext.latestLastLight - 12.0);
-  if (ext.everLit) {
-    t.sunlitText = Trim(astro::FormatHoursMinutes(ext.earliestFirstLight)) + " - " +
-                   Trim(astro::FormatHoursMinutes(ext.latestLastLight));
-  } else {
-    t.sunlitText = "--:-- - --:--";
-  }
-  t.sunlitText += "   " + PlanarText(TextId::LocalApparentTime);
-  t.sunlitLine = PlanarText(TextId::SunOnPlane) + t.sunlitText;
 
-  // 3. style height, substyle angle, angle between fall line and noon line.
+  // Style height, substyle angle, angle between fall line and noon line.
   const double expr = std::cos(io) * std::sin(phi) - std::cos(D) * std::sin(io) * std::cos(phi);
   double beta = std::fabs(expr) > 0.9999999 ? (expr > 0 ? 90.0 : -90.0)
                                             : std::asin(expr) / kRad;
   t.styleHeight = beta;
   double F;
-  if (pl.kind == 'h') {
+  if (horizontal) {
     F = phiDeg >= 0 ? 180.0 : 0.0;
   } else if (std::fabs(Ddeg) < 1e-4) {
     F = 0;
@@ -240,23 +223,17 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
     I += 180;
   }
   t.noonLineAngle = I;
+  t.substyleTime = SubstyleShadowTime(phiDeg, Ddeg, face.inclination);
 
-  // 4. memo lines.
-  t.substyleTimeText = HoursText(SubstyleShadowTime(phiDeg, Ddeg, pl.inclination));
-  t.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleAngle) + FormatReal(8, 3, F) + unit);
-  t.memoLines.push_back("  " + PlanarText(TextId::MemoStyleHeight) + FormatReal(8, 3, beta) + unit);
-  t.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleTime) + "  " + t.substyleTimeText);
-  if (pl.kind != 'h') {
-    t.memoLines.push_back("  " + PlanarText(TextId::MemoNoonLine) + " " + FormatReal(8, 3, I) + unit);
-  }
-
-  // 5.-7. the angles and the grid.
+  // The angles.
   int digit = dial.hourInterval;
   t.subdivisions = digit > 3 ? 5 : std::max(0, digit);
   const int k = t.subdivisions;
   t.stepMinutes = 60 / (k + 1);
   const int from = std::clamp(dial.hoursFrom, 0, 24);
   const int to = std::clamp(dial.hoursTo, 0, 24);
+  t.hoursFrom = from;
+  t.hoursTo = to;
   struct Cell {
     int hour, j;
   };
@@ -265,7 +242,7 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
     for (int j = 0; j <= k; ++j) {
       if (n + j / 6.0 > to + 1e-9) break;
       double H = (j * t.stepMinutes / 60.0 + n - 12) * 15.0;
-      if (longitudeCorrection) H -= pl.longitude - pl.zoneMeridian;
+      if (longitudeCorrection) H -= face.site.longitude - face.site.zoneMeridian;
       const bool exactNoon = H == 0, exactMorning = H == -90, exactEvening = H == 90;
       if (H == 0) H = 1e-10;
       if (std::fabs(H) == 90) H = H > 0 ? 89.999999999 : -89.999999999;
@@ -275,7 +252,7 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
       double den = std::cos(D) * c - std::sin(phi) * std::sin(D);
       if (std::fabs(den) < 1e-17) den = den < 0 ? -1e-17 : 1e-17;
       double alpha = std::atan(num / den) / kRad;
-      if (pl.kind == 'h') {
+      if (horizontal) {
         if (H > 90) alpha += 180;
         if (H < -90) alpha -= 180;
         if (!longitudeCorrection && phiDeg > 0) {
@@ -301,7 +278,7 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
     }
   }
 
-  // 8. continuity: an angle that jumps by more than 90 degrees against its
+  // Continuity: an angle that jumps by more than 90 degrees against its
   // neighbour is turned by 180.
   auto at = [&](const Cell& c) -> double& {
     return t.angles[static_cast<std::size_t>(c.hour)][static_cast<std::size_t>(c.j)];
@@ -324,13 +301,49 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
     for (std::size_t i = m + 1; i < order.size(); ++i) settle(at(order[i]), at(order[i - 1]));
     for (std::size_t i = m; i-- > 0;) settle(at(order[i]), at(order[i + 1]));
   }
+  return t;
+}
+
+std::string SunlitText(const HourLineTable& t) {
+  std::string text = t.everLit ? Trim(astro::FormatHoursMinutes(t.firstLight)) + " - " +
+                                     Trim(astro::FormatHoursMinutes(t.lastLight))
+                               : std::string("--:-- - --:--");
+  return text + "   " + PlanarText(TextId::LocalApparentTime);
+}
+
+std::string SunlitLine(const HourLineTable& t) {
+  return PlanarText(TextId::SunOnPlane) + SunlitText(t);
+}
+
+HourLineTableView FormatHourLineTable(const PlanarFrame& face, const HourLineTable& t) {
+  HourLineTableView v;
+  const std::string unit = Unit();
+  const bool horizontal = face.kind == 'h';
+  auto label = [&](TextId id, double value, bool applies) {
+    v.labels.push_back(PlanarText(id) + (applies ? FormatReal(7, 3, value) + unit : " - - - -"));
+  };
+  label(TextId::TableLatitude, face.site.latitude, true);
+  label(TextId::TableLongitude, face.site.longitude, true);
+  label(TextId::TableZone, face.site.zoneMeridian, true);
+  label(TextId::TableDeclination, face.declination, !horizontal);
+  label(TextId::TableInclination, face.inclination, face.kind == 'i');
+  v.heading = PlanarText(TextId::TableHeading) + PlanarTypeName(face.kind, face.umbrella);
+  v.sunlitLine = SunlitLine(t);
+
+  v.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleAngle) + FormatReal(8, 3, t.substyleAngle) + unit);
+  v.memoLines.push_back("  " + PlanarText(TextId::MemoStyleHeight) + FormatReal(8, 3, t.styleHeight) + unit);
+  v.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleTime) + "  " + HoursText(t.substyleTime));
+  if (!horizontal) {
+    v.memoLines.push_back("  " + PlanarText(TextId::MemoNoonLine) + " " +
+                          FormatReal(8, 3, t.noonLineAngle) + unit);
+  }
 
   // The grid: j <= 3 in the hour's row, j > 3 in the next row.
-  for (int n = from; n <= to; ++n) {
+  for (int n = t.hoursFrom; n <= t.hoursTo; ++n) {
     if (t.angles[static_cast<std::size_t>(n)][0] == kMissingAngle) continue;
     std::array<std::string, 15> row{}, extra{};
     bool hasExtra = false;
-    for (int j = 0; j <= k; ++j) {
+    for (int j = 0; j <= t.subdivisions; ++j) {
       const double a = t.angles[static_cast<std::size_t>(n)][static_cast<std::size_t>(j)];
       if (a == kMissingAngle) continue;
       auto& r = j <= 3 ? row : extra;
@@ -343,23 +356,25 @@ HourLineTable ComputeHourLineTable(const ListingPlane& pl, const config::DialPar
       else if (std::fabs(ta) >= 100) r[g + 2] = FormatReal(9, 2, ta);
       else r[g + 2] = FormatReal(9, 3, ta);
     }
-    t.grid.push_back(row);
-    if (hasExtra) t.grid.push_back(extra);
+    v.grid.push_back(row);
+    if (hasExtra) v.grid.push_back(extra);
   }
-  return t;
+  return v;
 }
 
-std::vector<std::string> HourLineTablePage(const HourLineTable& t, const PoleStyleResult& ps) {
+std::vector<std::string> HourLineTablePage(const PlanarFrame& face, const HourLineTable& table,
+                                           const std::vector<std::string>& poleStyleLines) {
+  const HourLineTableView t = FormatHourLineTable(face, table);
   std::vector<std::string> out;
   out.push_back(t.heading);
   out.push_back("");
   for (const auto& l : t.labels) out.push_back("     " + l);
   out.push_back("");
-  for (const auto& l : ps.lines) out.push_back(l);
-  out.push_back("     " + PlanarText(TextId::SunOnPlane) + t.sunlitText);
+  for (const auto& l : poleStyleLines) out.push_back(l);
+  out.push_back("     " + PlanarText(TextId::SunOnPlane) + SunlitText(table));
   for (const auto& l : t.memoLines) out.push_back(l);
   out.push_back("");
-  if (t.kind != 'h') {
+  if (face.kind != 'h') {
     out.push_back(PlanarText(TextId::NoteSubstyle1));
     out.push_back(PlanarText(TextId::NoteSubstyle2));
   }

@@ -1,8 +1,14 @@
 // The construction listing of the planar dials: the numbers a dial maker needs
-// to lay a dial out by hand. PoleStyleListing gives the pole-style data
-// (where the polar style meets the face, style height and length, substyle
-// direction and the time of the shadow on the substyle); HourLineTable gives
-// the angles of the hour lines at the pole point S and the sunlit period.
+// to lay a dial out by hand, computed for the face of a PlanarFrame (its
+// kind, the site, wall declination D, inclination ι and the zoomed gnomon
+// height), and their texts.
+//
+// ComputePoleStyle gives the pole-style data (where the polar style meets the
+// face, style height and length, substyle direction and the time of the
+// shadow on the substyle); ComputeHourLineTable the angles of the hour lines
+// at the pole point S and the sunlit period. Both are numbers; the Format...
+// functions and HourLineTablePage make the text in the current language when
+// it is shown.
 //
 // Angle conventions of the table: hour-line angles are measured at S from the
 // plumb line downwards, counter-clockwise positive; the substyle angle is
@@ -14,32 +20,14 @@
 #include <vector>
 
 #include "config/dial_parameters.h"
-#include "shell/shared_state.h"
+#include "dials/dial_listing.h"
+#include "dials/planar/planar_frame.h"
 
 namespace kelvra::dials::planar {
 
-// The plane of a dial as the listing sees it.
-struct ListingPlane {
-  char kind = 'v';           // h, v or i
-  bool umbrella = false;
-  double latitude = 0;       // φ, degrees
-  double longitude = 0;      // λ, west positive
-  double zoneMeridian = 0;   // west positive
-  double declination = 0;    // D (0 for kind h)
-  double inclination = 90;   // ι: 0 (h), 90 (v)
-  double gnomonMm = 35;      // zoomed gnomon height rnd(100 g zoom) / 100
-  double umbrellaRadiusPercent = 0;
-};
-ListingPlane MakeListingPlane(const shell::SiteSettings& site, const config::DialParameters& dial,
-                              double zoom = 1.0);
+// ---- numbers -----------------------------------------------------------------
 
-struct PoleStyleResult {
-  std::vector<std::string> lines;
-  // The three values used elsewhere, as texts.
-  std::string styleHeightText;        // β, FormatReal(8, 2)
-  std::string substyleDirectionText;  // angle + 90, FormatReal(8, 2)
-  std::string substyleTimeText;       // "h:mm" (FormatMinutesSeconds form, blanks trimmed)
-  // The numbers behind them.
+struct PoleStyle {
   bool parallel = false;    // style parallel to the face: no pole point
   bool orthogonal = false;  // style normal to the face
   double poleX = 0;         // S in mm relative to the foot (x right, y up)
@@ -48,11 +36,16 @@ struct PoleStyleResult {
   double styleLength = 0;       // g / |sin β| in mm
   double substyleDirection = 0; // degrees, as printed
   double substyleTime = 12;     // true local time in hours, 0 <= t < 24
+  // With the lines of whole-hour day length: their declinations δk
+  // (k = 1..12, NaN where there is none); empty without them.
+  bool dayLengthLines = false;
+  std::vector<double> dayLengthDeclinations;
 };
 
-// Builds the pole-style listing in the current language. `dayLengthLines`
-// adds the declinations of the days with whole-hour sunshine.
-PoleStyleResult PoleStyleListing(const ListingPlane& plane, int year, bool dayLengthLines);
+// The pole-style data of the face of `face` (latitude, longitude and zone of
+// face.site; face.declination, face.inclination, face.gnomonMm). `year`
+// gives the obliquity of the day-length lines.
+PoleStyle ComputePoleStyle(const PlanarFrame& face, int year, bool dayLengthLines);
 
 // The time (true local time, hours 0..24) at which the sun is in front of the
 // face and the shadow of the style falls on the substyle.
@@ -61,38 +54,55 @@ double SubstyleShadowTime(double latitude, double declination, double inclinatio
 inline constexpr double kMissingAngle = 500.0;
 
 struct HourLineTable {
-  char kind = 'v';
+  int hoursFrom = 8;
+  int hoursTo = 19;
   int subdivisions = 0;   // k: 0..5 extra lines per hour
   int stepMinutes = 60;
   bool longitudeCorrection = false;
-  double styleHeight = 0;   // β′, degrees
-  double substyleAngle = 0; // F, degrees (display range)
-  double noonLineAngle = 0; // I, degrees
-  std::string substyleTimeText;
+  double styleHeight = 0;    // β′, degrees
+  double substyleAngle = 0;  // F, degrees (display range)
+  double noonLineAngle = 0;  // I, degrees
+  double substyleTime = 12;  // hours, as in the pole-style data
+  // The sunlit period on the face (earliest first light, latest last light).
   bool everLit = false;
-  double earliestHourAngle = 0;  // degrees (sunlit period on the face)
+  double firstLight = 0;  // hours
+  double lastLight = 0;
+  double earliestHourAngle = 0;  // degrees
   double latestHourAngle = 0;
-  std::string sunlitText;         // "5:12 - 18:47" + "   " + " Wahre Ortszeit"
-  std::string sunlitLine;         // text 566 + sunlit text, for the bottom of the drawing
-  std::string heading;            // "Winkel der Stundenlinien einer " + dial name
-  std::vector<std::string> labels;  // site and plane labels
-  std::vector<std::string> memoLines;
   // angles[hour][j] in degrees, kMissingAngle where there is none.
   std::array<std::array<double, 6>, 25> angles{};
-  // The grid: rows of 15 cells (4 groups of time, angle, tangent and a spacer).
-  std::vector<std::array<std::string, 15>> grid;
 };
 
-// Computes the table for the hours hoursFrom..hoursTo of `dial` with the
-// hour interval of the apparent-time lines. `longitudeCorrection`: apparent
-// time of the zone meridian instead of local apparent time.
-HourLineTable ComputeHourLineTable(const ListingPlane& plane, const config::DialParameters& dial,
+// The table for the hours hoursFrom..hoursTo of `dial` with the hour
+// interval of the apparent-time lines. `longitudeCorrection`: apparent time
+// of the zone meridian instead of local apparent time.
+HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialParameters& dial,
                                    int year, bool longitudeCorrection);
+
+// ---- text ----------------------------------------------------------------------
+
+// The pole-style listing in the current language with the numbers it shows.
+struct PoleStyleText : PoleStyle {
+  std::vector<std::string> lines;
+  std::string styleHeightText;        // β, FormatReal(8, 2)
+  std::string substyleDirectionText;  // angle + 90, FormatReal(8, 2)
+  std::string substyleTimeText;       // "h:mm" (FormatMinutesSeconds form, blanks trimmed)
+};
+PoleStyleText FormatPoleStyle(const PlanarFrame& face, const PoleStyle& poleStyle);
+// Computed and formatted at once.
+PoleStyleText PoleStyleListing(const PlanarFrame& face, int year, bool dayLengthLines);
+
+// The sunlit period as shown: "5:12 - 18:47" + "   " + " Wahre Ortszeit".
+std::string SunlitText(const HourLineTable& table);
+// The bottom line of the drawing: text 566 + the sunlit period.
+std::string SunlitLine(const HourLineTable& table);
+// The hour-line table panel: heading, labels, memo lines and the grid.
+HourLineTableView FormatHourLineTable(const PlanarFrame& face, const HourLineTable& table);
 
 // The printed page as text lines: heading, pole-style listing, sunlit period,
 // notes and the table rows under " hh:mm", " dd.dd", " tangens".
-std::vector<std::string> HourLineTablePage(const HourLineTable& table,
-                                           const PoleStyleResult& poleStyle);
+std::vector<std::string> HourLineTablePage(const PlanarFrame& face, const HourLineTable& table,
+                                           const std::vector<std::string>& poleStyleLines);
 
 // The dial title of the legend ("vertikale SONNENUHR", ...), current language.
 std::string PlanarTitle(char kind, bool umbrella, double inclination);

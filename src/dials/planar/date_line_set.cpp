@@ -27,7 +27,7 @@ int FieldNumber(std::string_view text) {
 }  // namespace
 
 DateLineSet BuildDateLineSet(int mode, const std::vector<std::string>& ownDateLines, int year,
-                             const astro::ZodiacTable& zodiac) {
+                             const astro::ZodiacTable& zodiac, shell::MessageSink* messages) {
   DateLineSet set;
   set.mode = mode;
   auto add = [&](int day, int month, std::string label) {
@@ -65,8 +65,9 @@ DateLineSet BuildDateLineSet(int mode, const std::vector<std::string>& ownDateLi
         const int day = FieldNumber(dayText);
         const int month = FieldNumber(monthText);
         if (day < 1 || day > 31 || month < 1 || month > 12) {
-          shell::ShowMessage(shell::MessageKind::Error,
-                             shell::MessageB(57) + " : " + line);
+          (messages ? *messages : shell::CurrentMessageSink())
+              .Show(shell::MessageKind::Error, shell::MessageB(57) + " : " + line,
+                    shell::MessageButtons::Ok);
           continue;
         }
         add(day, month, dayText + "." + monthText + ".");

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/solar_ephemeris.h"
+#include "shell/messages.h"
 
 namespace kelvra::dials::planar {
 
@@ -26,8 +27,10 @@ inline constexpr std::size_t kMaxDateLines = 30;
 // Builds the set for `mode` (0..3). Mode 2 reads `ownDateLines` ("dd/mm" and a
 // comment; day in characters 1-2, month in 4-5); a line whose day or month is
 // not a valid number is reported with "Datum fehlerhaft!" + " : " + the line
-// (Error caption) and skipped. An empty list gives 21.06., 23.09., 21.12.
+// (Error caption, through `messages`, the current sink when null) and
+// skipped. An empty list gives 21.06., 23.09., 21.12.
 DateLineSet BuildDateLineSet(int mode, const std::vector<std::string>& ownDateLines, int year,
-                             const astro::ZodiacTable& zodiac);
+                             const astro::ZodiacTable& zodiac,
+                             shell::MessageSink* messages = nullptr);
 
 }  // namespace kelvra::dials::planar

@@ -342,19 +342,10 @@ void DrawLinesToFoot(Ctx& x) {
 
 void DefaultPlanarPlacement(char kind, double latitude, int W, int H, output::Point& origin,
                             output::Point& legend) {
-  origin.x = (W + 1) / 2;
-  legend.x = Rnd(3.0 * W / 8.0);
-  if (kind == 'v') {
-    origin.y = Rnd((W + 1) / 32.0);
-    legend.y = Rnd(0.85 * H);
-    return;
-  }
-  origin.y = std::fabs(latitude) > 30 ? Rnd(3.0 * H / 4.0) : (H + 1) / 2;
-  legend.y = H / 25;
-  if (latitude < 0) {
-    origin.y = H - origin.y;
-    legend.y = H - W / 10;
-  }
+  output::DrawingView view;
+  output::SetDefaultPlacement(view, config::KindRow(kind), W, H, latitude);
+  origin = view.origin;
+  legend = view.legendPosition;
 }
 
 void RenderPlanarDial(PlotSink& sink, const PlanarDial& dial, const CanvasPlacement& pl,

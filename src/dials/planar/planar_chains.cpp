@@ -231,12 +231,14 @@ void TraceHourLabels(PlanarDial& d, const config::DialParameters& p) {
 }
 
 // Temporal hours: the day is divided into 12 equal hours from sunrise to sunset.
-void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, double eps) {
+void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, double eps,
+                   shell::MessageSink& messages) {
   const auto& f = d.frame;
   const double phi = f.site.latitude;
   if (std::fabs(phi) > 66.0) {
     d.temporalRefused = true;
-    shell::ShowMessage(shell::MessageKind::Problem, PlanarText(TextId::TemporalRefused));
+    messages.Show(shell::MessageKind::Problem, PlanarText(TextId::TemporalRefused),
+                  shell::MessageButtons::Ok);
     return;
   }
   const int year = f.site.year;
@@ -328,13 +330,14 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
 }
 
 // Babylonian hours count from sunrise, Italian hours from sunset.
-void TraceBabylonianItalian(Tracer& tr, PlanarDial& d, const config::DialParameters& p) {
+void TraceBabylonianItalian(Tracer& tr, PlanarDial& d, const config::DialParameters& p,
+                            shell::MessageSink& messages) {
   const auto& f = d.frame;
   const double phi = f.site.latitude;
   if (std::fabs(phi) > 65.0) {
     d.babylonianItalianRefused = true;
-    shell::ShowMessage(shell::MessageKind::Problem,
-                       PlanarText(TextId::BabylonianItalianRefused));
+    messages.Show(shell::MessageKind::Problem, PlanarText(TextId::BabylonianItalianRefused),
+                  shell::MessageButtons::Ok);
     return;
   }
   const int year = f.site.year;
@@ -495,15 +498,18 @@ std::vector<double> DayLengthDeclinations(double latitude, double obliquity) {
 }
 
 PlanarDial BuildPlanarDial(const shell::SiteSettings& site, const config::DialParameters& dial,
-                           const std::vector<std::string>& ownDateLines, double zoom) {
+                           const std::vector<std::string>& ownDateLines, double zoom,
+                           shell::MessageSink* messages) {
   PlanarDial out;
-  BuildPlanarDial(out, site, dial, ownDateLines, zoom);
+  BuildPlanarDial(out, site, dial, ownDateLines, zoom, messages);
   return out;
 }
 
 void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
                      const config::DialParameters& p,
-                     const std::vector<std::string>& ownDateLines, double zoom) {
+                     const std::vector<std::string>& ownDateLines, double zoom,
+                     shell::MessageSink* messages) {
+  shell::MessageSink& sink = messages ? *messages : shell::CurrentMessageSink();
   out.points.clear();
   out.chains.clear();
   out.marks.clear();
@@ -522,10 +528,12 @@ void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
     const double r = p.umbrellaRadiusPercent;
     if (r == 0) {
       out.refused = true;
-      shell::ShowMessage(shell::MessageKind::Error, PlanarText(TextId::UmbrellaRadiusZero));
+      sink.Show(shell::MessageKind::Error, PlanarText(TextId::UmbrellaRadiusZero),
+                shell::MessageButtons::Ok);
     } else if (std::atan(r / 100.0) / kRad + p.axisInclination > 85.0) {
       out.refused = true;
-      shell::ShowMessage(shell::MessageKind::Warning, PlanarText(TextId::UmbrellaInclination));
+      sink.Show(shell::MessageKind::Warning, PlanarText(TextId::UmbrellaInclination),
+                shell::MessageButtons::Ok);
     }
     if (out.refused) return;
   }
@@ -536,7 +544,7 @@ void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
   out.chains.reserve(1200);
 
   Tracer tr(out);
-  out.dateLines = BuildDateLineSet(p.dateLineMode, ownDateLines, site.year, zodiac);
+  out.dateLines = BuildDateLineSet(p.dateLineMode, ownDateLines, site.year, zodiac, &sink);
   if (p.sunshineDurationLines) {
     out.dayLengthDeclinations = DayLengthDeclinations(site.latitude, eps);
     TraceDayLengthLines(tr, out);
@@ -546,8 +554,8 @@ void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
   if (p.hoursApparent) TraceHourLines(tr, p, false);
   if (p.hoursWithEot) TraceHourLines(tr, p, true);
   if (p.markAnalemma) TraceAnalemma(tr, out, p);
-  if (p.temporalHours) TraceTemporal(tr, out, p, eps);
-  if (p.babylonianHours || p.italianHours) TraceBabylonianItalian(tr, out, p);
+  if (p.temporalHours) TraceTemporal(tr, out, p, eps, sink);
+  if (p.babylonianHours || p.italianHours) TraceBabylonianItalian(tr, out, p, sink);
   if (p.altitudeLines) TraceAltitude(tr, out, p, eps);
 }
 

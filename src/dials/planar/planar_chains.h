@@ -10,6 +10,7 @@
 #include "config/dial_parameters.h"
 #include "dials/planar/date_line_set.h"
 #include "dials/planar/planar_frame.h"
+#include "shell/messages.h"
 #include "shell/shared_state.h"
 
 namespace kelvra::dials::planar {
@@ -116,13 +117,15 @@ struct PlanarDial {
 
 // Traces every line the parameters ask for. Refusals (temporal hours above 66
 // degrees, Babylonian/Italian hours above 65, an impossible umbrella desk) are
-// shown through shell::ShowMessage; the rest of the dial is traced.
-// `ownDateLines` is the user's date list ("dd/mm comment").
+// shown through `messages` (the current sink when null); the rest of the dial
+// is traced. `ownDateLines` is the user's date list ("dd/mm comment").
 PlanarDial BuildPlanarDial(const shell::SiteSettings& site, const config::DialParameters& dial,
-                           const std::vector<std::string>& ownDateLines, double zoom = 1.0);
+                           const std::vector<std::string>& ownDateLines, double zoom = 1.0,
+                           shell::MessageSink* messages = nullptr);
 void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
                      const config::DialParameters& dial,
-                     const std::vector<std::string>& ownDateLines, double zoom = 1.0);
+                     const std::vector<std::string>& ownDateLines, double zoom = 1.0,
+                     shell::MessageSink* messages = nullptr);
 
 // The declinations δk (k = 1..12) of the days with 12 + k hours between
 // sunrise and sunset at latitude φ; NaN where |δk| exceeds the obliquity,

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/sun_position.h"
+#include "config/dial_kinds.h"
 #include "shell/number_format.h"
 
 namespace kelvra::dials::planar {
@@ -24,9 +25,7 @@ PlanarFrame MakePlanarFrame(const shell::SiteSettings& site, const config::DialP
                             double zoom) {
   PlanarFrame f;
   f.site = site;
-  f.kind = dial.kind;
-  if (f.kind != 'h' && f.kind != 'v' && f.kind != 'i') f.kind = dial.umbrellaPlane;
-  if (f.kind != 'h' && f.kind != 'v' && f.kind != 'i') f.kind = 'h';
+  f.kind = config::UmbrellaPlaneOf(dial);
   f.umbrella = dial.umbrella;
   f.umbrellaRadiusPercent = dial.umbrellaRadiusPercent;
 

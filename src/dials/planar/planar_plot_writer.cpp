@@ -174,7 +174,7 @@ PlotOrigin PlanarPlotOrigin(const PlanarDial& dial, const PlotPlacement& pl, int
 }
 
 void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPlacement& pl,
-                     const PoleStyleResult& poleStyle, std::vector<std::string>* listingOut,
+                     const PoleStyleText& poleStyle, std::vector<std::string>* listingOut,
                      const std::string& plotFileName) {
   const int S = w.PlotScale();
   const auto& f = dial.frame;

@@ -39,7 +39,7 @@ PlotOrigin PlanarPlotOrigin(const PlanarDial& dial, const PlotPlacement& placeme
 // time system, `plotFileName` and every drawn point per line in mm relative
 // to the origin.
 void WritePlanarPlot(output::HpglWriter& writer, const PlanarDial& dial,
-                     const PlotPlacement& placement, const PoleStyleResult& poleStyle,
+                     const PlotPlacement& placement, const PoleStyleText& poleStyle,
                      std::vector<std::string>* coordinateListing = nullptr,
                      const std::string& plotFileName = std::string());
 

@@ -17,12 +17,13 @@ using testing::AngleDiff;
 using testing::FaceModel;
 using testing::kDeg;
 
-ListingPlane Plane(char kind, double lat, double D, double incl) {
-  ListingPlane p;
+// The face of a dial as the listing reads it.
+PlanarFrame Plane(char kind, double lat, double D, double incl) {
+  PlanarFrame p;
   p.kind = kind;
-  p.latitude = lat;
-  p.longitude = -9.59;
-  p.zoneMeridian = -15;
+  p.site.latitude = lat;
+  p.site.longitude = -9.59;
+  p.site.zoneMeridian = -15;
   p.declination = kind == 'h' ? 0 : D;
   p.inclination = kind == 'h' ? 0 : kind == 'v' ? 90 : incl;
   p.gnomonMm = 35;
@@ -255,13 +256,14 @@ TEST(HourLineTable, TenMinuteStepsFillTwoRowsPerHour) {
   EXPECT_EQ(t.subdivisions, 5);
   EXPECT_EQ(t.stepMinutes, 10);
   // 8 and 9 take two rows each, 10:00 one.
-  ASSERT_EQ(t.grid.size(), 5u);
-  EXPECT_EQ(t.grid[0][0], "8:00");
-  EXPECT_EQ(t.grid[0][12], "8:30");
-  EXPECT_EQ(t.grid[1][0], "8:40");
-  EXPECT_EQ(t.grid[1][4], "8:50");
-  EXPECT_EQ(t.grid[4][0], "10:00");
-  EXPECT_TRUE(t.grid[4][4].empty());
+  const auto grid = FormatHourLineTable(Plane('v', 47.25, -11.7, 90), t).grid;
+  ASSERT_EQ(grid.size(), 5u);
+  EXPECT_EQ(grid[0][0], "8:00");
+  EXPECT_EQ(grid[0][12], "8:30");
+  EXPECT_EQ(grid[1][0], "8:40");
+  EXPECT_EQ(grid[1][4], "8:50");
+  EXPECT_EQ(grid[4][0], "10:00");
+  EXPECT_TRUE(grid[4][4].empty());
 }
 
 TEST(HourLineTable, PrintedPageHasHeadingNotesAndRows) {
@@ -269,7 +271,7 @@ TEST(HourLineTable, PrintedPageHasHeadingNotesAndRows) {
   config::DialParameters dial;
   const auto plane = Plane('v', 47.25, -11.7, 90);
   const auto t = ComputeHourLineTable(plane, dial, 2020, false);
-  const auto page = HourLineTablePage(t, PoleStyleListing(plane, 2020, false));
+  const auto page = HourLineTablePage(plane, t, PoleStyleListing(plane, 2020, false).lines);
   ASSERT_FALSE(page.empty());
   EXPECT_EQ(page[0], "Angles of the Hour Lines in a Vertical Sundial");
   bool note = false, head = false;

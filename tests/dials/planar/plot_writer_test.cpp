@@ -27,7 +27,7 @@ std::string Plot(const config::DialParameters& p, int scale = 1, int strength = 
   output::HpglWriter w;
   w.SetPlotScale(scale);
   w.SetLineStrength(strength);
-  const auto ps = PoleStyleListing(MakeListingPlane(Site(lat), p), 2020, false);
+  const auto ps = PoleStyleListing(MakePlanarFrame(Site(lat), p), 2020, false);
   WritePlanarPlot(w, dial, PlotPlacement{}, ps, listing, "kel.plt");
   return w.Text();
 }

@@ -1,0 +1,50 @@
+// The families the program builds, by the family column of the kind table.
+// A new family adds its line here.
+#include <array>
+#include <vector>
+
+#include "dials/dial_family.h"
+#include "dials/planar/planar_family.h"
+
+namespace kelvra::dials {
+
+namespace {
+
+struct Registered {
+  config::DialFamily kind;
+  const Family* family;
+};
+
+std::array<Registered, 2>& Registry() {
+  static std::array<Registered, 2> registry = {{
+      {config::DialFamily::Planar, &planar::PlanarFamily()},
+      {config::DialFamily::Umbrella, &planar::PlanarFamily()},
+  }};
+  return registry;
+}
+
+// Families put in place by ScopedFamily (tests), the latest first.
+std::vector<Registered>& Overrides() {
+  static std::vector<Registered> overrides;
+  return overrides;
+}
+
+}  // namespace
+
+const Family* FindFamily(config::DialFamily kind) {
+  for (auto it = Overrides().rbegin(); it != Overrides().rend(); ++it) {
+    if (it->kind == kind) return it->family;
+  }
+  for (const Registered& r : Registry()) {
+    if (r.kind == kind) return r.family;
+  }
+  return nullptr;
+}
+
+ScopedFamily::ScopedFamily(config::DialFamily kind, const Family& family) {
+  Overrides().push_back({kind, &family});
+}
+
+ScopedFamily::~ScopedFamily() { Overrides().pop_back(); }
+
+}  // namespace kelvra::dials
