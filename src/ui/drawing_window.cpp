@@ -496,10 +496,10 @@ void DrawingWindow::Activate() {
 void DrawingWindow::UpdateListingPanels() {
   const dials::ConstructionListing* listing = job_.Listing();
   if (!listing) return;
-  if (tablePanel_->isVisible() && listing->HasHourLineTable()) {
+  if (tablePanel_->isVisibleTo(this) && listing->HasHourLineTable()) {
     tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
   }
-  if (polePanel_->isVisible()) polePanel_->SetLines(listing->PoleStyleLines());
+  if (polePanel_->isVisibleTo(this)) polePanel_->SetLines(listing->PoleStyleLines());
 }
 
 void DrawingWindow::DrawOnto(output::PlotSink& sink) {

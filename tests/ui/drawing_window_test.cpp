@@ -21,12 +21,15 @@
 
 #include "canvas/page_output.h"
 #include "config/dial_parameters.h"
+#include "dials/dial_family.h"
 #include "output/recording_plot_sink.h"
 #include "persist/dial_data_file.h"
+#include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/drawing_window.h"
 #include "ui/listing_panels.h"
 #include "ui/save_panel.h"
+#include "support/test_family.h"
 #include "ui_test_support.h"
 
 namespace kelvra::ui {
@@ -482,6 +485,77 @@ TEST_F(DrawingWindowTest, ActivationPlacesOriginAndWritesTheHint) {
   const int withHint = inked(w.Picture());
   w.DrawKeepZoom();
   EXPECT_GT(withHint, inked(w.Picture()) + 100);
+}
+
+// Counts the pixels that are not white.
+int Inked(const QImage& picture) {
+  int n = 0;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (picture.pixel(x, y) != qRgb(255, 255, 255)) ++n;
+  return n;
+}
+
+TEST_F(DrawingWindowTest, AKindWithoutADrawingIsNeitherPrintedNorSaved) {
+  kelvra::testing::RecordingMessageSink sink;
+  config::Dial().kind = 'r';  // no family is built for the ring dial
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  EXPECT_EQ(w.InfoBar()->text(), "Für diese Sonnenuhrart gibt es keine Zeichnung.");
+  EXPECT_EQ(Inked(w.Picture()), 0);
+  sink.shown.clear();
+  w.Print();
+  EXPECT_EQ(printDialogs_, 0);
+  w.OpenSavePanel(output::SaveFormat::Hpgl);
+  EXPECT_FALSE(w.Saver()->isVisibleTo(&w));
+  ASSERT_EQ(sink.shown.size(), 2u);
+  for (const auto& m : sink.shown) {
+    EXPECT_EQ(m.text, "Für diese Sonnenuhrart gibt es keine Zeichnung.");
+  }
+}
+
+// A new family needs no change to the window to be drawn, printed and saved.
+TEST_F(DrawingWindowTest, AFamilyPutInPlaceIsDrawnPrintedAndSaved) {
+  kelvra::testing::RecordingMessageSink sink;
+  const kelvra::testing::DiscFamily disc;
+  const dials::ScopedFamily scoped(config::DialFamily::Ring, disc);
+  config::Dial().kind = 'r';
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  EXPECT_GT(Inked(w.Picture()), 100);
+  w.Print();
+  EXPECT_EQ(printDialogs_, 1);
+  EXPECT_EQ(PdfInfo(Path("print.pdf")).at("Pages"), "1");
+
+  sink.shown.clear();
+  w.OpenSavePanel(output::SaveFormat::Hpgl);
+  w.Saver()->NameField()->setText("ring");
+  sink.Script({MessageAnswer::No});  // no grid
+  w.Saver()->NextButton()->click();
+  EXPECT_TRUE(ReadAll(Path("ring.plt")).endsWith("CI 1400;IW;IN;"));  // 35 mm at 40 units per mm
+  EXPECT_EQ(ReadAll(Path("ringSide.plt")), "IN;SP 1;PU 0 0;CI 400;IN;");
+  bool notice = false;
+  for (const auto& m : sink.shown) notice = notice || m.text == "side file ringSide.plt";
+  EXPECT_TRUE(notice);
+}
+
+// The listing panels are written from numbers when shown: an open panel
+// follows a change of language.
+TEST_F(DrawingWindowTest, OpenListingPanelsFollowTheLanguage) {
+  kelvra::testing::RecordingMessageSink sink;
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  Button(w, "StabInfoButton")->click();
+  Button(w, "HourLinesButton")->click();
+  auto* sunlit = w.HourTable()->findChild<QLabel*>("SunlitPeriod");
+  ASSERT_NE(sunlit, nullptr);
+  EXPECT_TRUE(w.PoleInfo()->Content().contains("Geogr. Breite"));
+  EXPECT_TRUE(sunlit->text().startsWith("Sonne auf Zifferblatt"));
+  shell::SelectLanguage(false);
+  w.Retranslate();
+  EXPECT_TRUE(w.PoleInfo()->Content().contains("Latitude")) << w.PoleInfo()->Content().toStdString();
+  EXPECT_TRUE(sunlit->text().startsWith("Sun on Sundial Plane")) << sunlit->text().toStdString();
+  shell::SelectLanguage(true);
 }
 
 }  // namespace
