@@ -1,10 +1,12 @@
 // The default vertical dial with every line system switched on: tracing the
-// chains and writing the plot file, and drawing the 2800 x 2000 picture.
+// chains and writing the plot file (directly and through the family seam),
+// and drawing the 2800 x 2000 picture.
 #include <benchmark/benchmark.h>
 
 #include "canvas/headless_gui.h"
 #include "canvas/page_output.h"
 #include "config/dial_parameters.h"
+#include "dials/dial_job.h"
 #include "dials/planar/planar_canvas_renderer.h"
 #include "dials/planar/planar_chains.h"
 #include "dials/planar/planar_plot_writer.h"
@@ -67,6 +69,23 @@ void BM_ChainsAndPlotFileRedraw(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ChainsAndPlotFileRedraw)->Unit(benchmark::kMillisecond);
+
+// The same through the family seam, as the drawing window and kelvra draw
+// run it: a fresh construction (chains, pole style, hour-line table), then
+// the plot file.
+void BM_SeamJobAndPlotFile(benchmark::State& state) {
+  dials::DialInputs in;
+  in.dial = EveryLineSystem();
+  in.ownDateLines = kOwnDates;
+  const output::DrawingView view = dials::DefaultView(config::KindRow(in.dial), 1400, 990, 47.25);
+  for (auto _ : state) {
+    const dials::DialJob job(in, shell::CurrentMessageSink());
+    output::HpglWriter w;
+    job.WritePlot(w, view, std::nullopt, nullptr, "kel.plt");
+    benchmark::DoNotOptimize(w.Text().size());
+  }
+}
+BENCHMARK(BM_SeamJobAndPlotFile)->Unit(benchmark::kMillisecond);
 
 // The 2800 x 2000 screen picture from the traced chains.
 void BM_Picture2800x2000(benchmark::State& state) {

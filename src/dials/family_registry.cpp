@@ -1,6 +1,6 @@
 // The families the program builds, by the family column of the kind table.
 // A new family adds its line here.
-#include <array>
+#include <span>
 #include <vector>
 
 #include "dials/dial_family.h"
@@ -15,11 +15,12 @@ struct Registered {
   const Family* family;
 };
 
-std::array<Registered, 2>& Registry() {
-  static std::array<Registered, 2> registry = {{
+// One line per family column of the kind table that a family builds.
+std::span<const Registered> Registry() {
+  static const Registered registry[] = {
       {config::DialFamily::Planar, &planar::PlanarFamily()},
       {config::DialFamily::Umbrella, &planar::PlanarFamily()},
-  }};
+  };
   return registry;
 }
 
