@@ -9,12 +9,12 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "canvas/jpeg_codec.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
+#include "shell/safe_save.h"
 
 namespace kelvra::canvas {
 
@@ -37,18 +37,12 @@ void StartPage(PlotSink& sink) {
 }
 
 
-bool OpenSaveFile(QSaveFile& file, const std::string& path, std::string* error) {
-  file.setFileName(ToQString(path));
-  if (!file.open(QIODevice::WriteOnly)) {
-    SetError(error, path + ": " + file.errorString().toStdString());
-    return false;
-  }
-  return true;
-}
-
-bool CommitSaveFile(QSaveFile& file, const std::string& path, std::string* error) {
-  if (!file.commit()) {
-    SetError(error, path + ": " + file.errorString().toStdString());
+// Every file of the canvas goes through the program's one safe-save path.
+bool SaveBytes(const QByteArray& bytes, const std::string& path, std::string* error) {
+  const shell::SaveResult saved = shell::SaveFileSafely(
+      path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!saved.ok) {
+    SetError(error, path + ": " + saved.reason);
     return false;
   }
   return true;
@@ -122,42 +116,42 @@ output::PrinterReport ExactA4Report() {
 
 bool WritePdfPage(const std::string& path, const DrawFunction& draw, std::string* error,
                   const std::string& title) {
-  QSaveFile file;
-  if (!OpenSaveFile(file, path, error)) return false;
+  QByteArray bytes;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setTitle(ToQString(title));
     writer.setCreator(QStringLiteral("Kelvra"));
     writer.setResolution(254);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     if (!DrawFilePage(&writer, draw)) {
-      file.cancelWriting();
       SetError(error, path + ": the PDF page could not be drawn");
       return false;
     }
   }
-  return CommitSaveFile(file, path, error);
+  return SaveBytes(bytes, path, error);
 }
 
 bool WriteSvgPage(const std::string& path, const DrawFunction& draw, std::string* error,
                   const std::string& title) {
-  QSaveFile file;
-  if (!OpenSaveFile(file, path, error)) return false;
+  QByteArray bytes;
   {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&buffer);
     svg.setTitle(ToQString(title));
     svg.setResolution(254);  // 0.1 mm per unit: the page is 297 mm × 210 mm
     svg.setSize(QSize(output::kSheetWidth, output::kSheetHeight));
     svg.setViewBox(QRect(0, 0, output::kSheetWidth, output::kSheetHeight));
     if (!DrawFilePage(&svg, draw)) {
-      file.cancelWriting();
       SetError(error, path + ": the SVG page could not be drawn");
       return false;
     }
   }
-  return CommitSaveFile(file, path, error);
+  return SaveBytes(bytes, path, error);
 }
 
 QImage DrawPicture(int width, int height, const DrawFunction& draw) {
@@ -190,14 +184,7 @@ bool SavePicture(const QImage& image, const std::string& path, std::string* erro
     SetError(error, path + ": unknown picture type (use .png, .jpg or .jpeg)");
     return false;
   }
-  QSaveFile file;
-  if (!OpenSaveFile(file, path, error)) return false;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    SetError(error, path + ": " + file.errorString().toStdString());
-    return false;
-  }
-  return CommitSaveFile(file, path, error);
+  return SaveBytes(bytes, path, error);
 }
 
 bool WritePicture(const std::string& path, int width, int height, const DrawFunction& draw,

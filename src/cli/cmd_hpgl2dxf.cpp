@@ -13,6 +13,7 @@ const char* StatusName(output::DxfConversionStatus status) {
   switch (status) {
     case output::DxfConversionStatus::Converted: return "converted";
     case output::DxfConversionStatus::InputUnreadable: return "inputUnreadable";
+    case output::DxfConversionStatus::SameFile: return "sameFile";
     case output::DxfConversionStatus::NotHpgl: return "notHpgl";
     case output::DxfConversionStatus::NothingConverted: return "nothingConverted";
     case output::DxfConversionStatus::OutputFailed: return "outputFailed";
@@ -51,6 +52,7 @@ int Run(Invocation& inv) {
       inv.err << "note: " << result.omittedNotes << " further notes left out\n";
     }
   }
+  if (result.status == output::DxfConversionStatus::SameFile) return kExitUsage;
   return result.ok() ? kExitOk : kExitFile;
 }
 

@@ -1,17 +1,19 @@
 #include "output/hpgl_to_dxf.h"
 
+#include <sys/stat.h>
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <string_view>
 #include <system_error>
 
-#include "output/atomic_output_file.h"
 #include "output/code_page.h"
 #include "output/hpgl_writer.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
+#include "shell/safe_save.h"
 
 namespace kelvra::output {
 
@@ -23,6 +25,7 @@ constexpr double kDegrees = 180.0 / kPi;
 // Catalogue texts of the converter.
 constexpr int kTextNotConverted = 1961;  // " nicht konvertiert!\n..."
 constexpr int kTextSaved = 1962;         // " gespeichert!"
+constexpr int kTextSameFile = 1960;      // plot file and DXF file are one file
 constexpr int kTextOpenError = 1963;     // "Das war ein Datei-Öffnungsfehler!"
 constexpr int kTextTooLong = 1964;       // ": Befehl ist zu lang und wird gekürzt!"
 constexpr int kTextWriteError = 1969;    // the DXF file could not be written
@@ -104,7 +107,7 @@ class Converter {
   DxfConversionResult result;
 
   // Runs the interpreter over the plot file; the header is written first.
-  void Run(std::FILE* in, AtomicOutputFile& out) {
+  void Run(std::FILE* in, shell::SafeSaveFile& out) {
     out_ = &out;
     WriteHeader();
     int c = FirstLetter(in);
@@ -771,7 +774,7 @@ class Converter {
  private:
   inline static const std::string kDefaultWidth = "0.8";
 
-  AtomicOutputFile* out_ = nullptr;
+  shell::SafeSaveFile* out_ = nullptr;
   double divisor_;
   double curX_ = 0.0, curY_ = 0.0;
   std::string curXText_ = "0.0", curYText_ = "0.0";
@@ -809,7 +812,19 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
   const std::string hpglName = hpglFile.string();
   const std::string dxfName = dxfFile.string();
 
+  // Converting a file onto itself would replace the plot by its drawing.
+  std::error_code sameError;
+  if (std::filesystem::equivalent(hpglFile, dxfFile, sameError) && !sameError) {
+    shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextSameFile));
+    result.status = DxfConversionStatus::SameFile;
+    return result;
+  }
   std::unique_ptr<std::FILE, FileCloser> in(std::fopen(hpglFile.c_str(), "rb"));
+  struct stat inputStat{};
+  if (in && (::fstat(::fileno(in.get()), &inputStat) != 0 || !S_ISREG(inputStat.st_mode))) {
+    // A folder, a device or a pipe is no plot file; /dev/zero would never end.
+    in.reset();
+  }
   if (!in) {
     shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextOpenError));
     result.status = DxfConversionStatus::InputUnreadable;
@@ -833,9 +848,10 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
   }
   std::rewind(in.get());
 
-  AtomicOutputFile out;
+  shell::SafeSaveFile out;
   if (!out.Open(dxfFile)) {
-    shell::ShowMessage(MessageKind::Error, dxfName + ":\n" + shell::Get(kTextOpenError));
+    shell::ShowMessage(MessageKind::Error, dxfName + ":\n" + shell::Get(kTextOpenError) + "\n" +
+                                               out.Result().reason);
     result.status = DxfConversionStatus::OutputFailed;
     return result;
   }
@@ -857,7 +873,8 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
     return result;
   }
   if (!out.Commit()) {
-    shell::ShowMessage(MessageKind::Error, shell::Get(kTextWriteError) + dxfName);
+    shell::ShowMessage(MessageKind::Error,
+                       shell::Get(kTextWriteError) + dxfName + "\n" + out.Result().reason);
     result.status = DxfConversionStatus::OutputFailed;
     return result;
   }

@@ -23,7 +23,8 @@ namespace kelvra::output {
 
 enum class DxfConversionStatus {
   Converted,         // the DXF file was written
-  InputUnreadable,   // the plot file could not be opened or read
+  InputUnreadable,   // the plot file could not be opened or read, or is no regular file
+  SameFile,          // plot file and DXF file are the same file; nothing written
   NotHpgl,           // the plot file holds no letter at all; nothing written
   NothingConverted,  // no drawing or pen command; no DXF file was left
   OutputFailed,      // the DXF file could not be created or written

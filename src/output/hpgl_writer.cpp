@@ -108,41 +108,26 @@ DxfScale DxfScaleForKind(char kind, int variantNumber) {
   return DxfScaleFor(config::KindRow(kind, false, variantNumber - 1));
 }
 
-HpglWriter::~HpglWriter() { Close(); }
+// A writer destroyed without Close leaves no file: the plot is not complete.
+HpglWriter::~HpglWriter() = default;
 
 bool HpglWriter::Open(const std::filesystem::path& file) {
-  Close();
-  failed_ = false;
   fileName_ = file;
-  file_ = std::fopen(file.c_str(), "wb");
-  return file_ != nullptr;
-}
-
-void HpglWriter::Flush() {
-  if (!file_ || buffer_.empty()) return;
-  if (!failed_ && std::fwrite(buffer_.data(), 1, buffer_.size(), file_) != buffer_.size()) {
-    failed_ = true;
-  }
-  buffer_.clear();
+  return file_.Open(file);
 }
 
 bool HpglWriter::Close() {
-  if (!file_) return !failed_;
-  Flush();
-  if (std::fclose(file_) != 0) failed_ = true;
-  file_ = nullptr;
-  return !failed_;
+  if (!file_.IsOpen()) return !file_.Failed();
+  return file_.Commit();
 }
 
 void HpglWriter::Put(std::string_view text) {
   if (text.empty()) return;
-  if (!file_) {
+  if (!file_.IsOpen()) {
     memory_.append(text);
     return;
   }
-  if (failed_) return;
-  buffer_.append(text);
-  if (buffer_.size() >= 1 << 16) Flush();
+  file_.Write(text);
 }
 
 void HpglWriter::SetLineStrength(int strength) {

@@ -11,12 +11,12 @@
 // Numbers are written without the locale (point as decimal separator).
 #pragma once
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "config/dial_kinds.h"
+#include "shell/safe_save.h"
 
 namespace kelvra::output {
 
@@ -81,13 +81,18 @@ class HpglWriter {
   HpglWriter(const HpglWriter&) = delete;
   HpglWriter& operator=(const HpglWriter&) = delete;
 
-  // Creates (or truncates) the plot file. False when it cannot be created.
+  // Starts the plot file. Its text goes to a temporary file beside it; an
+  // existing file of that name is replaced only when Close succeeds. False
+  // when the temporary file cannot be created (SaveError() says why).
   bool Open(const std::filesystem::path& file);
-  // Writes what is buffered and closes the file. False when any write failed.
+  // Writes what is buffered and puts the plot file in place. False when any
+  // write failed; the old file is then untouched and nothing is left behind.
   bool Close();
-  bool IsOpen() const { return file_ != nullptr; }
+  bool IsOpen() const { return file_.IsOpen(); }
   // True once a write to the file failed; later Puts are dropped.
-  bool Failed() const { return failed_; }
+  bool Failed() const { return file_.Failed(); }
+  // The system's text for the error that stopped the save.
+  const std::string& SaveError() const { return file_.Result().reason; }
   const std::filesystem::path& FileName() const { return fileName_; }
   // The text put so far when no file is open (memory mode).
   const std::string& Text() const { return memory_; }
@@ -126,13 +131,9 @@ class HpglWriter {
   void PutGrid(double x0, double y0, double right, double top, double spacing);
 
  private:
-  void Flush();
-
-  std::FILE* file_ = nullptr;
+  shell::SafeSaveFile file_;
   std::filesystem::path fileName_;
-  std::string buffer_;  // pending bytes of the open file
   std::string memory_;  // memory mode
-  bool failed_ = false;
   int plotScale_ = 1;
   int lineStrength_ = 1;
 };

@@ -19,15 +19,12 @@ bool SavePlotFile(const std::filesystem::path& file, int lineStrength,
                   const PlotWriterFunction& write) {
   HpglWriter writer;
   writer.SetLineStrength(lineStrength);
-  if (!writer.Open(file)) {
-    shell::ShowMessage(shell::MessageKind::Error,
-                       file.string() + ":\n" + shell::Get(kTextOpenError));
-    return false;
-  }
-  write(writer);
+  if (writer.Open(file)) write(writer);
   if (!writer.Close()) {
-    shell::ShowMessage(shell::MessageKind::Error,
-                       file.string() + ":\n" + shell::Get(kTextOpenError));
+    // The old file of that name is untouched.
+    shell::ShowMessage(shell::MessageKind::Error, file.string() + ":\n" +
+                                                      shell::Get(kTextOpenError) + "\n" +
+                                                      writer.SaveError());
     return false;
   }
   shell::ShowMessage(shell::MessageKind::Information,
@@ -48,17 +45,13 @@ DxfConversionResult ExportDxf(const std::filesystem::path& dxfFile, DxfScale sca
     HpglWriter writer;
     writer.SetPlotScale(scale.plotScale);
     writer.SetLineStrength(lineStrength);
-    if (!writer.Open(intermediate)) {
-      shell::ShowMessage(shell::MessageKind::Error,
-                         intermediate.string() + ":\n" + shell::Get(kTextOpenError));
-      result.status = DxfConversionStatus::OutputFailed;
-      return result;
-    }
-    write(writer);
+    if (writer.Open(intermediate)) write(writer);
     if (!writer.Close()) {
-      std::filesystem::remove(intermediate, ec);
-      shell::ShowMessage(shell::MessageKind::Error,
-                         intermediate.string() + ":\n" + shell::Get(kTextOpenError));
+      // The message names the user's file: the intermediate plot file is
+      // ours, and the folder (read-only, full) is the user's to mend.
+      shell::ShowMessage(shell::MessageKind::Error, dxfFile.string() + ":\n" +
+                                                        shell::Get(kTextOpenError) + "\n" +
+                                                        writer.SaveError());
       result.status = DxfConversionStatus::OutputFailed;
       return result;
     }

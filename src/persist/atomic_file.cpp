@@ -4,63 +4,83 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <sstream>
+#include <system_error>
+
+#include "shell/safe_save.h"
 
 namespace kelvra::persist {
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
-  if (path.empty()) return false;
-  const fs::path target(path);
-  fs::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::string pattern = (folder / ("." + target.filename().string() + ".tmpXXXXXX")).string();
-  const int fd = ::mkstemp(pattern.data());
-  if (fd < 0) return false;
-  const std::string tmp = pattern;
-  bool ok = true;
-  const char* p = bytes.data();
-  std::size_t left = bytes.size();
-  while (ok && left > 0) {
-    const ssize_t n = ::write(fd, p, left);
+namespace {
+
+FileBytes Failure(ReadFailure failure, std::string reason) {
+  FileBytes r;
+  r.failure = failure;
+  r.reason = std::move(reason);
+  return r;
+}
+
+std::string SystemText(int errorNumber) { return std::generic_category().message(errorNumber); }
+
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+}  // namespace
+
+FileBytes ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+  // O_NONBLOCK: opening a pipe without a writer must not hang; it is refused
+  // below as not a regular file anyway.
+  Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+  if (file.fd < 0) {
+    const int e = errno;
+    return Failure(e == ENOENT || e == ENOTDIR ? ReadFailure::Missing : ReadFailure::Unreadable,
+                   SystemText(e));
+  }
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0) return Failure(ReadFailure::Unreadable, SystemText(errno));
+  if (S_ISDIR(st.st_mode)) return Failure(ReadFailure::NotRegular, SystemText(EISDIR));
+  if (!S_ISREG(st.st_mode)) return Failure(ReadFailure::NotRegular, "not a regular file");
+  const std::string tooLarge =
+      "larger than " + std::to_string(maxBytes / (1u << 20)) + " MB";
+  if (static_cast<unsigned long long>(st.st_size) > maxBytes) {
+    return Failure(ReadFailure::TooLarge, tooLarge);
+  }
+  std::string content(static_cast<std::size_t>(st.st_size), '\0');
+  std::size_t done = 0;
+  // The file may grow while it is read: read on to its end, but never past
+  // the bound.
+  for (;;) {
+    if (done == content.size()) {
+      if (content.size() > maxBytes) return Failure(ReadFailure::TooLarge, tooLarge);
+      content.resize(std::min<std::size_t>(content.size() + 4096, maxBytes + 1));
+      if (done == content.size()) return Failure(ReadFailure::TooLarge, tooLarge);
+    }
+    const ssize_t n = ::read(file.fd, content.data() + done, content.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      ok = false;
-    } else {
-      p += n;
-      left -= static_cast<std::size_t>(n);
+      return Failure(ReadFailure::Unreadable, SystemText(errno));
     }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
   }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
-  struct stat st{};
-  if (ok) {
-    if (::stat(path.c_str(), &st) == 0) {
-      ::fchmod(fd, st.st_mode & 07777);
-    } else {
-      const mode_t mask = ::umask(0);
-      ::umask(mask);
-      ::fchmod(fd, 0666 & ~mask);
-    }
-  }
-  if (::close(fd) != 0) ok = false;
-  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) std::remove(tmp.c_str());
-  return ok;
+  if (done > maxBytes) return Failure(ReadFailure::TooLarge, tooLarge);
+  content.resize(done);
+  FileBytes r;
+  r.bytes = std::move(content);
+  return r;
 }
 
 std::optional<std::string> ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return content.str();
+  return ReadRegularFile(path).bytes;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return shell::SaveFileSafely(path, bytes).ok;
 }
 
 }  // namespace kelvra::persist

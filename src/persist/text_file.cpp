@@ -75,13 +75,17 @@ std::optional<std::vector<std::string>> ReadTextLines(const std::string& path) {
   return SplitLines(Windows1252ToUtf8(*bytes));
 }
 
-bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+shell::SaveResult SaveTextLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& line : lines) {
     text += line;
     text += "\r\n";
   }
-  return WriteFileAtomically(path, Utf8ToWindows1252(text));
+  return shell::SaveFileSafely(path, Utf8ToWindows1252(text));
+}
+
+bool WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+  return SaveTextLines(path, lines).ok;
 }
 
 }  // namespace kelvra::persist

@@ -1,10 +1,12 @@
 // Page back ends (PDF file, SVG file, printer page) and picture files.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -20,6 +22,7 @@
 #include "output/print_area.h"
 #include "support/recording_message_sink.h"
 #include "shell/catalog.h"
+#include "shell/safe_save.h"
 
 namespace kelvra::canvas {
 namespace {
@@ -292,6 +295,38 @@ TEST_F(PageOutputTest, PicturesAreWrittenWholeOrNotAtAll) {
   EXPECT_FALSE(WritePdfPage(PathOf("no/such/folder/x.pdf"), [](PlotSink&) {}, &error));
   EXPECT_FALSE(WriteSvgPage(PathOf("no/such/folder/x.svg"), [](PlotSink&) {}, &error));
   EXPECT_EQ(QImage(QString::fromStdString(png)).size(), QSize(600, 400));
+}
+
+// Pictures and pages go through the program's one safe-save path: a write
+// failure leaves the user's old file as it was and names the system's reason.
+TEST_F(PageOutputTest, AFailedWriteKeepsTheOldPictureOrPage) {
+  struct Case {
+    const char* name;
+    std::function<bool(const std::string& path, std::string* error)> write;
+  };
+  const auto scene = [](PlotSink& s) { testing::DrawScene(s); };
+  const Case cases[] = {
+      {"dial.png", [&](const std::string& p, std::string* e) { return WritePicture(p, 300, 200, scene, e); }},
+      {"dial.jpg", [&](const std::string& p, std::string* e) { return WritePicture(p, 300, 200, scene, e); }},
+      {"dial.pdf", [&](const std::string& p, std::string* e) { return WritePdfPage(p, scene, e); }},
+      {"dial.svg", [&](const std::string& p, std::string* e) { return WriteSvgPage(p, scene, e); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = PathOf(c.name);
+    std::ofstream(path, std::ios::binary) << "the user's old file";
+    std::string error;
+    {
+      shell::ScopedSaveFault fault(shell::SaveFault{shell::SaveStage::Write, ENOSPC, 10, 0});
+      EXPECT_FALSE(c.write(path, &error));
+      EXPECT_EQ(fault.Hits(), 1);
+    }
+    EXPECT_EQ(ReadAll(path), "the user's old file");
+    EXPECT_EQ(error, path + ": " + std::generic_category().message(ENOSPC));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_TRUE(c.write(path, &error)) << error;
+    fs::remove(path);
+  }
 }
 
 }  // namespace

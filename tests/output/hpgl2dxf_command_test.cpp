@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -64,6 +65,35 @@ TEST(Hpgl2DxfCommand, UsageErrors) {
     EXPECT_EQ(r.status, 2) << args.size();
     EXPECT_FALSE(r.err.empty());
     EXPECT_FALSE(std::filesystem::exists(dir / "a.dxf"));
+  }
+}
+
+// The plot file is never replaced by its own drawing, whatever the path says;
+// a folder or a device is no plot file (/dev/zero would be read forever).
+TEST(Hpgl2DxfCommand, RefusesTheSameFileAndFilesThatAreNoPlotFiles) {
+  TempFolder dir;
+  const std::string plot = "IN;SP 1;PU 0 0;PD 400 400;";
+  WriteBytes(dir / "a.plt", plot);
+  std::filesystem::create_directories(dir / "sub");
+  std::filesystem::create_symlink(dir / "a.plt", dir / "link.dxf");
+  struct Case {
+    std::string in, out;
+    int status;
+  };
+  const Case cases[] = {
+      {(dir / "a.plt").string(), (dir / "a.plt").string(), 2},
+      {(dir / "a.plt").string(), (dir / "sub" / ".." / "a.plt").string(), 2},
+      {(dir / "a.plt").string(), (dir / "link.dxf").string(), 2},
+      {(dir / "sub").string(), (dir / "b.dxf").string(), 1},
+      {"/dev/zero", (dir / "b.dxf").string(), 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.in + " -> " + c.out);
+    const CliRun run = Cli({"hpgl2dxf", c.in, c.out});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_EQ(ReadBytes(dir / "a.plt"), plot);
+    EXPECT_FALSE(std::filesystem::exists(dir / "b.dxf"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.dxf"));
   }
 }
 

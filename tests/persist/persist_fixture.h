@@ -6,6 +6,8 @@
 #include <atomic>
 #include <filesystem>
 #include <string>
+#include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include "config/dial_parameters.h"
@@ -44,6 +46,25 @@ class PersistTest : public ::testing::Test {
   std::filesystem::path folder_;
   shell::SharedState savedState_;
   config::DialParameters savedDial_;
+};
+
+// Writing needs more than this process may write: the write fails half-way.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    ::getrlimit(RLIMIT_FSIZE, &old_);
+    rlimit limit = old_;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &old_);
+    ::signal(SIGXFSZ, SIG_DFL);
+  }
+
+ private:
+  rlimit old_{};
 };
 
 }  // namespace kelvra::testing

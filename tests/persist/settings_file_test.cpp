@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <clocale>
@@ -12,6 +13,7 @@
 #include <set>
 
 #include "config/dial_fields.h"
+#include "persist/atomic_file.h"
 #include "persist/text_file.h"
 #include "persist_fixture.h"
 #include "shell/messages.h"
@@ -350,32 +352,13 @@ TEST_F(SettingsFileTest, OptionStringDigitOutOfRangeStops) {
   EXPECT_EQ(config::Dial().dateLineMode, 0);
 }
 
-// Writing needs more than this process may write: the write fails half-way.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &old_);
-    rlimit limit = old_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &old_);
-    ::signal(SIGXFSZ, SIG_DFL);
-  }
-
- private:
-  rlimit old_{};
-};
-
 TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileIntact) {
   WriteCurrent("kel.ini");
   const std::string before = Bytes("kel.ini");
   config::Dial().gnomonHeight = 123;
   RecordingMessageSink sink;
   {
-    FileSizeLimit limit(64);
+    testing::FileSizeLimit limit(64);
     EXPECT_FALSE(RewriteSettings(Path("kel.ini")));
   }
   EXPECT_EQ(Bytes("kel.ini"), before);

@@ -148,12 +148,12 @@ int Run(Invocation& inv) {
       output::HpglWriter w;
       w.SetLineStrength(lineStrength);
       if (!w.Open(out)) {
-        error = out + ": cannot be written";
+        error = out + ": cannot be written: " + w.SaveError();
         ok = false;
       } else {
         write(w);
         if (!w.Close()) {
-          error = out + ": writing failed";
+          error = out + ": writing failed: " + w.SaveError();
           ok = false;
         }
       }
