@@ -1,5 +1,7 @@
 #include "cli/cli.h"
 
+#include <exception>
+#include <new>
 #include <ostream>
 
 #include "cli/cmd_horizon.h"
@@ -115,6 +117,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return kExitUsage;
   } catch (const SettingsFileError& e) {
     err << "kelvra " << command->name << ": " << e.what() << '\n';
+    return kExitFile;
+  } catch (const std::bad_alloc&) {
+    err << "kelvra " << command->name << ": out of memory; nothing more was done\n";
+    return kExitFile;
+  } catch (const std::exception& e) {
+    // No command ends in an uncaught exception: what went wrong is named.
+    err << "kelvra " << command->name << ": failed: " << e.what() << '\n';
     return kExitFile;
   }
 }

@@ -6,6 +6,7 @@
 #include "config/dial_fields.h"
 #include "persist/settings_file.h"
 #include "persist/text_file.h"
+#include "shell/safe_save.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 
@@ -62,7 +63,7 @@ int Check(Invocation& inv, const std::string& file) {
   // nothing is written.
   const auto result = persist::ReadSettings(file, true, true);
   if (result.outcome == persist::ReadResult::Outcome::Missing) {
-    inv.err << "kelvra settings: cannot read " << file << '\n';
+    inv.err << "kelvra settings: cannot read " << file << ": " << result.reason << '\n';
     return kExitFile;
   }
   if (inv.json) {
@@ -97,8 +98,9 @@ int Check(Invocation& inv, const std::string& file) {
 int Write(Invocation& inv, const std::string& file) {
   std::vector<std::string> lines;
   persist::WriteSettings(lines, false);
-  if (!persist::WriteTextLines(file, lines)) {
-    inv.err << "kelvra settings: cannot write " << file << '\n';
+  const shell::SaveResult saved = persist::SaveTextLines(file, lines);
+  if (!saved.ok) {
+    inv.err << "kelvra settings: cannot write " << file << ": " << saved.reason << '\n';
     return kExitFile;
   }
   return kExitOk;

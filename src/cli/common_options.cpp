@@ -45,6 +45,9 @@ void ReadSettingsFile(const std::string& file, bool required) {
   }
   general.settingsFile = file;
   const auto result = persist::ReadSettings(file, true, true);
+  if (result.outcome == persist::ReadResult::Outcome::Missing) {
+    throw SettingsFileError("settings file " + file + " cannot be read: " + result.reason);
+  }
   if (result.outcome != persist::ReadResult::Outcome::Read) {
     throw SettingsFileError("settings file " + file + " is damaged (line " +
                             std::to_string(result.stopLine) + "); nothing was written");

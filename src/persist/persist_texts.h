@@ -9,6 +9,8 @@
 namespace kelvra::persist::texts {
 
 enum Text : int {
+  kNotRegularFile = 1970,   // "ist keine gewöhnliche Datei (ein Ordner oder ein Gerät)"
+  kTooLarge = 1971,         // "ist zu groß für eine Einstellungsdatei (mehr als 4 MB)"
   kDamagedValue = 1975,     // " : INI-Datei ist fehlerhaft!"
   kDamaged1 = 1976,         // "Die Datei ist fehlerhaft und muss korrigiert "
   kDamaged2 = 1977,         // "werden. Korrektur jetzt durchführen ?"

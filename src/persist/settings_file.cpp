@@ -56,6 +56,12 @@ std::optional<double> ToReal(std::string_view run) {
   return v;
 }
 
+// True when `v` converts to int without overflow (the integer fields are int).
+bool FitsInt(double v) {
+  return v > static_cast<double>(std::numeric_limits<int>::min()) - 1.0 &&
+         v < static_cast<double>(std::numeric_limits<int>::max()) + 1.0;
+}
+
 std::optional<long long> ToInteger(std::string_view run) {
   if (run.empty()) return std::nullopt;
   long long v = 0;
@@ -249,6 +255,8 @@ class Reader {
       if (!i) return std::nullopt;
       return static_cast<double>(*i);
     }() : ToReal(run);
+    // A value the field cannot hold is as unreadable as a word.
+    if (v && Field(field).type != config::FieldType::Real && !FitsInt(*v)) v.reset();
     if (v && *v >= lo && *v <= hi) {
       Set(field, refs_, *v);
       return false;
@@ -314,7 +322,7 @@ bool Reader::ReadPositional() {
     if (Value(4, r, -kAny, kAny, 250, true, "cylinderRadius")) return true;
     // Written with no decimals; rounded into the whole-millimetre field.
     const auto run = r.Next();
-    if (auto v = ToReal(run)) {
+    if (auto v = ToReal(run); v && FitsInt(std::round(*v))) {
       dial.monthScaleLength = static_cast<int>(std::lround(*v));
     } else {
       dial.monthScaleLength = 270;
@@ -467,7 +475,9 @@ bool Reader::ReadOptionString(std::string_view s) {
   }
   if (static_cast<int>(s.size()) > kOptionLength) {
     NumberRuns r(s.substr(kOptionLength));
-    if (auto v = ToInteger(r.Next())) refs_.dial->extraOption = static_cast<int>(*v);
+    if (auto v = ToInteger(r.Next()); v && FitsInt(static_cast<double>(*v))) {
+      refs_.dial->extraOption = static_cast<int>(*v);
+    }
   }
   return false;
 }
@@ -682,22 +692,33 @@ void WriteSettings(std::vector<std::string>& lines, bool keepStoredColours) {
 }
 
 ReadResult ReadSettings(const std::string& fileName, bool readColours, bool readDateLines) {
-  auto lines = ReadTextLines(fileName);
-  if (!lines) {
+  FileBytes file = ReadRegularFile(fileName, kMaxTextFileBytes);
+  if (!file.bytes) {
     ReadResult result;
     result.outcome = ReadResult::Outcome::Missing;
-    if (IsSettingsFileName(fileName)) {
+    result.reason = file.failure == ReadFailure::NotRegular ? T(texts::kNotRegularFile)
+                    : file.failure == ReadFailure::TooLarge ? T(texts::kTooLarge)
+                                                            : file.reason;
+    // Only a settings file that is really not there is offered for creation;
+    // a folder or a device of that name is reported like any unreadable file.
+    if (file.failure == ReadFailure::Missing && IsSettingsFileName(fileName)) {
       const std::string text = fileName + " : \n" + T(texts::kMissing) + "\n" + T(texts::kMissingHint);
       if (shell::ShowMessage(MessageKind::Question, text, MessageButtons::YesNo) == MessageAnswer::Yes) {
         ResetToDefaults();
         result.rewritten = RewriteSettings(fileName);
       }
     } else {
-      shell::ShowMessage(MessageKind::Error, fileName + " :\n" + T(texts::kNoSolution) + " 4");
+      shell::ShowMessage(MessageKind::Error,
+                         fileName + " :\n" + result.reason + "\n" + T(texts::kNoSolution) + " 4");
     }
     return result;
   }
-  Reader reader(fileName, std::move(*lines), readColours, readDateLines);
+  return ReadSettingsBytes(fileName, *file.bytes, readColours, readDateLines);
+}
+
+ReadResult ReadSettingsBytes(const std::string& fileName, std::string_view bytes, bool readColours,
+                             bool readDateLines) {
+  Reader reader(fileName, SplitLines(Windows1252ToUtf8(bytes)), readColours, readDateLines);
   return reader.Run();
 }
 

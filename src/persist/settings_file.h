@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvra::persist {
@@ -40,19 +41,26 @@ struct ReadResult {
   enum class Outcome {
     Read,        // the file was read (possibly with problems that did not stop it)
     Damaged,     // the layout is broken or a value stopped reading
-    Missing,     // the file does not exist or cannot be read
+    Missing,     // the file does not exist or cannot be read (a folder, too large, ...)
   };
   Outcome outcome = Outcome::Read;
   std::vector<ReadProblem> problems;
   int stopLine = -1;           // line at which reading stopped, -1 when it did not
   bool rewritten = false;      // the user agreed and the file was rewritten
+  std::string reason;          // Missing: why the file could not be read, in the current language
   bool ok() const { return outcome == Outcome::Read && problems.empty(); }
 };
 
 // Reads a settings file or dial data file into the shared state. Every problem
 // is shown through shell::ShowMessage; a damaged file (or a missing "kel.ini")
 // is offered for correction (Yes: backup "kel_ini.bak", defaults, rewrite).
+// Only a regular file of at most kMaxTextFileBytes is read; anything else
+// (a folder, a device, a huge file) is reported as unreadable.
 ReadResult ReadSettings(const std::string& fileName, bool readColours, bool readDateLines);
+// The same for the bytes of a file already in memory (Windows-1252); fileName
+// is used in the messages and by the damaged-file handling.
+ReadResult ReadSettingsBytes(const std::string& fileName, std::string_view bytes, bool readColours,
+                             bool readDateLines);
 
 // Writes the current state (current colours) to `fileName` and reports
 // "<file>   gespeichert!" or the write-protection error. True on success.

@@ -1,7 +1,9 @@
 // The settings options and subcommand of the command line, run in-process.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <sstream>
+#include <system_error>
 
 #include "cli/cli.h"
 #include "persist/settings_file.h"
@@ -85,6 +87,33 @@ TEST_F(SettingsCommandTest, DamagedFileIsReportedAndNeverWritten) {
   EXPECT_EQ(Run({"settings", "show", "--settings", Path("missing.kel")}), 1);
   EXPECT_EQ(Bytes("kel.ini"), before);
   EXPECT_FALSE(std::filesystem::exists(Path("kel_ini.bak")));
+}
+
+// A folder or a device handed over as a settings file is unreadable, not a
+// damaged file: no repair question, no list of missing sections.
+TEST_F(SettingsCommandTest, FolderOrDeviceCannotBeRead) {
+  std::filesystem::create_directories(Path("dials"));
+  for (const std::string& file : {Path("dials"), std::string("/dev/zero")}) {
+    SCOPED_TRACE(file);
+    EXPECT_EQ(Run({"settings", "check", file}), 1);
+    EXPECT_NE(err.str().find("kelvra settings: cannot read " + file +
+                             ": ist keine gewöhnliche Datei"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(err.str().find("korrigiert"), std::string::npos) << err.str();
+    EXPECT_EQ(out.str().find("[Farben]"), std::string::npos) << out.str();
+    EXPECT_EQ(Run({"settings", "show", "--settings", file}), 1);
+    EXPECT_NE(err.str().find("settings file " + file + " cannot be read"), std::string::npos)
+        << err.str();
+    EXPECT_EQ(err.str().find("damaged"), std::string::npos) << err.str();
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(Path("dials")));
+}
+
+TEST_F(SettingsCommandTest, WriteFailureGivesTheSystemsReason) {
+  EXPECT_EQ(Run({"settings", "write", Path("no such folder/my.kel")}), 1);
+  EXPECT_EQ(err.str(), "kelvra settings: cannot write " + Path("no such folder/my.kel") +
+                           ": " + std::generic_category().message(ENOENT) + "\n");
 }
 
 }  // namespace

@@ -374,6 +374,103 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileIntact) {
   EXPECT_FALSE(WriteFileAtomically(Path("no/such/folder/kel.ini"), "x"));
 }
 
+// Numbers too large for the field that holds them (found by fuzzing the
+// reader): each is an unreadable number, so the line's fallback and a problem
+// entry, never a wrapped value (a year of 99999999999 used to show as
+// -217000000 with "no problems").
+TEST_F(SettingsFileTest, NumbersThatDoNotFitTheirFieldTakeTheFallback) {
+  struct Case {
+    int line;
+    std::string content;
+    std::string_view field;
+    double fallback;  // the reader's fallback for the line
+    bool stops;
+  };
+  const Case cases[] = {
+      {0, "99999999999", "year", 2020, false},
+      {0, "-2147483649", "year", 2020, false},
+      {4, " 35.00; 51.00;  250.00; 99999999999", "monthScaleLength", 270, true},
+      {4, " 35.00; 51.00;  250.00; -99999999999.5", "monthScaleLength", 270, true},
+      {5, "99999999999,170,150,150,150,150, 200.0", "cylinderGnomon", 70, false},
+      {8, "99999999999;  90.0;   5.00;   0", "analemmaHour", 12, false},
+      {16, "  200.0;5000000000000;  -0.9876", "peaucellierEquinoxDistance", 32, true},
+  };
+  const auto refs = config::CurrentFieldRefs();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.content);
+    ResetToDefaults();
+    shell::State().site.year = 1999;  // other values than the fallbacks
+    config::FindField(c.field)->set(refs, 3);
+    auto lines = WriteCurrent("big.kel");
+    lines[static_cast<std::size_t>(c.line)] = c.content;
+    ASSERT_TRUE(WriteTextLines(Path("big.kel"), lines));
+    RecordingMessageSink sink;
+    for (int i = 0; i < 4; ++i) sink.Script({MessageAnswer::No});
+    const auto result = ReadSettings(Path("big.kel"), true, true);
+    ASSERT_FALSE(result.problems.empty());
+    EXPECT_EQ(result.problems[0].line, c.line);
+    EXPECT_EQ(result.problems[0].fallback, std::to_string(static_cast<int>(c.fallback)));
+    EXPECT_EQ(result.problems[0].stop, c.stops);
+    EXPECT_EQ(result.outcome, c.stops ? ReadResult::Outcome::Damaged : ReadResult::Outcome::Read);
+    EXPECT_EQ(config::FindField(c.field)->get(refs), c.fallback);
+  }
+}
+
+// A folder, a device or a pipe is not a settings file: it gets the ordinary
+// "cannot read" message, never the damaged-file question or the offer to
+// create it, and nothing is written.
+TEST_F(SettingsFileTest, NoRegularFileIsReportedAsUnreadable) {
+  std::filesystem::create_directories(Path("kel.ini"));
+  ASSERT_EQ(::mkfifo(Path("pipe.kel").c_str(), 0600), 0);
+  for (const std::string& file : {Path("kel.ini"), std::string("/dev/null"), std::string("/dev/zero"),
+                                 Path("pipe.kel")}) {
+    SCOPED_TRACE(file);
+    RecordingMessageSink sink;
+    const auto result = ReadSettings(file, true, true);
+    EXPECT_EQ(result.outcome, ReadResult::Outcome::Missing);
+    EXPECT_FALSE(result.rewritten);
+    EXPECT_EQ(result.reason, "ist keine gewöhnliche Datei (ein Ordner oder ein Gerät)");
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(sink.shown[0].text.rfind(file + " :\n" + result.reason, 0), 0u) << sink.shown[0].text;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(Path("kel.ini")));
+}
+
+// No settings file is anywhere near 4 MB: a larger one is refused before it
+// is read (a 50 MB file used to take 317 MB and /dev/zero grew without end).
+TEST_F(SettingsFileTest, FilesFarLargerThanAnySettingsFileAreRefused) {
+  auto lines = WriteCurrent("kel.ini");
+  std::string bytes = Bytes("kel.ini");
+  bytes.resize(kMaxTextFileBytes + 1, '\n');
+  ASSERT_TRUE(WriteFileAtomically(Path("kel.ini"), bytes));
+  RecordingMessageSink sink;
+  const auto result = ReadSettings(Path("kel.ini"), true, true);
+  EXPECT_EQ(result.outcome, ReadResult::Outcome::Missing);
+  EXPECT_EQ(result.reason, "ist zu groß für eine Einstellungsdatei (mehr als 4 MB)");
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+  EXPECT_EQ(std::filesystem::file_size(Path("kel.ini")), bytes.size());  // not rewritten
+}
+
+TEST_F(SettingsFileTest, ReadingStopsAtTheBoundExactly) {
+  struct Case {
+    std::size_t size;
+    bool read;
+  };
+  const Case cases[] = {{0, true}, {99, true}, {100, true}, {101, false}, {5000, false}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(WriteFileAtomically(Path("f.txt"), std::string(c.size, 'x')));
+    const FileBytes f = ReadRegularFile(Path("f.txt"), 100);
+    EXPECT_EQ(f.bytes.has_value(), c.read) << c.size;
+    EXPECT_EQ(f.failure, c.read ? ReadFailure::None : ReadFailure::TooLarge) << c.size;
+    if (c.read) EXPECT_EQ(f.bytes->size(), c.size);
+  }
+  // A device without end is never read to its end.
+  EXPECT_EQ(ReadRegularFile("/dev/zero", 100).failure, ReadFailure::NotRegular);
+  EXPECT_EQ(ReadRegularFile(Path("none.txt"), 100).failure, ReadFailure::Missing);
+}
+
 TEST_F(SettingsFileTest, KeepStoredColoursWritesTheFilesColours) {
   shell::State().colors.colors[0] = 111;
   WriteCurrent("kel.ini");  // the settings file with colour 1 = 111
