@@ -301,9 +301,11 @@ bool Reader::ReadPositional() {
   // Line 1: latitudes.
   if (HasLine(1)) {
     NumberRuns r(Line(1));
+    // Each latitude is kept off the equator as soon as it is read, also when
+    // the next value stops reading.
     if (Value(1, r, -90, 90, 47.25, true, "latitude")) return true;
-    if (Value(1, r, -90, 90, 47.25, true, "secondLatitude")) return true;
     if (std::fabs(site.latitude) < 1e-6) site.latitude = 1e-6;
+    if (Value(1, r, -90, 90, 47.25, true, "secondLatitude")) return true;
     if (std::fabs(dial.secondLatitude) < 1e-6) dial.secondLatitude = 1e-6;
   }
   if (HasLine(2)) {
@@ -351,7 +353,10 @@ bool Reader::ReadPositional() {
     // readers took (at least 1).
     const double axisFallback = site.latitude < 0 ? site.latitude + 180 : site.latitude;
     if (Value(7, r, -175, kAny, axisFallback, true, "axisInclination")) return true;
-    if (Value(7, r, 0, 86, dial.axisInclination / 2, true, "coneHalfAngle")) return true;
+    // The fallback is half the axis inclination, kept in the accepted range:
+    // a negative axis inclination would give a fallback this reader refuses.
+    if (Value(7, r, 0, 86, std::clamp(dial.axisInclination / 2, 0.0, 86.0), true, "coneHalfAngle"))
+      return true;
   }
   if (HasLine(8)) {
     NumberRuns r(Line(8));

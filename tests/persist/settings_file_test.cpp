@@ -471,6 +471,39 @@ TEST_F(SettingsFileTest, ReadingStopsAtTheBoundExactly) {
   EXPECT_EQ(ReadRegularFile(Path("none.txt"), 100).failure, ReadFailure::Missing);
 }
 
+// What the reader keeps from a file it stopped in must be a state its own
+// writer and reader agree on: saved and read again, nothing is damaged and
+// nothing changes (both cases found by fuzzing the round trip).
+TEST_F(SettingsFileTest, StateKeptFromAStoppedReadSurvivesASave) {
+  struct Case {
+    const char* name;
+    int line;
+    std::string content;
+  };
+  const Case cases[] = {
+      // The second latitude is missing: the first, 0, was left on the equator.
+      {"latitude 0, second latitude missing", 1, "  0.000000;"},
+      // A negative axis inclination is allowed; half of it as the cone's
+      // fallback was not.
+      {"cone angle refused after a negative axis", 7, "  25.458900; -0.874900; 95.000000"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetToDefaults();
+    auto lines = WriteCurrent("stop.kel");
+    lines[static_cast<std::size_t>(c.line)] = c.content;
+    ASSERT_TRUE(WriteTextLines(Path("stop.kel"), lines));
+    RecordingMessageSink sink;
+    for (int i = 0; i < 4; ++i) sink.Script({MessageAnswer::No});
+    EXPECT_EQ(ReadSettings(Path("stop.kel"), true, true).stopLine, c.line);
+    const auto kept = WriteCurrent("kept.kel");
+    ResetToDefaults();
+    const auto again = ReadSettings(Path("kept.kel"), true, true);
+    EXPECT_TRUE(again.ok()) << (again.problems.empty() ? "" : again.problems[0].text);
+    EXPECT_EQ(WriteCurrent("again.kel"), kept);
+  }
+}
+
 TEST_F(SettingsFileTest, KeepStoredColoursWritesTheFilesColours) {
   shell::State().colors.colors[0] = 111;
   WriteCurrent("kel.ini");  // the settings file with colour 1 = 111
