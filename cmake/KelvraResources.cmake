@@ -1,7 +1,12 @@
-# Builds every file under resources/ into a generated C++ source, so that the
-# program finds its catalogue, pictures, help pages and map data wherever it runs.
+# Builds the files of the given subfolders of resources/ into a generated C++
+# source: the text catalogue is part of the program wherever it runs.
+#   kelvra_embed_resources(TARGET RESOURCE_DIR SUBFOLDER...)
 function(kelvra_embed_resources target resource_dir)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${resource_dir} ${resource_dir}/*)
+  set(files "")
+  foreach(sub IN LISTS ARGN)
+    file(GLOB_RECURSE sub_files CONFIGURE_DEPENDS RELATIVE ${resource_dir} ${resource_dir}/${sub}/*)
+    list(APPEND files ${sub_files})
+  endforeach()
   list(FILTER files EXCLUDE REGEX "(^|/)(README[^/]*|\\.[^/]*)$")
   list(SORT files)
   set(abs_files "")
@@ -17,4 +22,26 @@ function(kelvra_embed_resources target resource_dir)
     COMMENT "Embedding resources"
     VERBATIM)
   target_sources(${target} PRIVATE ${out})
+endfunction()
+
+# Copies the data files (the given subfolders of resources/) into `data_dir`
+# of the build tree, where the executable finds them as it finds the
+# installed ones. `target` is the name of the copying target.
+function(kelvra_stage_data target resource_dir data_dir)
+  set(files "")
+  foreach(sub IN LISTS ARGN)
+    file(GLOB_RECURSE sub_files CONFIGURE_DEPENDS RELATIVE ${resource_dir} ${resource_dir}/${sub}/*)
+    list(APPEND files ${sub_files})
+  endforeach()
+  list(FILTER files EXCLUDE REGEX "(^|/)(README[^/]*|\\.[^/]*)$")
+  set(outputs "")
+  foreach(f IN LISTS files)
+    add_custom_command(
+      OUTPUT ${data_dir}/${f}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${resource_dir}/${f} ${data_dir}/${f}
+      DEPENDS ${resource_dir}/${f}
+      VERBATIM)
+    list(APPEND outputs ${data_dir}/${f})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${outputs})
 endfunction()

@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <ostream>
 
@@ -11,6 +12,7 @@
 #include "cli/cmd_sun.h"
 #include "cli/common_options.h"
 #include "shell/messages.h"
+#include "shell/resources.h"
 
 namespace kelvra::cli {
 
@@ -87,6 +89,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
   if (args[0] == "--version") {
     out << "kelvra" << KELVRA_VERSION_TEXT << '\n';
+    // Where the help pages and pictures are looked for: the first thing to
+    // know when the window finds none.
+    std::string data = shell::DataFolder();
+    if (data.size() > 1 && data.back() == '/') data.pop_back();
+    std::error_code ec;
+    out << "data folder: " << data << (std::filesystem::is_directory(data, ec) ? "" : " (missing)")
+        << '\n';
     return kExitOk;
   }
   const Command* command = FindCommand(args[0]);
