@@ -1,6 +1,7 @@
 // The settings and dial data reader on any bytes, then a round trip: what the
 // writer makes of the state read is read back unchanged (write, read, write
-// gives the same bytes).
+// gives the same bytes). The same bytes as a file go through the colour panel's
+// loader and the own date-line list loader.
 #include <cstddef>
 #include <cstdio>
 #include <cstdint>
@@ -10,6 +11,7 @@
 
 #include "fuzz_support.h"
 #include "persist/atomic_file.h"
+#include "persist/dial_data_file.h"
 #include "persist/settings_file.h"
 #include "persist/text_file.h"
 
@@ -51,5 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
   }
   KELVRA_FUZZ_CHECK(first == second, "write, read, write gives the same bytes");
+
+  const std::string file = (fuzz::ScratchFolder() / "kel.ini").string();
+  KELVRA_FUZZ_CHECK(persist::WriteFileAtomically(file, bytes), "the scratch file can be written");
+  fuzz::FreshState();
+  persist::LoadColours(file);
+  for (const auto colour : shell::State().colors.colors) {
+    KELVRA_FUZZ_CHECK(colour <= 0xFFFFFF, "a loaded colour is a 24-bit colour");
+  }
+  persist::LoadOwnDateLines(file);
   return 0;
 }
