@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "calc/horizon/horizon_file.h"
 #include "output/hpgl_to_dxf.h"
 #include "output/plot_export.h"
 #include "persist/atomic_file.h"
@@ -61,6 +62,14 @@ TEST_F(SaveFaultsTest, EveryKindOfSaveKeepsTheOldFileOnAWriteFailure) {
        false},
       {"coordinate listing", "kel.txt",
        [](const std::string& p) { return WriteTextLines(p, {"  10.00   20.00"}); }, false},
+      {"horizon profile", "profile.ele",
+       [](const std::string& p) {
+         calc::HorizonProfileFile profile;
+         profile.latitude = 47.25;
+         profile.description = "  Beobachter-Standort";
+         return calc::WriteHorizonProfileFile(p, profile);
+       },
+       false},
       {"plot file", "kel.plt",
        [](const std::string& p) { return output::SavePlotFile(p, 1, SmallPlot); }},
       {"DXF export, its plot step", "kel.dxf",
