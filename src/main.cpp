@@ -11,7 +11,7 @@
 #endif
 
 #ifdef KELVRA_HAVE_UI
-#include "ui/application.h"
+#include "ui/main/application.h"
 #endif
 
 namespace {

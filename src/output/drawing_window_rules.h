@@ -1,7 +1,7 @@
 // The rules of the drawing window that need no window: which commands a dial
 // kind offers, the window caption by kind, the hints, the picture size, the
 // origin check before printing and saving, and the file names of the save
-// panel. The Qt window (ui/drawing_window.h) only applies them.
+// panel. The Qt window (ui/drawing/drawing_window.h) only applies them.
 #pragma once
 
 #include <string>

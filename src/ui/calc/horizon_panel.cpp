@@ -21,8 +21,8 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
-#include "ui/field_checks.h"
-#include "ui/site_angles.h"
+#include "ui/common/field_checks.h"
+#include "ui/common/site_angles.h"
 
 namespace kelvra::ui {
 

@@ -18,7 +18,7 @@
 #include <memory>
 #include <thread>
 
-#include "ui/retranslate.h"
+#include "ui/common/retranslate.h"
 
 class QLabel;
 class QLineEdit;

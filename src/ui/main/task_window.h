@@ -1,0 +1,61 @@
+// Base of every child window that opens inside the main window: a window
+// with a help topic, a caption from the catalogue, a closing check and a
+// signal that tells the main window it has closed.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/common/retranslate.h"
+
+class QMdiSubWindow;
+
+namespace kelvra::ui {
+
+class TaskWindow : public QWidget, public Retranslatable {
+  Q_OBJECT
+ public:
+  // `name` identifies the window for the opening rule; `helpTopic` is the
+  // help page shown by F1 while the window is active.
+  TaskWindow(QString name, int helpTopic, QWidget* parent = nullptr);
+
+  const QString& Name() const { return name_; }
+  int HelpTopic() const { return helpTopic_; }
+
+  // The window caption: catalogue text `tag` (0: the caption set by
+  // SetCaptionText stays), with an optional suffix such as a wizard step.
+  void SetCaptionTag(int tag, QString suffix = {});
+  void SetCaptionText(const QString& text);
+
+  // The window became the active child window: show values changed elsewhere.
+  virtual void Activated() {}
+
+  // Runs the closing checks; false keeps the window open.
+  virtual bool MayClose() { return true; }
+
+  // Closes the window through its frame; the closing checks run unless
+  // `force` is set. Returns true when the window closed.
+  bool CloseWindow(bool force = false);
+
+  // Relabels tagged controls and the caption. Subclasses extend it.
+  void Retranslate() override;
+
+  QMdiSubWindow* Frame() const;
+
+ signals:
+  // Emitted once when the window has closed (after its checks passed).
+  void Closed(kelvra::ui::TaskWindow* window);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QString name_;
+  int helpTopic_;
+  int captionTag_ = 0;
+  QString captionSuffix_;
+  bool forced_ = false;
+  bool closed_ = false;
+};
+
+}  // namespace kelvra::ui

@@ -1,0 +1,94 @@
+// The dial parameters dialog: its page, the planar checks, the own date list.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+
+#include "config/dial_parameters.h"
+#include "shell/shared_state.h"
+#include "ui/dialogs/dial_parameters_dialog.h"
+#include "ui_test_support.h"
+
+namespace kelvra::ui {
+namespace {
+
+using uitest::UiTest;
+
+class DialParametersDialogTest : public UiTest {};
+
+TEST(DialParametersPages, PageForKind) {
+  EXPECT_EQ(DialParametersDialog::PageForKind('v', false, true), 0);
+  EXPECT_EQ(DialParametersDialog::PageForKind('h', true, true), 1);
+  EXPECT_EQ(DialParametersDialog::PageForKind('f', false, true), 1);
+  EXPECT_EQ(DialParametersDialog::PageForKind('z', false, true), 3);
+  EXPECT_EQ(DialParametersDialog::PageForKind('m', false, false), 0);
+  EXPECT_EQ(DialParametersDialog::PageForKind('m', false, true), 8);
+  EXPECT_EQ(DialParametersDialog::PageForKind('p', false, true), 9);
+}
+
+TEST_F(DialParametersDialogTest, OwnDatesAreInsertedInOrder) {
+  kelvra::testing::RecordingMessageSink sink;
+  shell::State().site.year = 2023;
+  shell::State().general.ownDateLines = {"21/03    ( 21. Mär )", "21/06    ( 21. Jun )"};
+  DialParametersDialog d(false);
+  d.OwnDateMask()->setText("15/05");
+  EXPECT_TRUE(d.AddOwnDate());
+  d.OwnDateMask()->setText("21/03");
+  EXPECT_TRUE(d.AddOwnDate());
+  const auto& lines = shell::State().general.ownDateLines;
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].substr(0, 5), "21/03");
+  EXPECT_NE(lines[0], "21/03    ( 21. Mär )");  // the new entry goes first
+  EXPECT_EQ(lines[1], "21/03    ( 21. Mär )");
+  EXPECT_EQ(lines[2].substr(0, 5), "15/05");
+  EXPECT_EQ(lines[3].substr(0, 5), "21/06");
+  // 29 February needs a leap year.
+  d.OwnDateMask()->setText("29/02");
+  EXPECT_FALSE(d.AddOwnDate());
+  EXPECT_EQ(lines.size(), 4u);
+  EXPECT_FALSE(sink.shown.empty());
+  d.OwnDateList()->setCurrentRow(0);
+  d.DeleteOwnDate();
+  EXPECT_EQ(lines.size(), 3u);
+}
+
+TEST_F(DialParametersDialogTest, BlankDateEntryMeansOwnList) {
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  d.DateLineChoice()->setCurrentIndex(4);
+  EXPECT_EQ(config::Dial().dateLineMode, 2);
+  EXPECT_EQ(d.DateLineChoice()->currentIndex(), 2);
+}
+
+TEST_F(DialParametersDialogTest, PlanarChecksRefuseClosing) {
+  kelvra::testing::RecordingMessageSink sink;
+  config::Dial().kind = 'i';
+  DialParametersDialog d(false);
+  EXPECT_EQ(d.Pages()->currentIndex(), 0);
+  d.AnalemmaHourField()->setText("24");
+  EXPECT_FALSE(d.MayClose());
+  EXPECT_EQ(sink.shown.back().text, "Bitte zuerst die fehlerhafte Eingabe korrigieren!");
+  d.AnalemmaHourField()->setText("14");
+  d.GnomonField()->setText("0");
+  EXPECT_FALSE(d.MayClose());
+  EXPECT_DOUBLE_EQ(config::Dial().gnomonHeight, 35);
+  d.GnomonField()->setText("40");
+  d.WallDeclinationField()->setText("180");
+  EXPECT_TRUE(d.MayClose());
+  EXPECT_EQ(config::Dial().analemmaHour, 14);
+  EXPECT_DOUBLE_EQ(config::Dial().gnomonHeight, 40);
+  EXPECT_DOUBLE_EQ(config::Dial().wallDeclination, 179.999999);
+}
+
+TEST_F(DialParametersDialogTest, LinesToFootFollowsApparentHours) {
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  EXPECT_TRUE(d.LinesToFoot()->isEnabled());
+  d.HoursApparent()->setChecked(false);
+  EXPECT_FALSE(config::Dial().hoursApparent);
+  EXPECT_FALSE(d.LinesToFoot()->isEnabled());
+}
+
+}  // namespace
+}  // namespace kelvra::ui
