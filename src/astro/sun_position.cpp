@@ -88,8 +88,8 @@ double CosAngleBetweenDirections(double altitude1, double azimuth1, double altit
                                  double azimuth2) {
   const double ca1 = CosDeg(altitude1), sa1 = SinDeg(altitude1);
   const double ca2 = CosDeg(altitude2), sa2 = SinDeg(altitude2);
-  return CosDeg(azimuth2) * ca2 * CosDeg(azimuth1) * ca1 + SinDeg(azimuth2) * ca2 * SinDeg(azimuth1) * ca1 +
-         sa2 * sa1;
+  return CosDeg(azimuth2) * ca2 * CosDeg(azimuth1) * ca1 +
+         SinDeg(azimuth2) * ca2 * SinDeg(azimuth1) * ca1 + sa2 * sa1;
 }
 
 bool SunLightsPlane(double trueLocalTime, double declination, double latitude,
