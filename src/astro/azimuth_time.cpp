@@ -3,6 +3,7 @@
 #include <cmath>
 #include <utility>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/sun_position.h"
 #include "astro/texts.h"
@@ -12,8 +13,6 @@
 
 namespace kelvra::astro {
 namespace {
-
-double Sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
 
 bool Between(double x, double a, double b) {
   return a <= b ? (a <= x && x <= b) : (b <= x && x <= a);
@@ -68,7 +67,7 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
   for (;;) {
     t = 0.5 * (t1 + t2);
     Am = azimuthAt(t).azimuth;
-    if (Sign(Am) != Sign(A) && !Between(Am, A1, A2)) Am -= 360.0 * Sign(Am);
+    if (SignOf(Am) != SignOf(A) && !Between(Am, A1, A2)) Am -= 360.0 * SignOf(Am);
     if (std::abs(A - Am) < 0.005) {
       converged = true;
       break;

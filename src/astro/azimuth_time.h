@@ -1,7 +1,7 @@
 // The zone time at which the sun reaches a given azimuth on one day (the
 // calculator's "time for azimuth"). Unlike the position routines it reports
 // its problems through message boxes (shell::ShowMessage). Conventions:
-// astro/sun_position.h.
+// astro/angles.h.
 #pragma once
 
 #include <string>

@@ -5,7 +5,7 @@
 // The day counts are pure functions. DayNumberToText and ParseDayMonth read the
 // reference year and the language from the shared state (shell::State()); the
 // ...ForYear variants take them as arguments. Sign and unit conventions of the
-// astronomy code are listed once in astro/sun_position.h.
+// astronomy code are listed once in astro/angles.h.
 #pragma once
 
 #include <string>

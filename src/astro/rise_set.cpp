@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/moon.h"
 #include "astro/series_direction.h"
@@ -15,7 +15,6 @@ namespace kelvra::astro {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kDeg = std::numbers::pi / 180.0;
 
 // Fractional part in 0..1.
 double Frac(double x) { return x - std::floor(x); }
@@ -93,7 +92,7 @@ double SinAltitude(RiseSetKind kind, double mjd0, double hours, double sinLat, d
     cosRa = (1.0 - t * t) * q;
     sinRa = 2.0 * t * q;
   }
-  const double theta = 15.0 * LocalMeanSiderealTime(M, longitude) * kDeg;
+  const double theta = Radians(15.0 * LocalMeanSiderealTime(M, longitude));
   const double cosTau = std::cos(theta) * cosRa + std::sin(theta) * sinRa;
   return sinLat * d.Z + cosLat * d.RHO * cosTau;
 }
@@ -165,7 +164,7 @@ RiseSetResult SearchDay(double sinH0, Sample&& sample) {
 
 RiseSetResult RiseSetForDay(RiseSetKind kind, double mjd0, double sinLat, double cosLat,
                             double longitude, TwilightKind twilight) {
-  const double sinH0 = std::sin(EventAltitude(kind, twilight) * kDeg);
+  const double sinH0 = SinDeg(EventAltitude(kind, twilight));
   return SearchDay(sinH0, [&](int h) {
     return SinAltitude(kind, mjd0, h, sinLat, cosLat, longitude);
   });
@@ -184,8 +183,8 @@ DayRiseSet RiseSetAllForDay(double mjd0, double sinLat, double cosLat, double lo
     return sunSamples[h];
   };
   DayRiseSet day;
-  day.sun = SearchDay(std::sin(EventAltitude(RiseSetKind::Sun) * kDeg), sun);
-  day.twilight = SearchDay(std::sin(EventAltitude(RiseSetKind::Twilight, twilight) * kDeg), sun);
+  day.sun = SearchDay(SinDeg(EventAltitude(RiseSetKind::Sun)), sun);
+  day.twilight = SearchDay(SinDeg(EventAltitude(RiseSetKind::Twilight, twilight)), sun);
   day.moon = RiseSetForDay(RiseSetKind::Moon, mjd0, sinLat, cosLat, longitude);
   return day;
 }
@@ -193,7 +192,7 @@ DayRiseSet RiseSetAllForDay(double mjd0, double sinLat, double cosLat, double lo
 RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, double latitude,
                              double longitude, double zoneMeridian, TwilightKind twilight) {
   return RiseSetForDay(kind, LocalMidnightMjd(day, month, year, zoneMeridian),
-                       std::sin(latitude * kDeg), std::cos(latitude * kDeg), longitude, twilight);
+                       SinDeg(latitude), CosDeg(latitude), longitude, twilight);
 }
 
 RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind, int language) {

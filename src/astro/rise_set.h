@@ -2,7 +2,7 @@
 // with quadratic interpolation over two-hour steps from local midnight, with a
 // low-precision sun series of its own (and the moon series of astro/moon.h).
 // The search allocates nothing and does no I/O; a sun that never rises or never
-// sets is a state of the result, not an error. Conventions: astro/sun_position.h.
+// sets is a state of the result, not an error. Conventions: astro/angles.h.
 #pragma once
 
 #include <optional>

@@ -1,8 +1,8 @@
 #include "astro/solar_ephemeris.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
@@ -11,9 +11,6 @@ namespace kelvra::astro {
 namespace {
 
 using Real = long double;
-
-constexpr Real kDegL = std::numbers::pi_v<long double> / 180.0L;
-constexpr double kDeg = std::numbers::pi / 180.0;
 
 // Brings an angle into 0..360 as the loops "while above 360 subtract 360, then
 // while below 0 add 360" do (each step is exact, so the remainder is the same).
@@ -39,8 +36,8 @@ Real Reduce(Real x) {
 // functions themselves are evaluated in double precision on the reduced angle
 // (0..360 or a few hundred degrees), where double carries some 1e-14 degrees,
 // far below the series' own accuracy, at a fraction of the cost of sinl/cosl.
-Real SinD(Real x) { return std::sin(static_cast<double>(x * kDegL)); }
-Real CosD(Real x) { return std::cos(static_cast<double>(x * kDegL)); }
+Real SinD(Real x) { return std::sin(static_cast<double>(Radians(x))); }
+Real CosD(Real x) { return std::cos(static_cast<double>(Radians(x))); }
 
 }  // namespace
 
@@ -68,8 +65,8 @@ SolarDay ComputeSolarDay(int year, double D) {
   const Real cosLam = CosD(lam);
   const Real s = sinLam * sinEps;
   const Real declination =
-      std::atan(static_cast<double>(s / std::sqrt(1.0L - s * s))) / kDegL;
-  Real a = std::atan(static_cast<double>(sinLam * cosEps / cosLam)) / kDegL;
+      Degrees(static_cast<Real>(std::atan(static_cast<double>(s / std::sqrt(1.0L - s * s)))));
+  Real a = Degrees(static_cast<Real>(std::atan(static_cast<double>(sinLam * cosEps / cosLam))));
   if (a < 0.0L) a += 180.0L;
   if (s < 0.0L) a += 180.0L;
   const Real N = (-0.00477778L * SinD(W) - 0.00036667L * SinD(2.0L * L)) * cosEps;
@@ -95,9 +92,9 @@ ZodiacTable ComputeZodiacDeclinations(int year) {
   const double T = (JulianDayNumber(1, 1, year) + 80.0 - 1.0 - 2451545.0) / 36525.0;
   table.obliquity = 23.43929111 - 0.013004167 * T;
   table.roundedObliquity = std::round(table.obliquity * 100.0) / 100.0;
-  const double sinEps = std::sin(table.obliquity * kDeg);
+  const double sinEps = SinDeg(table.obliquity);
   for (int i = 0; i < 37; ++i) {
-    table.declinations[i] = std::asin(sinEps * std::sin((90.0 + 5.0 * i) * kDeg)) / kDeg;
+    table.declinations[i] = AsinDeg(sinEps * SinDeg(90.0 + 5.0 * i));
   }
   table.declinations[18] = 0.0;
   static constexpr int kBoundaries[7] = {36, 30, 24, 18, 12, 6, 0};
@@ -154,15 +151,15 @@ std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
   const double P = 102.937348 + 0.0171946 * y;
   const double E = 23.43929 - 0.00013 * y;
   const double e = 0.016708634 - 0.00000042036 * y;
-  const double k = 43200.0 / std::numbers::pi;
-  const double q = std::pow(std::tan(E / 2.0 * kDeg), 2);
-  const double c1 = 2.0 * e * std::cos(P * kDeg) * k;
-  const double c2 = (q + 0.75 * e * e * std::cos(2.0 * P * kDeg)) * k;
+  const double k = 43200.0 / kPi;
+  const double q = std::pow(TanDeg(E / 2.0), 2);
+  const double c1 = 2.0 * e * CosDeg(P) * k;
+  const double c2 = (q + 0.75 * e * e * CosDeg(2.0 * P)) * k;
   const double c4 = -0.5 * q * q * k;
-  const double d1 = -2.0 * e * std::sin(P * kDeg) * k;
-  const double d2 = -0.75 * e * e * std::sin(2.0 * P * kDeg) * k;
+  const double d1 = -2.0 * e * SinDeg(P) * k;
+  const double d2 = -0.75 * e * e * SinDeg(2.0 * P) * k;
   auto eotAt = [&](double lambda) {
-    const double l = lambda * kDeg;
+    const double l = Radians(lambda);
     return c1 * std::sin(l) + c2 * std::sin(2.0 * l) + c4 * std::sin(4.0 * l) + d1 * std::cos(l) +
            d2 * std::cos(2.0 * l);
   };
@@ -177,10 +174,10 @@ std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
     // Control value by Kepler's equation.
     const double v = 180.0 - P + row.lambda;
     const double Ek =
-        2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(v / 2.0 * kDeg)) / kDeg;
+        2.0 * AtanDeg(std::sqrt((1.0 - e) / (1.0 + e)) * TanDeg(v / 2.0));
     const double alpha = RightAscensionInQuadrant(
-        std::atan(std::cos(E * kDeg) * std::tan(row.lambda * kDeg)) / kDeg, row.lambda);
-    double control = Ek - (e / kDeg) * std::sin(Ek * kDeg) - (180.0 - P) - alpha;
+        AtanDeg(CosDeg(E) * TanDeg(row.lambda)), row.lambda);
+    double control = Ek - Degrees(e) * SinDeg(Ek) - (180.0 - P) - alpha;
     while (control > 180.0) control -= 360.0;
     while (control < -180.0) control += 360.0;
     control *= 240.0;
@@ -193,7 +190,7 @@ std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
     const int sym = RoundToInt(std::abs(rounded - roundedMirror) / 2.0);
 
     row.declination =
-        std::round(std::asin(std::sin(row.lambda * kDeg) * std::sin(E * kDeg)) / kDeg * 1000.0) /
+        std::round(AsinDeg(SinDeg(row.lambda) * SinDeg(E)) * 1000.0) /
         1000.0;
     row.eotSeconds = rounded;
     row.controlText = shell::FormatReal(7, 1, control);

@@ -5,7 +5,7 @@
 // the equation of time by ecliptic longitude used for a comparison table.
 //
 // ComputeSolarDay allocates nothing and does no I/O; it is called thousands of
-// times per dial drawing. Conventions: see astro/sun_position.h.
+// times per dial drawing. Conventions: see astro/angles.h.
 #pragma once
 
 #include <array>

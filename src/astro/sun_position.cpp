@@ -2,22 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "shell/number_format.h"
 
 namespace kelvra::astro {
-namespace {
-
-constexpr double kDeg = std::numbers::pi / 180.0;
-
-double Sign(double x) { return x > 0 ? 1.0 : (x < 0 ? -1.0 : 0.0); }
-double SinD(double x) { return std::sin(x * kDeg); }
-double CosD(double x) { return std::cos(x * kDeg); }
-
-}  // namespace
 
 double HourAngleOfClockTime(double t, double longitude, double zoneMeridian) {
   return 15.0 * (t - 12.0) - (longitude - zoneMeridian);
@@ -30,22 +21,17 @@ double HourAngleOfClockTime(double t, double longitude, double zoneMeridian,
 
 HorizontalPosition HorizontalFromHourAngle(double latitude, double declination,
                                            double hourAngle) {
-  double H = hourAngle;
-  if (std::abs(H) > 180.0) {
-    H = std::fmod(H, 360.0);
-    if (H > 180.0) H -= 360.0;
-    else if (H < -180.0) H += 360.0;
-  }
-  const double sinP = SinD(latitude);
-  const double cosP = CosD(latitude);
-  const double sinD = SinD(declination);
-  const double cosD = CosD(declination);
-  const double cosH = CosD(H);
+  const double H = WrapDegrees180(hourAngle);
+  const double sinP = SinDeg(latitude);
+  const double cosP = CosDeg(latitude);
+  const double sinD = SinDeg(declination);
+  const double cosD = CosDeg(declination);
+  const double cosH = CosDeg(H);
 
   double v = sinP * sinD + cosP * cosD * cosH;
-  if (std::abs(v) < 1e-10) v = (Sign(v) + 0.2) * 1e-10;
-  else if (std::abs(v) > 1.0) v = Sign(v) * 0.9999999999;
-  double z = std::atan(std::sqrt(1.0 - v * v) / v) / kDeg;
+  if (std::abs(v) < 1e-10) v = (SignOf(v) + 0.2) * 1e-10;
+  else if (std::abs(v) > 1.0) v = SignOf(v) * 0.9999999999;
+  double z = AtanDeg(std::sqrt(1.0 - v * v) / v);
   if (z < 0.0) z += 180.0;
 
   HorizontalPosition pos;
@@ -60,9 +46,9 @@ HorizontalPosition HorizontalFromHourAngle(double latitude, double declination,
   }
   // sin z = sqrt(1 - v^2) for z in 0..180.
   double c = (cosH * cosD * sinP - sinD * cosP) / std::sqrt(1.0 - v * v);
-  if (std::abs(c) > 1.0) c = Sign(c);
-  if (std::abs(c) < 1e-10) c = (Sign(c) + 0.2) * 1e-10;
-  double azimuth = std::acos(c) / kDeg;
+  if (std::abs(c) > 1.0) c = SignOf(c);
+  if (std::abs(c) < 1e-10) c = (SignOf(c) + 0.2) * 1e-10;
+  double azimuth = AcosDeg(c);
   if (H < 0.0) azimuth = -azimuth;
   pos.azimuth = azimuth;
   return pos;
@@ -100,10 +86,10 @@ HorizontalPosition SunPositionForDeclination(double t, double latitude, double l
 
 double CosAngleBetweenDirections(double altitude1, double azimuth1, double altitude2,
                                  double azimuth2) {
-  const double ca1 = CosD(altitude1), sa1 = SinD(altitude1);
-  const double ca2 = CosD(altitude2), sa2 = SinD(altitude2);
-  return CosD(azimuth2) * ca2 * CosD(azimuth1) * ca1 + SinD(azimuth2) * ca2 * SinD(azimuth1) * ca1 +
-         sa2 * sa1;
+  const double ca1 = CosDeg(altitude1), sa1 = SinDeg(altitude1);
+  const double ca2 = CosDeg(altitude2), sa2 = SinDeg(altitude2);
+  return CosDeg(azimuth2) * ca2 * CosDeg(azimuth1) * ca1 +
+         SinDeg(azimuth2) * ca2 * SinDeg(azimuth1) * ca1 + sa2 * sa1;
 }
 
 bool SunLightsPlane(double trueLocalTime, double declination, double latitude,
@@ -114,35 +100,35 @@ bool SunLightsPlane(double trueLocalTime, double declination, double latitude,
 }
 
 double Atan2Degrees(double y, double x) {
-  if (x == 0.0) return 90.0 * Sign(y);
+  if (x == 0.0) return 90.0 * SignOf(y);
   if (y == 0.0) return x > 0.0 ? 0.0 : 180.0;
-  return (1.0 - Sign(x)) * Sign(y) * 90.0 + std::atan(y / x) / kDeg;
+  return (1.0 - SignOf(x)) * SignOf(y) * 90.0 + AtanDeg(y / x);
 }
 
 PlaneCoordinatesResult PlaneCoordinates(double inclination, double planeDeclination,
                                         double latitude) {
-  const double si = SinD(inclination), ci = CosD(inclination);
-  const double sD = SinD(planeDeclination), cD = CosD(planeDeclination);
-  const double sp = SinD(latitude), cp = CosD(latitude);
+  const double si = SinDeg(inclination), ci = CosDeg(inclination);
+  const double sD = SinDeg(planeDeclination), cD = CosDeg(planeDeclination);
+  const double sp = SinDeg(latitude), cp = CosDeg(latitude);
   PlaneCoordinatesResult r;
   const double arg = sp * ci - cp * si * cD;
-  r.styleHeight = std::abs(arg) >= 1.0 ? Sign(arg) * 90.0 : std::asin(arg) / kDeg;
+  r.styleHeight = std::abs(arg) >= 1.0 ? SignOf(arg) * 90.0 : AsinDeg(arg);
   r.substyleHourAngle = Atan2Degrees(si * sD, cp * ci + si * sp * cD);
   r.substyleAngle = Atan2Degrees(cp * sD, sp * si + cp * cD * ci);
   return r;
 }
 
 SunsetResult SunsetHourAngle(double latitude, double declination) {
-  const double num = -SinD(declination) * SinD(latitude);
-  const double den = CosD(declination) * CosD(latitude);
+  const double num = -SinDeg(declination) * SinDeg(latitude);
+  const double den = CosDeg(declination) * CosDeg(latitude);
   double H0;
   if (den == 0.0) {
-    H0 = num == 0.0 ? 90.0 : 90.0 - 90.0 * Sign(num);
+    H0 = num == 0.0 ? 90.0 : 90.0 - 90.0 * SignOf(num);
   } else {
     const double x = num / den;
     if (std::abs(x) < 1e-12) H0 = 90.0;
-    else if (std::abs(x) > 0.9999999) H0 = 90.0 - 90.0 * Sign(x);
-    else H0 = std::acos(x) / kDeg;
+    else if (std::abs(x) > 0.9999999) H0 = 90.0 - 90.0 * SignOf(x);
+    else H0 = AcosDeg(x);
   }
   return SunsetResult{H0, HorizontalFromHourAngle(latitude, declination, H0).azimuth};
 }
@@ -173,8 +159,8 @@ struct Interval {
 // hour angle, or false when the plane sees no sun that day.
 bool LitSpan(double latitude, double declination, double nS, double nW, double nU,
              double* first, double* last) {
-  const double sp = SinD(latitude), cp = CosD(latitude);
-  const double sd = SinD(declination), cd = CosD(declination);
+  const double sp = SinDeg(latitude), cp = CosDeg(latitude);
+  const double sd = SinDeg(declination), cd = CosDeg(declination);
 
   // Above the horizon: cos p cos d cos H + sin p sin d > 0.
   Interval day;
@@ -189,7 +175,7 @@ bool LitSpan(double latitude, double declination, double nS, double nW, double n
       if (x >= 1.0) return false;
       if (x <= -1.0) day = {-180.0, 180.0};
       else {
-        const double h0 = std::acos(x) / kDeg;
+        const double h0 = AcosDeg(x);
         day = {-h0, h0};
       }
     }
@@ -212,8 +198,8 @@ bool LitSpan(double latitude, double declination, double nS, double nW, double n
     if (x <= -1.0) {
       front[frontCount++] = {-180.0, 180.0};
     } else {
-      const double centre = std::atan2(B, A) / kDeg;
-      const double w = std::acos(x) / kDeg;
+      const double centre = Degrees(std::atan2(B, A));
+      const double w = AcosDeg(x);
       double lo = centre - w;
       double hi = centre + w;
       if (lo < -180.0) {
@@ -251,9 +237,9 @@ SunlitExtremes SunlitPlaneExtremes(double inclination, double planeDeclination, 
                                    double obliquity) {
   // The plane's normal: altitude 90 - i, azimuth D, in (south, west, up).
   const double na = 90.0 - inclination;
-  const double nS = CosD(na) * CosD(planeDeclination);
-  const double nW = CosD(na) * SinD(planeDeclination);
-  const double nU = SinD(na);
+  const double nS = CosDeg(na) * CosDeg(planeDeclination);
+  const double nW = CosDeg(na) * SinDeg(planeDeclination);
+  const double nU = SinDeg(na);
 
   SunlitExtremes result;
   auto consider = [&](double d) {

@@ -2,23 +2,7 @@
 // horizon geometry built on it. These operations are the inner loop of every
 // dial drawing: they allocate nothing and do no I/O.
 //
-// Conventions of all astronomy code (kelvra::astro) and its callers:
-// - Angles are degrees in doubles; radians appear only at the trigonometric call.
-// - Latitude: north positive, -90..+90.
-// - Longitude and zone meridian: WEST positive, east negative (Central European
-//   Time has zoneMeridian -15; the default site 9.59 degrees east has -9.59).
-// - Hour angle H: 0 at the local meridian, positive toward the west
-//   (afternoon), 15 degrees per hour; inputs are brought into -180..+180.
-// - Altitude: above the horizon positive, -90..+90; no refraction in positions.
-// - Azimuth: from SOUTH, positive toward WEST, -180..+180 (east -90, north +-180).
-// - Times of day: decimal hours (12.5 = 12:30) of zone time of the zone
-//   meridian unless a comment says true local (apparent) or mean local time.
-//   Daylight-saving time is never applied.
-// - Equation of time: apparent minus mean solar time in degrees of arc
-//   (4 minutes of time per degree), positive when a sundial is fast.
-// - Lengths on a dial are millimetres.
-// The hour angle of zone time t is 15 (t - 12) - (longitude - zoneMeridian),
-// plus the equation of time when t is a mean time and the true sun is wanted.
+// Units and signs: see astro/angles.h.
 #pragma once
 
 #include <string>

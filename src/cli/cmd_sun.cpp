@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "astro/azimuth_time.h"
 #include "astro/calendar.h"
 #include "astro/rise_set.h"
@@ -197,8 +198,7 @@ DayEvents ComputeDayEvents(const Date& d, astro::TwilightKind twilight) {
       d.year, astro::JulianDayNumber(d.day, d.month, d.year) - astro::JulianDayNumber(0, 1, d.year) -
                   zoneDays);
   const double mjd0 = astro::LocalMidnightMjd(d.day, d.month, d.year, site.zoneMeridian);
-  const double rad = std::acos(-1.0) / 180.0;
-  const double sinLat = std::sin(site.latitude * rad), cosLat = std::cos(site.latitude * rad);
+  const double sinLat = astro::SinDeg(site.latitude), cosLat = astro::CosDeg(site.latitude);
   const astro::DayRiseSet all =
       astro::RiseSetAllForDay(mjd0, sinLat, cosLat, site.longitude, twilight);
   e.sun = all.sun;

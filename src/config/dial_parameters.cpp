@@ -2,8 +2,8 @@
 
 #include <cctype>
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "config/dial_kinds.h"
 #include "shell/shared_state.h"
 
@@ -91,7 +91,7 @@ void SetSawyerTimeMode(DialParameters& p, int mode) {
 
 namespace {
 double TanDeg(double deg) {
-  const double r = deg * std::numbers::pi / 180.0;
+  const double r = astro::Radians(deg);
   double c = std::cos(r);
   if (std::fabs(c) < 1e-12) c = std::signbit(c) ? -1e-12 : 1e-12;
   return std::sin(r) / c;

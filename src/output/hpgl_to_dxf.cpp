@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "astro/angles.h"
 #include "output/code_page.h"
 #include "output/hpgl_writer.h"
 #include "shell/catalog.h"
@@ -19,8 +20,8 @@ namespace kelvra::output {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kDegrees = 180.0 / kPi;
+using astro::Degrees;
+using astro::Radians;
 
 // Catalogue texts of the converter.
 constexpr int kTextNotConverted = 1961;  // " nicht konvertiert!\n..."
@@ -437,7 +438,7 @@ class Converter {
     if (std::fabs(dx) < 1e-4) {
       direction = dy >= 0 ? 90.0 : -90.0;
     } else {
-      direction = std::atan2(dy, dx) * kDegrees;
+      direction = Degrees(std::atan2(dy, dx));
     }
     const double end = direction + sweep;
     const double startAngle = sweep > 0 ? direction : end;
@@ -459,8 +460,8 @@ class Converter {
     Line(Fixed(7, 2, endAngle));
     Line("0");
     converted_ = true;
-    const double ex = cx + radius * std::cos(end / kDegrees);
-    const double ey = cy + radius * std::sin(end / kDegrees);
+    const double ex = cx + radius * std::cos(Radians(end));
+    const double ey = cy + radius * std::sin(Radians(end));
     SetCurrent(ex, ey, Fixed(11, 5, ex), Fixed(11, 5, ey));
   }
 
@@ -523,7 +524,7 @@ class Converter {
     }
     // The full-quadrant arc tangent, so that a label running to the left
     // (negative run) is turned the right way.
-    textAngle_ = run == 0.0 ? "0.0" : Fixed(5, 1, std::atan2(rise, run) * kDegrees);
+    textAngle_ = run == 0.0 ? "0.0" : Fixed(5, 1, Degrees(std::atan2(rise, run)));
   }
 
   void Slant(const std::string& arg) {
@@ -537,7 +538,7 @@ class Converter {
       Note("Fehler im Befehl SL :" + arg.substr(0, kNoteRest) + "!");
       return;
     }
-    slant_ = Fixed(5, 1, std::atan(v) * kDegrees);
+    slant_ = Fixed(5, 1, Degrees(std::atan(v)));
   }
 
   void Label(const std::string& arg) {

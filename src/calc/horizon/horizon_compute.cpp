@@ -3,13 +3,20 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <numbers>
+
+#include "astro/angles.h"
 
 namespace kelvra::calc {
 
 namespace {
 
-constexpr double kDeg = std::numbers::pi / 180.0;
+using astro::AsinDeg;
+using astro::ClampUnit;
+using astro::Degrees;
+using astro::kPi;
+using astro::Radians;
+using astro::TanDeg;
+
 constexpr int kRowsPerChunk = 16;
 
 using BestTable = std::array<HorizonAccumulator::Best, kHorizonPointCount>;
@@ -21,7 +28,7 @@ void Merge(HorizonAccumulator::Best& into, const HorizonAccumulator::Best& b) {
 
 // The central angle's half-angle sine squared for a distance in metres.
 double HaversineOf(double metres) {
-  const double theta = std::min(metres / kEarthRadius, std::numbers::pi);
+  const double theta = std::min(metres / kEarthRadius, kPi);
   const double s = std::sin(theta / 2);
   return s * s;
 }
@@ -42,7 +49,7 @@ struct BoundaryTable {
   std::array<double, 90> tangent{};
   std::array<unsigned char, 257> below{};
   BoundaryTable() {
-    for (int k = 0; k < 90; ++k) tangent[static_cast<std::size_t>(k)] = std::tan((k + 0.5) * 0.5 * kDeg);
+    for (int k = 0; k < 90; ++k) tangent[static_cast<std::size_t>(k)] = TanDeg((k + 0.5) * 0.5);
     for (int i = 0; i <= 256; ++i) {
       int n = 0;
       while (n < 90 && tangent[static_cast<std::size_t>(n)] < i / 256.0) ++n;
@@ -92,22 +99,22 @@ TileCheck CheckFurtherTile(const GridHeader& first, const GridHeader& further) {
 }
 
 unsigned MissingDirections(const std::vector<GridHeader>& tiles, const HorizonSite& site) {
-  const double phi1 = CentreLatitude(site.latitude) * kDeg;
-  const double lambda1 = -site.longitude * kDeg;
+  const double phi1 = Radians(CentreLatitude(site.latitude));
+  const double lambda1 = -Radians(site.longitude);
   unsigned missing = 0;
   for (double part : {0.5, 1.0}) {
-    const double delta = std::min(site.searchRadius * 1000.0 * part / kEarthRadius, std::numbers::pi);
+    const double delta = std::min(site.searchRadius * 1000.0 * part / kEarthRadius, kPi);
     for (int step = 0; step < 360; step += 2) {
       // The point at this distance and bearing (great circle from the site).
-      const double bearing = step * kDeg;
+      const double bearing = Radians(step);
       const double sinPhi2 = std::sin(phi1) * std::cos(delta) +
                              std::cos(phi1) * std::sin(delta) * std::cos(bearing);
-      const double phi2 = std::asin(std::clamp(sinPhi2, -1.0, 1.0));
+      const double phi2 = std::asin(ClampUnit(sinPhi2));
       const double lambda2 =
           lambda1 + std::atan2(std::sin(bearing) * std::sin(delta) * std::cos(phi1),
                                std::cos(delta) - std::sin(phi1) * sinPhi2);
-      const double lat = phi2 / kDeg;
-      double lon = std::remainder(lambda2 / kDeg, 360.0);
+      const double lat = Degrees(phi2);
+      double lon = std::remainder(Degrees(lambda2), 360.0);
       bool covered = false;
       for (const auto& t : tiles) {
         for (double shift : {-360.0, 0.0, 360.0}) covered = covered || t.Contains(lat, lon + shift);
@@ -161,7 +168,7 @@ bool HorizonAccumulator::Add(const ElevationGrid& grid, const TaskControl& contr
     return true;  // nothing held
   }
   const double R = kEarthRadius;
-  const double phi1 = CentreLatitude(site_.latitude) * kDeg;
+  const double phi1 = Radians(CentreLatitude(site_.latitude));
   const double sinPhi1 = std::sin(phi1);
   const double cosPhi1 = std::cos(phi1);
   const double lonCentre = EastLongitudeNear(h, site_.longitude);
@@ -177,7 +184,7 @@ bool HorizonAccumulator::Add(const ElevationGrid& grid, const TaskControl& contr
   std::vector<double> sinDl(static_cast<std::size_t>(columns));
   std::vector<double> cosDl(static_cast<std::size_t>(columns));
   for (int c = 0; c < columns; ++c) {
-    const double dl = (h.ColumnLongitude(c) - lonCentre) * kDeg;
+    const double dl = Radians(h.ColumnLongitude(c) - lonCentre);
     const double s = std::sin(dl / 2);
     halfSq[static_cast<std::size_t>(c)] = s * s;
     sinDl[static_cast<std::size_t>(c)] = std::sin(dl);
@@ -201,7 +208,7 @@ bool HorizonAccumulator::Add(const ElevationGrid& grid, const TaskControl& contr
       const int r0 = chunk * kRowsPerChunk;
       const int r1 = std::min(rows, r0 + kRowsPerChunk);
       for (int r = r0; r < r1; ++r) {
-        const double phi2 = h.RowLatitude(r) * kDeg;
+        const double phi2 = Radians(h.RowLatitude(r));
         const double dPhi = phi2 - phi1;
         if (std::fabs(dPhi) > radiusAngle) continue;  // the whole row is out of reach
         const double sHalf = std::sin(dPhi / 2);
@@ -215,7 +222,7 @@ bool HorizonAccumulator::Add(const ElevationGrid& grid, const TaskControl& contr
         if (B > 1e-12) {
           const double sMax = (aMax - A) / B;
           if (sMax < 1) {
-            const double dl = 2 * std::asin(std::sqrt(std::max(sMax, 0.0))) / kDeg;
+            const double dl = 2 * AsinDeg(std::sqrt(std::max(sMax, 0.0)));
             c0 = std::max(c0, static_cast<int>(std::floor((lonCentre - dl - h.west) / h.cellSize)) - 1);
             c1 = std::min(c1, static_cast<int>(std::ceil((lonCentre + dl - h.west) / h.cellSize)) + 1);
           }
@@ -273,7 +280,7 @@ HorizonProfile HorizonAccumulator::Profile() const {
     const Best& b = best_[i];
     if (b.sine <= 0) continue;
     HorizonPoint& point = p.points[i];
-    point.altitude = std::asin(std::min(b.sine, 1.0)) / kDeg;
+    point.altitude = AsinDeg(std::min(b.sine, 1.0));
     point.distance = 2 * kEarthRadius * std::asin(std::min(std::sqrt(b.haversine), 1.0));
     point.terrainHeight = b.height;
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
@@ -14,8 +15,12 @@ namespace kelvra::dials::planar {
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
-
+using astro::AsinDeg;
+using astro::AtanDeg;
+using astro::CosDeg;
+using astro::Radians;
+using astro::SinDeg;
+using astro::TanDeg;
 using shell::FormatReal;
 
 std::string Trim(const std::string& s) {
@@ -72,11 +77,11 @@ PoleStyle ComputePoleStyle(const PlanarFrame& face, int year, bool dayLengthLine
   const double g = face.gnomonMm;
   double phi = face.site.latitude;
   if (std::fabs(std::fabs(phi) - 90.0) < 0.0005) phi = (phi < 0 ? -89.999 : 89.999);
-  const double D = face.declination * kRad;
-  const double io = face.inclination * kRad;
-  const double tphi = std::tan(phi * kRad);
+  const double D = Radians(face.declination);
+  const double io = Radians(face.inclination);
+  const double tphi = TanDeg(phi);
   const double J = std::cos(D) * std::sin(io) - tphi * std::cos(io);
-  const double Q = -J * std::cos(phi * kRad);
+  const double Q = -J * CosDeg(phi);
 
   if (std::fabs(J) < 1e-7 || std::fabs(J) > 1e7 || std::fabs(Q) <= 1e-8) {
     // A style parallel to the face has no pole point, height or length.
@@ -89,14 +94,14 @@ PoleStyle ComputePoleStyle(const PlanarFrame& face, int year, bool dayLengthLine
       r.orthogonal = true;
       r.styleHeight = J > 0 ? -90 : 90;
     } else {
-      const double root = std::atan(std::sqrt(std::max(0.0, 1.0 / (Q * Q) - 1.0))) / kRad;
+      const double root = AtanDeg(std::sqrt(std::max(0.0, 1.0 / (Q * Q) - 1.0)));
       r.styleHeight = 90.0 - (J > 0 ? 180.0 - root : root);
-      r.styleLength = std::fabs(g / std::sin(r.styleHeight * kRad));
+      r.styleLength = std::fabs(g / SinDeg(r.styleHeight));
       double angle;
       if (std::fabs(std::sin(D)) < 1e-7) {
         angle = face.inclination >= 1 ? 90.0 : -90.0;
       } else {
-        angle = std::atan((tphi * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D)) / kRad;
+        angle = AtanDeg((tphi * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D));
       }
       r.substyleDirection = angle + 90.0;
     }
@@ -184,10 +189,10 @@ HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialPa
   t.longitudeCorrection = longitudeCorrection;
   for (auto& row : t.angles) row.fill(kMissingAngle);
   const double phiDeg = face.site.latitude;
-  const double phi = phiDeg * kRad;
+  const double phi = Radians(phiDeg);
   const double Ddeg = face.declination;
-  const double D = Ddeg * kRad;
-  const double io = face.inclination * kRad;
+  const double D = Radians(Ddeg);
+  const double io = Radians(face.inclination);
   const bool horizontal = face.kind == 'h';
 
   // The sunlit period on the face.
@@ -202,7 +207,7 @@ HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialPa
   // Style height, substyle angle, angle between fall line and noon line.
   const double expr = std::cos(io) * std::sin(phi) - std::cos(D) * std::sin(io) * std::cos(phi);
   double beta = std::fabs(expr) > 0.9999999 ? (expr > 0 ? 90.0 : -90.0)
-                                            : std::asin(expr) / kRad;
+                                            : AsinDeg(expr);
   t.styleHeight = beta;
   double F;
   if (horizontal) {
@@ -210,14 +215,14 @@ HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialPa
   } else if (std::fabs(Ddeg) < 1e-4) {
     F = 0;
   } else {
-    F = 90.0 - std::atan((std::tan(phi) * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D)) / kRad;
+    F = 90.0 - AtanDeg((std::tan(phi) * std::sin(io) + std::cos(io) * std::cos(D)) / std::sin(D));
     if ((beta * phiDeg < 0 && std::fabs(F) < 90) || (beta * phiDeg > 0 && std::fabs(F) > 90)) F += 180;
     if (F >= 0 && F <= 180) F -= 180;
     else if (F < 0) F += 180;
     else if (F > 180) F -= 180;
   }
   t.substyleAngle = F;
-  double I = std::atan(std::cos(io) * std::tan(D)) / kRad;
+  double I = AtanDeg(std::cos(io) * std::tan(D));
   if ((phiDeg > 0 && beta > 0 && expr > 0 && std::fabs(Ddeg) < 90) ||
       (phiDeg <= 0 && beta < 0 && expr < 0 && std::fabs(Ddeg) > 90)) {
     I += 180;
@@ -246,12 +251,12 @@ HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialPa
       const bool exactNoon = H == 0, exactMorning = H == -90, exactEvening = H == 90;
       if (H == 0) H = 1e-10;
       if (std::fabs(H) == 90) H = H > 0 ? 89.999999999 : -89.999999999;
-      const double c = -1.0 / std::tan(H * kRad);
+      const double c = -1.0 / TanDeg(H);
       const double num = std::cos(io) * (std::sin(D) * c + std::cos(D) * std::sin(phi)) -
                          std::cos(phi) * std::sin(io);
       double den = std::cos(D) * c - std::sin(phi) * std::sin(D);
       if (std::fabs(den) < 1e-17) den = den < 0 ? -1e-17 : 1e-17;
-      double alpha = std::atan(num / den) / kRad;
+      double alpha = AtanDeg(num / den);
       if (horizontal) {
         if (H > 90) alpha += 180;
         if (H < -90) alpha -= 180;
@@ -351,7 +356,7 @@ HourLineTableView FormatHourLineTable(const PlanarFrame& face, const HourLineTab
       const std::size_t g = static_cast<std::size_t>(j <= 3 ? j : j - 4) * 4;
       r[g] = std::to_string(n) + ":" + TwoDigits(j * t.stepMinutes);
       r[g + 1] = FormatReal(9, 2, a);
-      const double ta = std::tan(a * kRad);
+      const double ta = TanDeg(a);
       if (std::fabs(ta) >= 10000) r[g + 2] = ta > 0 ? "   >10000" : "  <-10000";
       else if (std::fabs(ta) >= 100) r[g + 2] = FormatReal(9, 2, ta);
       else r[g + 2] = FormatReal(9, 3, ta);

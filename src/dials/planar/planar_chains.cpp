@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
@@ -14,7 +15,16 @@ namespace kelvra::dials::planar {
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
+using astro::AcosDeg;
+using astro::AsinDeg;
+using astro::ClampUnit;
+using astro::AtanDeg;
+using astro::CosDeg;
+using astro::Degrees;
+using astro::Radians;
+using astro::SinDeg;
+using astro::TanDeg;
+
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 }  // namespace
@@ -246,7 +256,7 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
   const int to = std::clamp(p.temporalTo, 0, 12);
   const int s = std::clamp(p.temporalInterval, 0, 3) + 1;
   const int june21 = astro::DayOfYear(year, 6, 21);
-  const double tphi = std::tan(phi * kRad);
+  const double tphi = TanDeg(phi);
   const bool extend = p.extendTemporal && phi > 0;
   if (p.extendTemporal && phi < 0 && !f.umbrella) d.temporalExtensionSkipped = true;
 
@@ -273,12 +283,12 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
   }
 
   // The face normal as declination and hour angle at the place.
-  const double na = normalAltitude * kRad, nz = normalAzimuth * kRad, pr = phi * kRad;
+  const double na = Radians(normalAltitude), nz = Radians(normalAzimuth), pr = Radians(phi);
   const double sinNormal = std::sin(pr) * std::sin(na) - std::cos(pr) * std::cos(na) * std::cos(nz);
   const double cosNormal = std::sqrt(std::max(0.0, 1.0 - sinNormal * sinNormal));
   const double normalHour =
-      std::atan2(std::cos(na) * std::sin(nz),
-                 std::sin(na) * std::cos(pr) + std::cos(na) * std::cos(nz) * std::sin(pr)) / kRad;
+      Degrees(std::atan2(std::cos(na) * std::sin(nz),
+                         std::sin(na) * std::cos(pr) + std::cos(na) * std::cos(nz) * std::sin(pr)));
 
   for (int n = from; n <= to; ++n) {
     for (int k = 0; k < s; ++k) {
@@ -288,9 +298,9 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
       c.value = tau;
       c.number = n;
       for (const auto& nd : noonDays) {
-        const double arg = -tphi * std::tan(nd.second * kRad);
+        const double arg = -tphi * TanDeg(nd.second);
         const double H0 = std::fabs(arg) < 1e-12 ? 90.0
-                                                 : std::acos(std::clamp(arg, -1.0, 1.0)) / kRad;
+                                                 : AcosDeg(ClampUnit(arg));
         const double A = H0 / 90.0;
         const double T = 12.0 - (6.0 - tau) * A + f.clockOffset;
         const auto sp = astro::HorizontalFromHourAngle(f.equivalentLatitude, nd.second,
@@ -308,18 +318,18 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
           const double delta = side * (eps + 0.1 * j);
           if (side < 0 && !(delta - 0.2 > phi - 90.0)) break;
           if (side > 0 && !(delta + 0.1 < 90.0 - phi)) break;
-          const double u = -tphi * std::tan(delta * kRad);
+          const double u = -tphi * TanDeg(delta);
           double H0;
           if (std::fabs(u) < 1e-12) H0 = 90;
           else if (std::fabs(u) > 1) H0 = 0;
-          else H0 = std::acos(u) / kRad;
+          else H0 = AcosDeg(u);
           const double A = H0 / 90.0;
           const double T = 12.0 - (6.0 - tau) * A;
           ShadowPoint pt = ProjectSky(f, delta, 15.0 * (T - 12.0));
           // Cosine between the sun and the face normal, in equatorial terms.
           const double cosToNormal =
-              sinNormal * std::sin(delta * kRad) +
-              cosNormal * std::cos(delta * kRad) * std::cos((15.0 * (T - 12.0) - normalHour) * kRad);
+              sinNormal * SinDeg(delta) +
+              cosNormal * CosDeg(delta) * CosDeg(15.0 * (T - 12.0) - normalHour);
           pt.lit = pt.lit && cosToNormal > 0;
           tr.Add(pt);
         }
@@ -403,10 +413,9 @@ void TraceBabylonianItalian(Tracer& tr, PlanarDial& d, const config::DialParamet
 // The morning azimuth (degrees from south, negative) at which the sun of
 // declination δ reaches altitude h at latitude φ; NaN when it never does.
 double MorningAzimuthAt(double phi, double delta, double h) {
-  const double c = (std::sin(h * kRad) - std::sin(phi * kRad) * std::sin(delta * kRad)) /
-                   (std::cos(phi * kRad) * std::cos(delta * kRad));
+  const double c = (SinDeg(h) - SinDeg(phi) * SinDeg(delta)) / (CosDeg(phi) * CosDeg(delta));
   if (c > 1.0 || c < -1.0) return kNaN;
-  const double H = -std::acos(c) / kRad;
+  const double H = -AcosDeg(c);
   return astro::HorizontalFromHourAngle(phi, delta, H).azimuth;
 }
 
@@ -420,12 +429,12 @@ void TraceAltitude(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
   // The sun's direction (true altitude, azimuth) to the face.
   auto project = [&](double h, double A) {
     // True horizon direction to equatorial (declination, hour angle) at φ.
-    const double sh = std::sin(h * kRad), ch = std::cos(h * kRad);
-    const double sa = std::sin(A * kRad), ca = std::cos(A * kRad);
-    const double sp = std::sin(phi * kRad), cp = std::cos(phi * kRad);
+    const double sh = SinDeg(h), ch = CosDeg(h);
+    const double sa = SinDeg(A), ca = CosDeg(A);
+    const double sp = SinDeg(phi), cp = CosDeg(phi);
     const double sinDelta = sp * sh - cp * ch * ca;
-    const double delta = std::asin(std::clamp(sinDelta, -1.0, 1.0)) / kRad;
-    const double H = std::atan2(ch * sa, sh * cp + ch * ca * sp) / kRad;
+    const double delta = AsinDeg(ClampUnit(sinDelta));
+    const double H = Degrees(std::atan2(ch * sa, sh * cp + ch * ca * sp));
     return ProjectSky(f, delta, H);
   };
   for (double h = first; h <= p.altitudeTo + 1e-9; h += step) {
@@ -488,8 +497,7 @@ std::vector<double> DayLengthDeclinations(double latitude, double obliquity) {
   const double a = std::fabs(latitude);
   if (a < 0.01) return out;
   for (int k = 1; k <= 12; ++k) {
-    double delta = std::atan(std::sin(7.5 * k * kRad) * std::cos(a * kRad) /
-                             std::sin(a * kRad)) / kRad;
+    double delta = AtanDeg(SinDeg(7.5 * k) * CosDeg(a) / SinDeg(a));
     if (std::fabs(delta) > obliquity) continue;
     if (std::fabs(delta) < 1.0) delta = 0;
     out[static_cast<std::size_t>(k - 1)] = delta;
@@ -530,7 +538,7 @@ void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
       out.refused = true;
       sink.Show(shell::MessageKind::Error, PlanarText(TextId::UmbrellaRadiusZero),
                 shell::MessageButtons::Ok);
-    } else if (std::atan(r / 100.0) / kRad + p.axisInclination > 85.0) {
+    } else if (AtanDeg(r / 100.0) + p.axisInclination > 85.0) {
       out.refused = true;
       sink.Show(shell::MessageKind::Warning, PlanarText(TextId::UmbrellaInclination),
                 shell::MessageButtons::Ok);

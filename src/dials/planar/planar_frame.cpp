@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/sun_position.h"
 #include "config/dial_kinds.h"
 #include "shell/number_format.h"
@@ -10,7 +11,10 @@ namespace kelvra::dials::planar {
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
+using astro::CosDeg;
+using astro::Radians;
+using astro::SinDeg;
+using astro::TanDeg;
 
 // A value whose size is below `limit` replaced by ±limit (the sign of the
 // value, + for zero).
@@ -66,7 +70,7 @@ PlanarFrame MakePlanarFrame(const shell::SiteSettings& site, const config::DialP
       if (dial.umbrella) {
         f.inclination = dial.axisInclination;
         f.azimuthOffset = dial.wallDeclination;
-        const double s = std::sin(f.inclination * kRad);
+        const double s = SinDeg(f.inclination);
         if (std::fabs(s) > 1e-10) {
           f.hasHorizon = true;
           f.horizonY = f.gnomonMm / s;
@@ -77,10 +81,10 @@ PlanarFrame MakePlanarFrame(const shell::SiteSettings& site, const config::DialP
         f.equivalentLatitude = pc.styleHeight;
         f.clockOffset = -pc.substyleHourAngle / 15.0;
         f.azimuthOffset = pc.substyleAngle;
-        const double s = std::sin(f.inclination * kRad);
+        const double s = SinDeg(f.inclination);
         if (std::fabs(s) > 1e-10) {
           f.hasHorizon = true;
-          f.horizonY = f.gnomonMm * std::cos(f.inclination * kRad) / s;
+          f.horizonY = f.gnomonMm * CosDeg(f.inclination) / s;
         }
       }
       break;
@@ -92,8 +96,8 @@ PlanarFrame MakePlanarFrame(const shell::SiteSettings& site, const config::DialP
 ShadowPoint ProjectShadow(const PlanarFrame& f, double altitude, double azimuth) {
   ShadowPoint p;
   const double G = f.gnomonMm;
-  const double a = (azimuth - f.azimuthOffset) * kRad;
-  const double h = altitude * kRad;
+  const double a = Radians(azimuth - f.azimuthOffset);
+  const double h = Radians(altitude);
   const double r = f.umbrellaRadiusPercent / 100.0;
 
   if (f.kind == 'v') {
@@ -117,7 +121,7 @@ ShadowPoint ProjectShadow(const PlanarFrame& f, double altitude, double azimuth)
       p.lit = p.lit && astro::CosAngleBetweenDirections(altitude, azimuth, 0.0, f.azimuthOffset) > 0;
     }
   } else if (f.kind == 'i' && f.umbrella) {
-    const double iota = f.inclination * kRad;
+    const double iota = Radians(f.inclination);
     const double th = std::tan(AwayFromZero(h, 1e-8));
     const double m = G * (1.0 + r * th);
     double w = std::sin(iota) * std::cos(a) + std::cos(iota) * th;
@@ -159,7 +163,7 @@ PolePosition PolePoint(const PlanarFrame& f, bool linesToFoot) {
     const double limit = linesToFoot ? 1e-6 : 1e-5;
     if (std::fabs(phi) < limit) phi = phi < 0 ? -limit : limit;
     p.x = 0;
-    p.y = -G / std::tan(phi * kRad);
+    p.y = -G / TanDeg(phi);
     return p;
   }
   double phi = f.latitude;
@@ -169,12 +173,12 @@ PolePosition PolePoint(const PlanarFrame& f, bool linesToFoot) {
   if (std::fabs(std::fabs(D) - 90.0) < 0.07) {
     D = D > 0 ? 90.0 - 0.07 * S(90.0 - D) : -90.0 - 0.07 * S(-90.0 - D);
   }
-  const double iota = f.inclination * kRad;
-  const double tphi = std::tan(phi * kRad);
-  double J = std::cos(D * kRad) * std::sin(iota) - tphi * std::cos(iota);
+  const double iota = Radians(f.inclination);
+  const double tphi = TanDeg(phi);
+  double J = CosDeg(D) * std::sin(iota) - tphi * std::cos(iota);
   if (std::fabs(J) < 1e-5) J = (shell::SignOf(J) + 0.5) * 1e-5;
-  p.x = -G * std::sin(D * kRad) / J;
-  p.y = (std::cos(iota) * std::cos(D * kRad) + tphi * std::sin(iota)) * G / J;
+  p.x = -G * SinDeg(D) / J;
+  p.y = (std::cos(iota) * CosDeg(D) + tphi * std::sin(iota)) * G / J;
   return p;
 }
 

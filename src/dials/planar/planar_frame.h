@@ -8,7 +8,7 @@
 // steepest slope). Targets (screen picture, printed page, plot file) only
 // scale, place and clip these points.
 //
-// Sign conventions as in astro/sun_position.h: azimuths from south, west
+// Sign conventions as in astro/angles.h: azimuths from south, west
 // positive; latitude north positive; longitudes west positive; angles in degrees.
 #pragma once
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "dials/planar/planar_texts.h"
 #include "dials/planar/segment_rule.h"
 #include "shell/number_format.h"
@@ -11,9 +12,9 @@ namespace kelvra::dials::planar {
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
 constexpr char kEtx = '\x03';
 
+using astro::Radians;
 using output::FormatCoordinate;
 using shell::FormatReal;
 
@@ -278,7 +279,7 @@ void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPl
     const double x = o.x + sp.x * unitsPerMm;
     const double y = o.y + sp.y * unitsPerMm + (south ? 250.0 : -250.0) * S;
     if (!(x > 0 && x < 16300.0 * S && y > 0 && y < 11400.0 * S)) continue;
-    if (altitude * kRad < -0.01 || !sp.lit) continue;
+    if (Radians(altitude) < -0.01 || !sp.lit) continue;
     w.Put(";PU " + XY(x, y) + ";");
     w.PutLabel(std::to_string(hl.hour));
   }
