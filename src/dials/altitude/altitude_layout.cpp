@@ -168,6 +168,18 @@ void DrawCylinderLegend(Page& page, const Dial& d, const Frame& f, const std::st
   page.Text(xr, bottom - 1.2 * fh, TimeLine(d, true), fh, 4);
 }
 
+// The zodiac signs of a declination line (Wingdings) at x, one at yAbove and
+// one at yBelow; a plot file has no such font and writes the declination.
+void DrawSigns(Page& page, const Curve& c, double x, double yAbove, double yBelow, double height) {
+  if (page.IsPlot()) {
+    page.Text(x, yAbove, FormatReal(5, 1, c.value) + "°", height / 1.3, 4);
+    return;
+  }
+  const char above[2] = {c.signAbove, 0}, below[2] = {c.signBelow, 0};
+  if (c.signAbove) page.Text(x, yAbove, above, height, 4, "Wingdings");
+  if (c.signBelow) page.Text(x, yBelow, below, height, 4, "Wingdings");
+}
+
 std::string MonthName(int month, bool firstLetterOnly) {
   std::string name = shell::MonthAbbreviation(month);
   if (firstLetterOnly && !name.empty()) name = name.substr(0, 1);
@@ -232,7 +244,10 @@ void DrawShepherdStrip(Page& page, const Dial& d, const Frame& f, double x0, dou
   for (const Curve& c : d.curves) {
     if (!c.labelled || !Shows(d, c, half) || !pl.Inside(c.labelAt)) continue;
     const PagePoint p = pl.At(c.labelAt);
-    page.Text(p.x - 1.5 * fh, p.y - 0.5 * fh, c.label, fh, c.color);
+    // Left of the first point; the plot file's strip starts at the page's
+    // edge, so its numbers stand just inside the strip.
+    const double x = f.plot ? p.x + 0.3 * fh : p.x - 1.5 * fh;
+    page.Text(x, p.y - 0.5 * fh, c.label, fh, c.color);
   }
 }
 
@@ -423,9 +438,7 @@ void DrawHatDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      const char above[2] = {c.signAbove, 0}, below[2] = {c.signBelow, 0};
-      if (c.signAbove) page.Text(p.x - 1.2 * fz, p.y - 0.2 * fz, above, fz, 4, "Wingdings");
-      if (c.signBelow) page.Text(p.x - 1.2 * fz, p.y + 0.9 * fz, below, fz, 4, "Wingdings");
+      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 0.2 * fz, p.y + 0.9 * fz, fz);
       continue;
     }
     if (!c.labelled || !pl.Inside(c.labelAt)) continue;
@@ -452,7 +465,9 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
   if (f.gridSpacing) page.Grid(f.origin.x, f.origin.y, *f.gridSpacing);
   const double xo = f.origin.x, yo = f.origin.y;
   const double half = d.thetaMax * kRad * d.radius;  // mm either side of the pin
-  Placement pl{xo, yo, u, -half, -1e4, half, 1e4};
+  // The sheet the tip can reach, within the page.
+  Placement pl{xo, yo, u, std::max(-half, (m - xo) / u), (m - yo) / u, std::min(half, (f.Right() - xo) / u),
+               (f.Bottom() - yo) / u};
 
   page.Pen(1);
   page.Circle(xo, yo, u);
@@ -473,9 +488,7 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      const char above[2] = {c.signAbove, 0}, below[2] = {c.signBelow, 0};
-      if (c.signAbove) page.Text(p.x - 1.2 * fz, p.y - 1.1 * fz, above, fz, 4, "Wingdings");
-      if (c.signBelow) page.Text(p.x - 1.2 * fz, p.y, below, fz, 4, "Wingdings");
+      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 1.1 * fz, p.y, fz);
       continue;
     }
     if (!c.labelled) continue;

@@ -120,15 +120,24 @@ std::string PlotPage::XY(double x, double y) const {
 void PlotPage::SelectPen(int pen) {
   if (pen == pen_) return;
   pen_ = pen;
-  w_.Put(";SP " + std::to_string(pen) + ";");
+  w_.Put("SP " + std::to_string(pen) + ";");
+}
+
+// Thin lines for frames, grids and texts, the construction width for the
+// curves (pen width commands only with a line strength above 1).
+void PlotPage::SelectWidth(bool construction) {
+  const int kind = construction ? 1 : 0;
+  if (kind == widthKind_) return;
+  widthKind_ = kind;
+  if (construction) w_.PutConstructionPen();
+  else w_.PutThinPen();
 }
 
 void PlotPage::Pen(int color, bool construction, int, bool dashed) {
   SelectPen(std::clamp(color, 1, 12));
-  if (construction) w_.PutConstructionPen();
-  else w_.PutThinPen();
+  SelectWidth(construction);
   if (dashed != dashed_) {
-    w_.Put(dashed ? ";LT 2,2;" : ";LT;");
+    w_.Put(dashed ? "LT 2,2;" : "LT;");
     dashed_ = dashed;
   }
 }
@@ -139,7 +148,7 @@ void PlotPage::DottedPen(int color) { Pen(color, false, 0, false); }
 
 void PlotPage::Polyline(const std::vector<PagePoint>& points) {
   if (points.size() < 2) return;
-  std::string text = ";PU " + XY(points[0].x, points[0].y) + ";PD";
+  std::string text = "PU " + XY(points[0].x, points[0].y) + ";PD";
   for (std::size_t i = 1; i < points.size(); ++i) text += " " + XY(points[i].x, points[i].y);
   w_.Put(text + ";");
 }
@@ -153,23 +162,23 @@ void PlotPage::FilledRectangle(double x1, double y1, double x2, double y2, outpu
 }
 
 void PlotPage::Circle(double x, double y, double r) {
-  w_.Put(";PU " + XY(x, y) + ";CI " + output::FormatCoordinate(r) + ";");
+  w_.Put("PU " + XY(x, y) + ";CI " + output::FormatCoordinate(r) + ";");
 }
 
 void PlotPage::Label(double x, double y, std::string_view text, double height, int pen, double angle) {
   if (text.empty()) return;
   SelectPen(pen);
-  w_.PutThinPen();
+  SelectWidth(false);
   if (height != labelHeight_) {
     // Character size in cm: height / 400 (40 units per mm, times PlotScale
     // in both the height and the size).
     const double h = height / 400.0;
-    w_.Put(";SI " + output::FormatPlotReal(5, 2, 0.5 * h) + "," + output::FormatPlotReal(5, 2, h) + ";");
+    w_.Put("SI " + output::FormatPlotReal(5, 2, 0.5 * h) + "," + output::FormatPlotReal(5, 2, h) + ";");
     labelHeight_ = height;
   }
   if (angle != labelAngle_) {
     const double a = angle * kPi / 180.0;
-    w_.Put(";DI " + std::to_string(std::lround(100 * std::cos(a))) + "," +
+    w_.Put("DI " + std::to_string(std::lround(100 * std::cos(a))) + "," +
            std::to_string(std::lround(100 * std::sin(a))) + ";");
     labelAngle_ = angle;
   }
@@ -178,8 +187,9 @@ void PlotPage::Label(double x, double y, std::string_view text, double height, i
   const double a = angle * kPi / 180.0;
   const double bx = x + height * std::sin(a);
   const double by = y + height * std::cos(a);
-  w_.Put(";PU " + XY(bx, by) + ";");
+  w_.Put("PU " + XY(bx, by) + ";");
   w_.PutLabel(text);
+  w_.Put(";");
 }
 
 void PlotPage::Text(double x, double y, std::string_view text, double height, int color, std::string_view,

@@ -121,11 +121,13 @@ class PlotPage final : public Page {
  private:
   std::string XY(double x, double y) const;
   void SelectPen(int pen);
+  void SelectWidth(bool construction);
   void Label(double x, double y, std::string_view text, double height, int pen, double angle);
   output::HpglWriter& w_;
   double width_;
   double height_;
   int pen_ = -1;
+  int widthKind_ = -1;
   bool dashed_ = false;
   double labelHeight_ = -1;
   double labelAngle_ = 0;
