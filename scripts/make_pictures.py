@@ -269,9 +269,15 @@ def main():
             sets.append('umbrella=true')
         if not draw_with_kelvra(exe, path, sets):
             planar_dial(path, names[kind], 47.25, -9.59, inc, dec)
+    # The altitude and cylinder dials: the shepherd's dial stands for kind z.
+    drawn = {'z': ['kind=z', 'cylinderVariant=0', 'monthScaleLength=250', 'altitudeLines=true'],
+             'k': ['kind=k', 'monthScaleDouble=true', 'otherHoursFrom=12', 'otherHourInterval=1']}
     for kind, name in [('z', "Shepherds' Dial"), ('a', 'Azimuthal Sundial'), ('q', 'Quadrant Sundial'),
                        ('k', 'Horizontal Altitude Dial'), ('r', 'Ring Dial'), ('f', 'Bifilar Dial')]:
-        altitude_dial(os.path.join(OUT, f'dial_{kind}.jpg'), name, kind, 47.25)
+        path = os.path.join(OUT, f'dial_{kind}.jpg')
+        if kind in drawn and draw_with_kelvra(exe, path, drawn[kind]):
+            continue
+        altitude_dial(path, name, kind, 47.25)
     # The slide show: 26 dials of several kinds and sites (the captions in the
     # program follow the same order: v h v i v h v i v h v v i h v v h i v h v i v h v v).
     order = 'vhvivhvivhvvihvvhivhvivhvv'
@@ -283,6 +289,16 @@ def main():
         sets = [f'kind={kind}', f'inclination={inc}', f'wallDeclination={dec}']
         if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
             planar_dial(path, f'{names[kind]}, {town}', lat, lon, inc, dec)
+    # The slide show goes on with the altitude and cylinder dials: a shepherd's
+    # dial for Oslo and a horizontal altitude dial for Sydney (captions 1484, 1487).
+    for number, town, sets in [(27, 'Oslo', ['kind=z', 'cylinderVariant=0', 'zoneTime=true', 'otherHoursFrom=7',
+                                             'otherHoursTo=17', 'monthScaleLength=240']),
+                               (28, 'Sydney', ['kind=k', 'monthScaleDouble=true', 'otherHoursFrom=12',
+                                               'otherHourInterval=1'])]:
+        _, lat, lon = next(s for s in sites if s[0] == town)
+        path = os.path.join(OUT, f'gallery_{number:02d}.jpg')
+        if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
+            altitude_dial(path, town, sets[0][-1], lat)
     for name, sets in [('start_1.jpg', ['kind=v', 'inclination=90', 'wallDeclination=-11.7', 'hoursWithEot=true']),
                        ('start_2.jpg', ['kind=h', 'inclination=0', 'wallDeclination=0', 'italianHours=true'])]:
         path = os.path.join(OUT, name)

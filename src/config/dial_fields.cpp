@@ -125,8 +125,9 @@ const std::array kFields = {
     DFLAG(sunshineDurationLines),
     DFLAG(extendTemporal),
     DINT(extraOption, -2147483647.0, 2147483647.0, ""),
-    // line 10: the kind code
-    FieldInfo{"kind", FieldType::Letter, 0, 0, "", KELVRA_ACCESS(dial, kind), "hvizqakrcmwpf"},
+    // line 10: the kind code; b (the horizontal altitude dial with the
+    // shepherd's gnomon) is set by no dialog, only by name
+    FieldInfo{"kind", FieldType::Letter, 0, 0, "", KELVRA_ACCESS(dial, kind), "hvizqakrcmwpfb"},
     DFLAG(umbrella),
     FieldInfo{"umbrellaPlane", FieldType::Letter, 0, 0, "", KELVRA_ACCESS(dial, umbrellaPlane), "hiv"},
     DCODE(altitudeVariant, 2),

@@ -84,7 +84,8 @@ class Construction {
   // True when there is nothing to draw (a kind not built yet, or a
   // construction refused for these inputs): nothing may be printed or saved.
   virtual bool DrawsNothing() const { return false; }
-  // Draws onto `sink` (its whole area).
+  // Draws onto `sink` (its whole area). A construction that draws nothing
+  // may still draw the reason on the canvas (the refusal text).
   virtual void Draw(output::PlotSink& sink, const CanvasPlacement& placement) const = 0;
   // The plot file: header, construction and trailer through `writer` (its
   // plot scale and line strength are set). `coordinateListing`, when given,

@@ -24,7 +24,8 @@ bool DialJob::DrawsNothing() const { return !construction_ || construction_->Dra
 
 void DialJob::Draw(output::PlotSink& sink, const output::DrawingView& view, bool grid,
                    const output::PrintArea& area) const {
-  if (DrawsNothing()) return;
+  // A refused construction may still show why on the canvas.
+  if (!construction_) return;
   CanvasPlacement placement;
   placement.origin = view.origin;
   placement.originSetByUser = view.originSetByUser;

@@ -53,7 +53,7 @@ TEST(FieldTable, SetByNameChecksTheParameterDialogsRange) {
       {"sawyerLineAngle", "0.4", false, "allowed: 0.5 .. 15"},
       {"hoursApparent", "n", true, ""},
       {"hoursApparent", "maybe", false, "allowed: true|false"},
-      {"kind", "x", false, "allowed: h|v|i|z|q|a|k|r|c|m|w|p|f"},
+      {"kind", "x", false, "allowed: h|v|i|z|q|a|k|r|c|m|w|p|f|b"},
       {"eotHourInterval", "6", true, ""},
       {"hourInterval", "5", false, "allowed: 0 .. 4"},
       {"noSuchField", "1", false, "unknown field \"noSuchField\""},

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
+#include <iterator>
 
 #include "shell/resources.h"
 
@@ -80,10 +81,11 @@ const std::vector<GalleryEntry>& GalleryPictures() {
     std::vector<GalleryEntry> list;
     // The slide show: Kelvra's own dials for many sites and walls; the
     // caption names the kind of each.
-    static const int kinds[26] = {1481, 1480, 1481, 1482, 1481, 1480, 1481, 1482, 1481,
-                                  1480, 1481, 1481, 1482, 1480, 1481, 1481, 1480, 1482,
-                                  1481, 1480, 1481, 1482, 1481, 1480, 1481, 1481};
-    for (int i = 0; i < 26; ++i) {
+    static const int kinds[] = {1481, 1480, 1481, 1482, 1481, 1480, 1481, 1482, 1481, 1480,
+                                1481, 1481, 1482, 1480, 1481, 1481, 1480, 1482, 1481, 1480,
+                                1481, 1482, 1481, 1480, 1481, 1481,
+                                1484, 1487};  // the shepherd's dial, the horizontal altitude dial
+    for (int i = 0; i < static_cast<int>(std::size(kinds)); ++i) {
       list.push_back({QString("gallery_%1.jpg").arg(i + 1, 2, 10, QChar('0')), kinds[i]});
     }
     return list;
