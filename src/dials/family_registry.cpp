@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
 #include "dials/planar/planar_family.h"
 
@@ -20,6 +21,7 @@ std::span<const Registered> Registry() {
   static const Registered registry[] = {
       {config::DialFamily::Planar, &planar::PlanarFamily()},
       {config::DialFamily::Umbrella, &planar::PlanarFamily()},
+      {config::DialFamily::Bifilar, &bifilar::BifilarFamily()},
   };
   return registry;
 }
