@@ -1,0 +1,328 @@
+#include "dials/bifilar/bifilar_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "dials/bifilar/bifilar_texts.h"
+#include "output/drawing_view.h"
+#include "shell/number_format.h"
+
+namespace kelvra::dials::bifilar {
+
+namespace {
+
+using output::PlotSink;
+using shell::FormatReal;
+
+int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+
+constexpr output::Color kFrameGreen = output::RgbColor(0, 128, 0);
+
+// The legend's texts, shared by the canvas and the plot file.
+std::string TitleText() {
+  return BifilarText(TextId::TitlePrefix) + BifilarText(TextId::Title);
+}
+
+std::string SiteText(const shell::SiteSettings& site) {
+  const std::string unit = BifilarText(TextId::DegreeUnit);
+  return BifilarText(TextId::Latitude) + FormatReal(7, 3, site.latitude) + unit +
+         BifilarText(TextId::Longitude) + FormatReal(6, 3, site.longitude) + unit;
+}
+
+std::string PointText(int n, const config::ThreadPoint& p, double zoom) {
+  return "P" + std::to_string(n) + " (" + FormatReal(6, 1, p.x) + "," + FormatReal(6, 1, p.y) +
+         "," + FormatReal(6, 1, p.z * zoom) + ")";
+}
+
+// The lines of the thread listing: "   Line1", P1, P2, "   Line2", P3, P4.
+std::vector<std::string> ThreadLines(const BifilarDial& dial) {
+  const auto& t = dial.params.bifilarThreads;
+  return {BifilarText(TextId::Line1), PointText(1, t[0], dial.zoom), PointText(2, t[1], dial.zoom),
+          BifilarText(TextId::Line2), PointText(3, t[2], dial.zoom), PointText(4, t[3], dial.zoom)};
+}
+
+std::string HeightText(const BifilarDial& dial) {
+  return BifilarText(TextId::ThreadHeight) +
+         FormatReal(5, 2, dial.params.bifilarThreads[0].z * dial.zoom);
+}
+
+// ---- canvas -------------------------------------------------------------------
+
+struct Canvas {
+  PlotSink& sink;
+  const BifilarDial& dial;
+  const shell::ColorSet& colors;
+  int width, height;
+  output::Point origin;
+  double s;  // device units per mm
+
+  output::Color C(int n) const { return colors.Color(n); }
+  void Pen(output::Color c, int w = 1) {
+    output::Pen p;
+    p.color = c;
+    p.width = w;
+    sink.SetPen(p);
+  }
+  void Font(int heightUnits, output::Color c, bool bold = false) {
+    output::Font f;
+    f.face = "Arial";
+    f.height = heightUnits;
+    f.color = c;
+    f.bold = bold;
+    sink.SetFont(f);
+  }
+  double Dx(const PlatePoint& p) const { return origin.x + p.x * s; }
+  double Dy(const PlatePoint& p) const { return origin.y - p.y * s; }
+  // Points farther out than the picture are left out and break the line.
+  bool Drawn(double x, double y) const {
+    return std::fabs(x) < width - 10 && std::fabs(y) < height - 10;
+  }
+};
+
+void DrawChain(Canvas& c, const Chain& chain, bool toPole) {
+  bool down = false;
+  int lastX = 0, lastY = 0;
+  for (const PlatePoint* p = c.dial.Begin(chain); p != c.dial.End(chain); ++p) {
+    const double x = c.Dx(*p), y = c.Dy(*p);
+    if (!c.Drawn(x, y)) {
+      down = false;
+      continue;
+    }
+    lastX = Rnd(x);
+    lastY = Rnd(y);
+    if (down) {
+      c.sink.LineTo(lastX, lastY);
+    } else {
+      c.sink.MoveTo(lastX, lastY);
+      // A single point still shows.
+      c.sink.LineTo(lastX + 1, lastY);
+      c.sink.MoveTo(lastX, lastY);
+      down = true;
+    }
+  }
+  if (toPole && down && c.dial.pole) {
+    const double x = c.Dx(*c.dial.pole), y = c.Dy(*c.dial.pole);
+    if (c.Drawn(x, y)) c.sink.LineTo(Rnd(x), Rnd(y));
+  }
+}
+
+void DrawGrid(Canvas& c, int o) {
+  const double d = 10.0 * c.s;  // 10 mm
+  if (!(d >= 2)) return;
+  c.Pen(c.C(9));
+  const int left = o, top = o, right = c.width - 2 * o, bottom = c.height - 2 * o;
+  const double x0 = c.origin.x - std::floor((c.origin.x - left) / d) * d;
+  const double y0 = c.origin.y - std::floor((c.origin.y - top) / d) * d;
+  for (double x = x0; x <= right; x += d) {
+    c.sink.MoveTo(Rnd(x), top);
+    c.sink.LineTo(Rnd(x), bottom);
+  }
+  for (double y = y0; y <= bottom; y += d) {
+    c.sink.MoveTo(left, Rnd(y));
+    c.sink.LineTo(right, Rnd(y));
+  }
+}
+
+void DrawLegend(Canvas& c, bool screen, int o) {
+  const int big = screen ? 24 : 75;  // 16 x 1.5 and 50 x 1.5
+  const int small = big * 2 / 3;
+  int y = o + big / 3;
+  c.Font(big, c.C(4));
+  c.sink.TextOut(c.width / 3, y, TitleText());
+  y += big * 5 / 4;
+  c.Font(small, c.C(4));
+  c.sink.TextOut(c.width / 3, y, SiteText(c.dial.site));
+
+  // The thread listing at the left, in colour 5.
+  c.Font(small, c.C(5));
+  const int x = o + small;
+  y = o + big;
+  for (const std::string& line : ThreadLines(c.dial)) {
+    c.sink.TextOut(x, y, line);
+    y += small * 6 / 5;
+  }
+  // A small L of thread 1's height (true scale) at the lower left, with its height.
+  c.Pen(c.C(5), 1);
+  const int h1 = std::max(4, Rnd(c.dial.threads.h1 * c.s));
+  const int foot = c.height - 2 * o - small;
+  const int lx = o + 2 * small;
+  c.sink.MoveTo(lx, foot - h1);
+  c.sink.LineTo(lx, foot);
+  c.sink.LineTo(lx + small, foot);
+  c.sink.TextOut(lx + small * 3 / 2, foot - small * 3 / 2, HeightText(c.dial));
+}
+
+// ---- plot file ----------------------------------------------------------------
+
+std::string XY(double x, double y) {
+  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
+}
+
+std::string SizeText(double w, double h) {
+  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
+}
+
+}  // namespace
+
+output::Point CanvasOrigin(const CanvasPlacement& placement, int width, int height) {
+  const output::Point o = placement.origin;
+  const bool inside = o.x > 0 && o.x <= width && o.y > 0 && o.y <= height;
+  if (placement.originSetByUser && inside) return o;
+  return {width / 2, height / 2};
+}
+
+void DrawBifilarDial(PlotSink& sink, const BifilarDial& dial, const CanvasPlacement& placement,
+                     const shell::ColorSet& colors) {
+  const bool screen = sink.IsScreen();
+  const int W = sink.Width(), H = sink.Height();
+  Canvas c{sink, dial, colors, W, H, CanvasOrigin(placement, W, H), placement.pixelsPerMm};
+  const int o = screen ? 5 : 30;
+  const int lw = std::max<int>(1, colors.lineWidth);
+
+  // Frame: a green line at the right edge, then the black frame.
+  c.Pen(kFrameGreen);
+  sink.MoveTo(W + 1, o);
+  sink.LineTo(W + 1, H);
+  c.Pen(output::kBlack);
+  sink.SetBrushStyle(output::BrushStyle::Clear);
+  sink.Rectangle(o, o, W - 2 * o, H - 2 * o);
+  if (placement.grid) DrawGrid(c, o);
+  // The origin: the foot point the thread coordinates are measured from.
+  c.Pen(output::kNavy);
+  const int r = screen ? 3 : 10;
+  sink.Ellipse(c.origin.x - r, c.origin.y - r, c.origin.x + r, c.origin.y + r);
+  if (dial.parallel) return;
+
+  // Date lines: the middle line (the equinox) in colour 10, the others in colour 1.
+  for (const Chain& ch : dial.chains) {
+    if (ch.kind != LineKind::DateLine) continue;
+    c.Pen(c.C(ch.equinox ? 10 : 1), lw);
+    DrawChain(c, ch, false);
+  }
+  // The pole mark.
+  if (dial.pole) {
+    const double x = c.Dx(*dial.pole), y = c.Dy(*dial.pole);
+    if (c.Drawn(x, y)) {
+      c.Pen(output::kRed);
+      sink.SetBrushColor(output::kRed);
+      sink.Rectangle(Rnd(x) - 5, Rnd(y) - 5, Rnd(x) + 5, Rnd(y) + 5);
+      sink.SetBrushStyle(output::BrushStyle::Clear);
+    }
+  }
+  // Hour lines: full hours in colour 2, subdivisions in colour 8.
+  const bool toFoot = dial.params.linesToFoot;
+  for (const Chain& ch : dial.chains) {
+    if (ch.kind != LineKind::Hour) continue;
+    c.Pen(c.C(ch.fullHour ? 2 : 8), lw);
+    DrawChain(c, ch, toFoot && ch.fullHour && ch.lastOfLine);
+  }
+  c.Font(screen ? 16 : 40, c.C(2), true);
+  for (const HourLabel& l : dial.hourLabels) {
+    const double x = c.Dx(l.at), y = c.Dy(l.at);
+    if (!c.Drawn(x, y)) continue;
+    const std::string text = std::to_string(l.hour);
+    sink.TextOut(Rnd(x) + 3, Rnd(y) - sink.TextHeight(text), text);
+  }
+  DrawLegend(c, screen, o);
+}
+
+void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
+                     const PlotPlacement& placement) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;  // plot units per mm
+  const output::Point origin = placement.origin.value_or(kDefaultPlotOrigin);
+  const double ox = origin.x * S, oy = origin.y * S;
+  const double W = output::kPlotWindowWidth * S, H = output::kPlotWindowHeight * S;
+  auto drawn = [&](double x, double y) {
+    return std::fabs(x) < W - 10 * S && std::fabs(y) < H - 10 * S;
+  };
+
+  w.PutStandardHeader();
+  w.Put(SizeText(0.18 * S, 0.27 * S));
+  w.Put(";PU " + XY(ox, oy) + ";CI " + output::FormatCoordinate(u) + " ,0.2");
+  if (placement.gridMm && *placement.gridMm > 0) {
+    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
+  } else {
+    w.Put(";");
+  }
+
+  auto plotChain = [&](const Chain& ch, bool toPole) {
+    std::string text;
+    bool down = false;
+    for (const PlatePoint* p = dial.Begin(ch); p != dial.End(ch); ++p) {
+      const double x = ox + p->x * u, y = oy + p->y * u;
+      if (!drawn(x, y)) {
+        down = false;
+        continue;
+      }
+      if (down) {
+        text += " " + XY(x, y);
+      } else {
+        text += (text.empty() ? "PU " : ";PU ") + XY(x, y) + ";PD " + XY(x, y);
+        down = true;
+      }
+    }
+    if (toPole && down && dial.pole) {
+      const double x = ox + dial.pole->x * u, y = oy + dial.pole->y * u;
+      if (drawn(x, y)) text += " " + XY(x, y);
+    }
+    if (!text.empty()) w.Put(text + ";");
+  };
+
+  if (!dial.parallel) {
+    int pen = -1;
+    auto selectPen = [&](int n) {
+      if (n == pen) return;
+      w.Put("SP " + std::to_string(n) + ";");
+      pen = n;
+    };
+    for (const Chain& ch : dial.chains) {
+      if (ch.kind != LineKind::DateLine) continue;
+      selectPen(ch.equinox ? 10 : 1);
+      plotChain(ch, false);
+    }
+    if (dial.pole) {
+      const double x = ox + dial.pole->x * u, y = oy + dial.pole->y * u;
+      if (drawn(x, y)) {
+        selectPen(2);
+        w.Put("PU " + XY(x - 20 * S, y - 20 * S) + ";EA " + XY(x + 20 * S, y + 20 * S) + ";");
+      }
+    }
+    const bool toFoot = dial.params.linesToFoot;
+    for (const Chain& ch : dial.chains) {
+      if (ch.kind != LineKind::Hour) continue;
+      selectPen(ch.fullHour ? 2 : 8);
+      plotChain(ch, toFoot && ch.fullHour && ch.lastOfLine);
+    }
+    selectPen(2);
+    for (const HourLabel& l : dial.hourLabels) {
+      const double x = ox + l.at.x * u, y = oy + l.at.y * u;
+      if (!drawn(x, y)) continue;
+      w.Put("PU " + XY(x + 40 * S, y + 40 * S) + ";");
+      w.PutLabel(std::to_string(l.hour));
+      w.Put(";");
+    }
+  }
+
+  // The legend: title and site line at a third of the width, the threads at the left.
+  w.Put("SP 4;PU " + XY(W / 3, H - 500 * S) + ";" + SizeText(0.36 * S, 0.54 * S) + ";");
+  w.PutLabel(TitleText());
+  w.Put(";PU " + XY(W / 3, H - 850 * S) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.PutLabel(SiteText(dial.site));
+  w.Put(";SP 5;" + SizeText(0.18 * S, 0.27 * S) + ";");
+  double y = H - 900 * S;
+  for (const std::string& line : ThreadLines(dial)) {
+    w.Put("PU " + XY(300 * S, y) + ";");
+    w.PutLabel(line);
+    w.Put(";");
+    y -= 330 * S;
+  }
+  const double h1 = std::max(160.0 * S, dial.threads.h1 * u);
+  w.Put("PU " + XY(400 * S, 400 * S + h1) + ";PD " + XY(400 * S, 400 * S) + " " +
+        XY(800 * S, 400 * S) + ";PU " + XY(1000 * S, 450 * S) + ";");
+  w.PutLabel(HeightText(dial));
+  w.Put(output::kTrailerWindow);
+}
+
+}  // namespace kelvra::dials::bifilar
