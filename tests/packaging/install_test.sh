@@ -19,7 +19,7 @@ count=0
 while IFS= read -r f; do
   cmp -s "$source/resources/$f" "$prefix/share/kelvra/$f" || fail "share/kelvra/$f missing or different"
   count=$((count + 1))
-done < <(cd "$source/resources" && find help pictures -type f ! -name 'README*' ! -name '.*')
+done < <(cd "$source/resources" && find help pictures maps -type f ! -name 'README*' ! -name '.*')
 [ "$count" -gt 0 ] || fail "no data files found in the source tree"
 
 # The installed program, with nothing of the build around it: no display, an

@@ -1,0 +1,13 @@
+#include "dials/worldmap/worldmap_texts.h"
+
+#include "shell/catalog.h"
+
+namespace kelvra::dials::worldmap {
+
+std::string FileDeactivatedMessage(std::string_view file) {
+  return shell::Get(1200) + std::string(file) + shell::Get(1995);
+}
+
+std::string CoastlineFileMissingMessage() { return shell::Get(1201); }
+
+}  // namespace kelvra::dials::worldmap
