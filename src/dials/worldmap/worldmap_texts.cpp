@@ -5,9 +5,9 @@
 namespace kelvra::dials::worldmap {
 
 std::string FileDeactivatedMessage(std::string_view file) {
-  return shell::Get(1200) + std::string(file) + shell::Get(1995);
+  return shell::Get(1270) + std::string(file) + shell::Get(1995);
 }
 
-std::string CoastlineFileMissingMessage() { return shell::Get(1201); }
+std::string CoastlineFileMissingMessage() { return shell::Get(1271); }
 
 }  // namespace kelvra::dials::worldmap
