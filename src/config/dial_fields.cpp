@@ -48,6 +48,15 @@ constexpr FieldInfo Session(FieldInfo f) {
   return f;
 }
 
+// A field whose dialog checks `lo`..`hi` when the field is left and the row's
+// range when the page is left.
+constexpr FieldInfo LeaveChecks(FieldInfo f, double lo, double hi) {
+  f.hasLeaveRange = true;
+  f.leaveMin = lo;
+  f.leaveMax = hi;
+  return f;
+}
+
 const std::array kFields = {
     // line 0..3: site
     INT(site, year, 1300, 2500, ""),
@@ -65,18 +74,18 @@ const std::array kFields = {
     DINT(hidokeiScaleLength, 0, 260, "mm"),
     DINT(hidokeiMonthScale, 0, 180, "mm"),
     DINT(hidokeiGnomon, 4, 110, "mm"),
-    DINT(scalePercent, 5, 99000, "%"),
+    LeaveChecks(DINT(scalePercent, 5, 99000, "%"), 5, 9999),
     DINT(quadrantSize, 80, 200, "mm"),
     DREAL(dialDiameter, 30, 200, "mm"),
     // line 6..8
     DREAL(wallDeclination, -180, 180, "deg"),
     DREAL(secondWallDeclination, -180, 180, "deg"),
     DREAL(inclination, 0, 175, "deg"),
-    DREAL(axisInclination, -175, 175, "deg"),
+    LeaveChecks(DREAL(axisInclination, -175, 175, "deg"), -90, 175),
     DREAL(coneHalfAngle, 0, 85, "deg"),
     DINT(analemmaHour, 1, 23, "h"),
     DREAL(sawyerCenter, 0, 900, "mm"),
-    DREAL(sawyerLineAngle, 0.5, 15, "deg"),
+    LeaveChecks(DREAL(sawyerLineAngle, 0.5, 15, "deg"), 1, 15),
     FieldInfo{"sawyerTimeMode", FieldType::Integer, 0, 3, "code",
               [](const FieldRefs& r) -> double { return r.dial->sawyerTimeMode; },
               [](const FieldRefs& r, double v) { SetSawyerTimeMode(*r.dial, static_cast<int>(v)); }},
@@ -152,9 +161,9 @@ const std::array kFields = {
     // line 15..18
     DREAL(umbrellaRadiusPercent, -100, 200, "%"),
     DREAL(ringDiameter, 10, 300, "mm"),
-    DREAL(ringWidth, 4.5, 300, "mm"),
+    LeaveChecks(DREAL(ringWidth, 4.5, 300, "mm"), 4.5, 190),
     DREAL(ringHoleAngle, 10, 90, "deg"),
-    DINT(peaucellierEquinoxDistance, 0, 300, "mm"),
+    LeaveChecks(DINT(peaucellierEquinoxDistance, 0, 300, "mm"), 10, 120),
     DREAL(peaucellierConstant, -2.1, 2.1, ""),
     DREAL(ringHoleOffset, -23.44, 23.44, "deg"),
     DREAL(ringHoleOffsetNorth, 0, 23.44, "deg"),
@@ -198,7 +207,7 @@ const std::array kFields = {
     DCODE(otherTemporalInterval, 3),
     // Not held by the settings file: derived values and session-only options.
     Session(DREAL(habermelGnomon, 9, 100, "mm")),
-    Session(DINT(maxShadowLength, 0, 200, "mm")),
+    Session(LeaveChecks(DINT(maxShadowLength, 0, 200, "mm"), 0, 260)),
     Session(DREAL(observerDistance, 10, 400, "mm")),
     Session(DREAL(basePlateDiameter, 3, 200, "mm")),
     Session(DFLAG(michnikClassic)),
@@ -221,6 +230,12 @@ const std::array kFields = {
 namespace kelvra::config {
 
 std::span<const FieldInfo> Fields() { return kFields; }
+
+Range LeaveRange(const FieldInfo& field) {
+  return field.hasLeaveRange ? Range{field.leaveMin, field.leaveMax} : RecordRange(field);
+}
+
+Range RecordRange(const FieldInfo& field) { return {field.min, field.max}; }
 
 const FieldInfo* FindField(std::string_view name) {
   for (const auto& f : kFields) {

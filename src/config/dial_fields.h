@@ -3,9 +3,11 @@
 // settings file, access by name (command line, tests) and the dialogs all use
 // this table, so a field is described once.
 //
-// The range of a field is the one the parameter dialog checks (the record's
-// accepted range); values are held as double in the table's accessors (flags
-// 0/1, letters their character code).
+// The range of a field is the one the parameter dialog checks when a page is
+// left or the dialog closes (the record's accepted range). Where leaving the
+// field itself checks a narrower or other range, the row holds that range
+// too. Values are held as double in the table's accessors (flags 0/1, letters
+// their character code).
 #pragma once
 
 #include <optional>
@@ -45,7 +47,18 @@ struct FieldInfo {
   void (*set)(const FieldRefs&, double);
   std::string_view letters = {};  // allowed letters of a Letter field
   bool stored = true;       // false: not part of the settings file layout
+  // The range checked when the parameter dialog's field is left, where it
+  // differs from min..max (hasLeaveRange).
+  bool hasLeaveRange = false;
+  double leaveMin = 0;
+  double leaveMax = 0;
 };
+
+// The range the parameter dialog checks when the field is left: the leave
+// range of the row, otherwise min..max.
+Range LeaveRange(const FieldInfo& field);
+// min..max of the row.
+Range RecordRange(const FieldInfo& field);
 
 // Every field, in the order of the settings file; fields the file does not
 // hold come last (stored == false).

@@ -84,5 +84,39 @@ TEST(FieldTable, TextOfEveryFieldReadsBack) {
   }
 }
 
+// Fields whose parameter dialog checks another range when the field itself is
+// left than when its page is left: the dialog's documented field checks.
+TEST(FieldTable, LeaveRangesDifferOnlyWhereTheDialogSaysSo) {
+  struct Case {
+    const char* name;
+    Range leave;
+    Range record;
+  };
+  const Case cases[] = {
+      {"maxShadowLength", {0, 260}, {0, 200}},
+      {"ringWidth", {4.5, 190}, {4.5, 300}},
+      {"scalePercent", {5, 9999}, {5, 99000}},
+      {"sawyerLineAngle", {1, 15}, {0.5, 15}},
+      {"peaucellierEquinoxDistance", {10, 120}, {0, 300}},
+      {"axisInclination", {-90, 175}, {-175, 175}},
+      {"gnomonHeight", {5, 500}, {5, 500}},  // the same range both times
+  };
+  for (const auto& c : cases) {
+    const FieldInfo* f = FindField(c.name);
+    ASSERT_NE(f, nullptr) << c.name;
+    EXPECT_EQ(LeaveRange(*f).min, c.leave.min) << c.name;
+    EXPECT_EQ(LeaveRange(*f).max, c.leave.max) << c.name;
+    EXPECT_EQ(RecordRange(*f).min, c.record.min) << c.name;
+    EXPECT_EQ(RecordRange(*f).max, c.record.max) << c.name;
+  }
+  // A leave range is given only where it differs, and only for numbers.
+  for (const auto& f : Fields()) {
+    if (!f.hasLeaveRange) continue;
+    EXPECT_TRUE(f.type == FieldType::Real || f.type == FieldType::Integer) << f.name;
+    EXPECT_LT(f.leaveMin, f.leaveMax) << f.name;
+    EXPECT_TRUE(f.leaveMin != f.min || f.leaveMax != f.max) << f.name;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::config

@@ -8,6 +8,7 @@
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
+#include "ui/dialogs/pages/planar_page.h"
 #include "ui_test_support.h"
 
 namespace kelvra::ui {
@@ -56,9 +57,10 @@ TEST_F(DialParametersDialogTest, OwnDatesAreInsertedInOrder) {
 TEST_F(DialParametersDialogTest, BlankDateEntryMeansOwnList) {
   kelvra::testing::RecordingMessageSink sink;
   DialParametersDialog d(false);
-  d.DateLineChoice()->setCurrentIndex(4);
+  PlanarPage& planar = *d.PageAs<PlanarPage>(0);
+  planar.DateLineChoice()->setCurrentIndex(4);
   EXPECT_EQ(config::Dial().dateLineMode, 2);
-  EXPECT_EQ(d.DateLineChoice()->currentIndex(), 2);
+  EXPECT_EQ(planar.DateLineChoice()->currentIndex(), 2);
 }
 
 TEST_F(DialParametersDialogTest, PlanarChecksRefuseClosing) {
@@ -66,15 +68,16 @@ TEST_F(DialParametersDialogTest, PlanarChecksRefuseClosing) {
   config::Dial().kind = 'i';
   DialParametersDialog d(false);
   EXPECT_EQ(d.Pages()->currentIndex(), 0);
-  d.AnalemmaHourField()->setText("24");
+  PlanarPage& planar = *d.PageAs<PlanarPage>(0);
+  planar.AnalemmaHourField()->setText("24");
   EXPECT_FALSE(d.MayClose());
   EXPECT_EQ(sink.shown.back().text, "Bitte zuerst die fehlerhafte Eingabe korrigieren!");
-  d.AnalemmaHourField()->setText("14");
-  d.GnomonField()->setText("0");
+  planar.AnalemmaHourField()->setText("14");
+  planar.GnomonField()->setText("0");
   EXPECT_FALSE(d.MayClose());
   EXPECT_DOUBLE_EQ(config::Dial().gnomonHeight, 35);
-  d.GnomonField()->setText("40");
-  d.WallDeclinationField()->setText("180");
+  planar.GnomonField()->setText("40");
+  planar.WallDeclinationField()->setText("180");
   EXPECT_TRUE(d.MayClose());
   EXPECT_EQ(config::Dial().analemmaHour, 14);
   EXPECT_DOUBLE_EQ(config::Dial().gnomonHeight, 40);
@@ -84,10 +87,11 @@ TEST_F(DialParametersDialogTest, PlanarChecksRefuseClosing) {
 TEST_F(DialParametersDialogTest, LinesToFootFollowsApparentHours) {
   kelvra::testing::RecordingMessageSink sink;
   DialParametersDialog d(false);
-  EXPECT_TRUE(d.LinesToFoot()->isEnabled());
-  d.HoursApparent()->setChecked(false);
+  PlanarPage& planar = *d.PageAs<PlanarPage>(0);
+  EXPECT_TRUE(planar.LinesToFoot()->isEnabled());
+  planar.HoursApparent()->setChecked(false);
   EXPECT_FALSE(config::Dial().hoursApparent);
-  EXPECT_FALSE(d.LinesToFoot()->isEnabled());
+  EXPECT_FALSE(planar.LinesToFoot()->isEnabled());
 }
 
 }  // namespace
