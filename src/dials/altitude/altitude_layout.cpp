@@ -170,7 +170,9 @@ void DrawCylinderLegend(Page& page, const Dial& d, const Frame& f, const std::st
 
 // The zodiac signs of a declination line (Wingdings) at x, one at yAbove and
 // one at yBelow; a plot file has no such font and writes the declination.
-void DrawSigns(Page& page, const Curve& c, double x, double yAbove, double yBelow, double height) {
+void DrawSigns(Page& page, const Frame& f, const Curve& c, double x, double yAbove, double yBelow,
+               double height) {
+  x = std::clamp(x, f.margin + 2, std::max(f.margin + 2, f.Right() - 2 * height));
   if (page.IsPlot()) {
     page.Text(x, yAbove, FormatReal(5, 1, c.value) + "°", height / 1.3, 4);
     return;
@@ -438,7 +440,7 @@ void DrawHatDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 0.2 * fz, p.y + 0.9 * fz, fz);
+      DrawSigns(page, f, c, p.x - 1.2 * fz, p.y - 0.2 * fz, p.y + 0.9 * fz, fz);
       continue;
     }
     if (!c.labelled || !pl.Inside(c.labelAt)) continue;
@@ -488,7 +490,7 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 1.1 * fz, p.y, fz);
+      DrawSigns(page, f, c, p.x - 1.2 * fz, p.y - 1.1 * fz, p.y, fz);
       continue;
     }
     if (!c.labelled) continue;
