@@ -48,7 +48,12 @@ bool ChecksOriginBeforeOutput(const DrawingKind& k) { return k.Row().Has(config:
 
 bool TemporalHoursRefusePrint(const DrawingKind& k, const config::DialParameters& dial,
                               double latitude_deg) {
-  return k.Row().Has(config::kTemporalLimit) && dial.altitudeTemporal &&
+  // The cylinder dials switch temporal hours with their own field; the other
+  // altitude dials with altitudeTemporal.
+  const bool temporal = k.Row().variantField == config::VariantField::CylinderVariant
+                            ? dial.temporalHours
+                            : dial.altitudeTemporal;
+  return k.Row().Has(config::kTemporalLimit) && temporal &&
          std::fabs(latitude_deg) > kTemporalLatitudeLimit;
 }
 

@@ -140,5 +140,34 @@ TEST(FixGnomonText, StandsLeftBelowTheOrigin) {
   EXPECT_EQ(FixGnomonTextPosition({500, 40}), (Point{370, 70}));
 }
 
+TEST(TemporalHoursRefusePrint, AltitudeDialsAbove63Degrees) {
+  // Each kind by the switch that turns its temporal hours on.
+  const struct {
+    char kind;
+    int cylinderVariant;
+    bool altitudeTemporal, temporalHours;
+    double latitude;
+    bool refused;
+  } cases[] = {
+      {'k', 0, true, false, 63.5, true},   {'k', 0, true, false, 63.0, false},
+      {'k', 0, false, true, 64.0, false},  {'b', 0, true, false, -64.0, true},
+      {'z', 0, false, true, 64.0, true},   {'z', 1, false, true, -64.0, true},
+      {'z', 0, true, false, 64.0, false},  {'z', 2, false, true, 64.0, false},
+      {'q', 0, true, false, 64.0, true},   {'h', 0, true, true, 70.0, false},
+  };
+  for (const auto& c : cases) {
+    DrawingKind k;
+    k.kind = c.kind;
+    k.cylinderVariant = c.cylinderVariant;
+    config::DialParameters d;
+    d.kind = c.kind;
+    d.cylinderVariant = c.cylinderVariant;
+    d.altitudeTemporal = c.altitudeTemporal;
+    d.temporalHours = c.temporalHours;
+    EXPECT_EQ(TemporalHoursRefusePrint(k, d, c.latitude), c.refused)
+        << c.kind << c.cylinderVariant << " at " << c.latitude;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::output

@@ -154,11 +154,11 @@ Sky SkyOf(const Dial& d, LineKind kind, const DayData& dd, double t) {
 // The same systems for a declination instead of a day (polar style): the hour
 // angle of hour value t.
 double HourAngleAtDeclination(const Dial& d, LineKind kind, double t, double declination) {
-  const double h0 = astro::SunsetHourAngle(d.site.latitude, declination).hourAngle;
+  auto halfArc = [&] { return astro::SunsetHourAngle(d.site.latitude, declination).hourAngle; };
   switch (kind) {
-    case LineKind::Temporal: return 15.0 * (TemporalHourClockTime(t, h0) - 12.0);
-    case LineKind::Babylonian: return -h0 + 15.0 * t;
-    case LineKind::Italian: return h0 + 15.0 * (t - 24.0);
+    case LineKind::Temporal: return 15.0 * (TemporalHourClockTime(t, halfArc()) - 12.0);
+    case LineKind::Babylonian: return -halfArc() + 15.0 * t;
+    case LineKind::Italian: return halfArc() + 15.0 * (t - 24.0);
     default: break;
   }
   const double zm = d.localTime ? d.site.longitude : d.site.zoneMeridian;
@@ -662,18 +662,20 @@ CylinderShadow ProjectOnCylinder(double altitude, double azimuth, double pinAzim
   CylinderShadow out;
   const double R = radius, p = pinLength;
   if (R <= 0 || p <= 0) return out;
-  const double thetaMax = std::acos(R / (R + p)) / kRad;
   double B = azimuth - pinAzimuth;
   while (B > 180) B -= 360;
   while (B < -180) B += 360;
-  if (std::fabs(B) > 90.0 - thetaMax) return out;
   // Triangle axis - tip - shadow point: the angle at the tip is B, the side
   // opposite it the radius; the near intersection has the obtuse angle at the
-  // shadow point, so the angle at the axis is e - |B| with sin e = c.
+  // shadow point, so the angle at the axis is e - |B| with sin e = c. The
+  // line misses the cylinder when |c| > 1, that is when |B| exceeds
+  // 90 - thetaMax, thetaMax = arccos(R / (R + p)) being the reach of the
+  // tangents from the tip (where |theta| = thetaMax).
+  if (std::fabs(B) >= 90.0) return out;
   const double c = std::sin(B * kRad) * (R + p) / R;
-  const double e = std::fabs(c) <= 1 ? std::asin(std::fabs(c)) / kRad : 999.0;
+  if (std::fabs(c) > 1.0) return out;
+  const double e = std::asin(std::fabs(c)) / kRad;
   const double theta = (B < 0 ? -1.0 : 1.0) * (e - std::fabs(B));
-  if (std::fabs(theta) > thetaMax) return out;
   out.visible = true;
   out.x = theta * kRad * R;
   const double tanA = std::tan(altitude * kRad);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "dials/altitude/altitude_texts.h"
 #include "output/hpgl_writer.h"
@@ -170,7 +172,9 @@ void DrawCylinderLegend(Page& page, const Dial& d, const Frame& f, const std::st
 
 // The zodiac signs of a declination line (Wingdings) at x, one at yAbove and
 // one at yBelow; a plot file has no such font and writes the declination.
-void DrawSigns(Page& page, const Curve& c, double x, double yAbove, double yBelow, double height) {
+void DrawSigns(Page& page, const Frame& f, const Curve& c, double x, double yAbove, double yBelow,
+               double height) {
+  x = std::clamp(x, f.margin + 2, std::max(f.margin + 2, f.Right() - 2 * height));
   if (page.IsPlot()) {
     page.Text(x, yAbove, FormatReal(5, 1, c.value) + "°", height / 1.3, 4);
     return;
@@ -338,9 +342,23 @@ void DrawHorizontalAltitudeDial(Page& page, const Dial& d, const Frame& f) {
 
   Placement pl{x0, y0, u, 0, 0, d.scaleWidth, d.DateAxisLength()};
   for (const Curve& c : d.curves) DrawCurve(page, c, pl);
+  // Hour numbers above the axis; in local time without the equation of time
+  // a morning and an afternoon hour share their curve, and a number that
+  // would cover another one moves up a row.
+  std::vector<std::vector<std::pair<double, double>>> rows;  // the x ranges taken, row by row
   for (const Curve& c : d.curves) {
     if (!c.labelled) continue;
-    CentredText(page, x0 + c.labelAt.x * u, y0 - 1.2 * fh, c.label, fh, c.color);
+    const double w2 = page.TextWidth(c.label, fh) / 2 + 0.2 * fh;
+    const double x = x0 + c.labelAt.x * u;
+    std::size_t row = 0;
+    for (; row < rows.size(); ++row) {
+      bool free = true;
+      for (const auto& r : rows[row]) free = free && (x + w2 < r.first || x - w2 > r.second);
+      if (free) break;
+    }
+    if (row == rows.size()) rows.emplace_back();
+    rows[row].push_back({x - w2, x + w2});
+    CentredText(page, x, y0 - (1.2 + 1.1 * static_cast<double>(row)) * fh, c.label, fh, c.color);
   }
 
   // Legend: title, site and time at the lower left, the edge at the lower right.
@@ -438,7 +456,7 @@ void DrawHatDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 0.2 * fz, p.y + 0.9 * fz, fz);
+      DrawSigns(page, f, c, p.x - 1.2 * fz, p.y - 0.2 * fz, p.y + 0.9 * fz, fz);
       continue;
     }
     if (!c.labelled || !pl.Inside(c.labelAt)) continue;
@@ -488,7 +506,7 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
       const auto lines = Visible(c, pl);
       if (lines.empty()) continue;
       const PagePoint p = lines.front().front();
-      DrawSigns(page, c, p.x - 1.2 * fz, p.y - 1.1 * fz, p.y, fz);
+      DrawSigns(page, f, c, p.x - 1.2 * fz, p.y - 1.1 * fz, p.y, fz);
       continue;
     }
     if (!c.labelled) continue;
