@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
@@ -11,8 +12,6 @@
 namespace kelvra::dials::azimuthal {
 
 namespace {
-
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
 
 // Sun altitudes (degrees) at which a point is left out and its line broken.
 constexpr double kHighestAltitude = 89.0;
@@ -112,13 +111,13 @@ Projection ProjectionOf(int spacing) {
 double AltitudeRadius(Projection projection, double h, double R) {
   switch (projection) {
     case Projection::EqualDistances: return R * (1.0 - h / 90.0);
-    case Projection::Stereographic: return R * std::tan((45.0 - h / 2.0) * kDegree);
-    case Projection::Orthographic: return R * std::cos(h * kDegree);
+    case Projection::Stereographic: return R * astro::TanDeg(45.0 - h / 2.0);
+    case Projection::Orthographic: return R * astro::CosDeg(h);
     case Projection::Tonne: {
       const double s = R, t = R;
       const double u = std::sqrt(s * s / 4.0 + t * t) - s / 2.0;
-      return std::cos(h * kDegree) * 2.0 * t * (t * t - u * u) /
-             (std::sin(h * kDegree) * (t * t + u * u) + 2.0 * u * t);
+      return astro::CosDeg(h) * 2.0 * t * (t * t - u * u) /
+             (astro::SinDeg(h) * (t * t + u * u) + 2.0 * u * t);
     }
   }
   return 0;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/angles.h"
 #include "dials/azimuthal/azimuthal_texts.h"
 #include "output/drawing_view.h"
 #include "shell/number_format.h"
@@ -15,8 +16,6 @@ namespace {
 
 using output::PlotSink;
 using shell::FormatReal;
-
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
 
 int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
@@ -196,7 +195,7 @@ void DrawHourLabels(Canvas& c, int fh, double labelRadius, double axisHalf) {
     c.Font("Arial", fh, c.C(l.colour), true);
     const int tw = c.sink.TextWidth(text), th = c.sink.TextHeight(text);
     double x, y;
-    const double sinA = std::sin(l.at.azimuth * kDegree), cosA = std::cos(l.at.azimuth * kDegree);
+    const double sinA = astro::SinDeg(l.at.azimuth), cosA = astro::CosDeg(l.at.azimuth);
     if (l.onAxis) {
       // On the horizontal axis, on the side of the shadow.
       x = c.plate.xc + (sinA < 0 ? axisHalf : -axisHalf);
@@ -234,11 +233,11 @@ void DrawRing(Canvas& c, const Ring& r) {
 }  // namespace
 
 double Plate::X(const DirPoint& p) const {
-  return xc - Radius(p.param) * std::sin(p.azimuth * kDegree);
+  return xc - Radius(p.param) * astro::SinDeg(p.azimuth);
 }
 
 double Plate::Y(const DirPoint& p) const {
-  const double dy = Radius(p.param) * std::cos(p.azimuth * kDegree);
+  const double dy = Radius(p.param) * astro::CosDeg(p.azimuth);
   return yUp ? yc - dy : yc + dy;
 }
 
@@ -504,7 +503,7 @@ class PlotOut {
     Size(0.2, 0.3);
     for (const HourLabel& l : dial_.hourLabels) {
       Pen(l.colour);
-      const double sinA = std::sin(l.at.azimuth * kDegree), cosA = std::cos(l.at.azimuth * kDegree);
+      const double sinA = astro::SinDeg(l.at.azimuth), cosA = astro::CosDeg(l.at.azimuth);
       double x, y;
       if (l.onAxis) {
         x = plate_.xc + (sinA < 0 ? axisHalf : -axisHalf);
@@ -572,7 +571,7 @@ void PlotAzimuthalDial(output::HpglWriter& w, const AzimuthalDial& dial) {
       const DirPoint& to = r.noonShadowDown ? rise : set;
       // Angles as seen on the page, counter-clockwise positive.
       auto seen = [&](const DirPoint& p) {
-        return std::atan2(plate.Y(p) - plate.yc, plate.X(p) - plate.xc) / kDegree;
+        return astro::Degrees(std::atan2(plate.Y(p) - plate.yc, plate.X(p) - plate.xc));
       };
       double sweep = std::fmod(seen(to) - seen(from), 360.0);
       if (sweep <= 0) sweep += 360.0;
