@@ -253,6 +253,54 @@ def draw_with_kelvra(exe, path, sets, extra=()):
             os.unlink(full)
 
 
+# Drawings of the README, each made by `kelvra draw` exactly as the command
+# line below it in the README shows (docs/pictures/NAME.jpg).
+DOCS = [
+    ('azimuthal_dates', ['--lang', 'en'], ['kind=a', 'azimuthCircleMode=0', 'azimuthZodiacScale=false']),
+    ('azimuthal_tonne', ['--lang', 'en'], ['kind=a', 'azimuthCircleMode=1', 'altitudeCircleSpacing=1',
+                                           'temporalHours=true']),
+    ('azimuthal_stereographic', ['--lang', 'en', '--horizon', 'HORIZON'],
+     ['kind=a', 'azimuthCircleMode=1', 'altitudeCircleSpacing=2', 'babylonianHours=true']),
+    ('azimuthal_orthographic', ['--lang', 'en', '--lat', '-33.87', '--lon', '-151.2', '--zone', '-150'],
+     ['kind=a', 'azimuthCircleMode=1', 'altitudeCircleSpacing=3', 'zoneTime=true', 'altitudeWithEot=true']),
+    ('bifilar', ['--lang', 'en'], ['kind=f', 'dateLineMode=1', 'bifilarThreads.p3.y=20',
+                                   'bifilarThreads.p4.y=-10']),
+    ('bifilar_classic', ['--lang', 'en', '--lat', '30.04'], ['kind=f', 'michnikClassic=true',
+                                                            'hoursFrom=6', 'hoursTo=18']),
+]
+
+
+def ridge_profile(path):
+    """A horizon profile file: a ridge in the south-west and one in the east."""
+    lines = [' 47,2513150000\t Latitude (where South is negative)',
+             ' 9,5900000000\tLongitude (where  West is negative)',
+             '720\t NPoints (Azimut, Elevation, Distanz);  two ridges']
+    for i in range(720):
+        az = -180 + i / 2
+        alt = 2 + 14 * math.exp(-((az - 55) / 22) ** 2) + 8 * math.exp(-((az + 75) / 30) ** 2)
+        field = lambda w, d, x: f'{x:{w}.{d}f}'.replace('.', ',')
+        lines.append(f'{field(7, 2, az)} \t {field(9, 4, alt)} \t {field(7, 2, 1500.0)} \t {field(7, 2, 900.0)} \t ')
+    with open(path, 'wb') as f:
+        f.write(('\r\n'.join(lines) + '\r\n').encode('cp1252'))
+
+
+def docs_pictures(exe):
+    folder = os.path.join(ROOT, 'docs', 'pictures')
+    os.makedirs(folder, exist_ok=True)
+    with tempfile.TemporaryDirectory() as tmp:
+        horizon = os.path.join(tmp, 'ridges.ele')
+        ridge_profile(horizon)
+        for name, options, sets in DOCS:
+            full = os.path.join(tmp, name + '.png')
+            args = [exe, 'draw', '-o', full, '--size', '1400x990']
+            args += [horizon if o == 'HORIZON' else o for o in options]
+            for s in sets:
+                args += ['--set', s]
+            subprocess.run(args, check=True, capture_output=True, timeout=60)
+            subprocess.run(['convert', full, '-resize', '900x', '-strip', '-quality', '80',
+                            os.path.join(folder, name + '.jpg')], check=True)
+
+
 def main():
     exe = sys.argv[1] if len(sys.argv) > 1 else None
     os.makedirs(OUT, exist_ok=True)
@@ -271,7 +319,10 @@ def main():
             planar_dial(path, names[kind], 47.25, -9.59, inc, dec)
     # The altitude and cylinder dials: the shepherd's dial stands for kind z.
     drawn = {'z': ['kind=z', 'cylinderVariant=0', 'monthScaleLength=250', 'altitudeLines=true'],
-             'k': ['kind=k', 'monthScaleDouble=true', 'otherHoursFrom=12', 'otherHourInterval=1']}
+             'k': ['kind=k', 'monthScaleDouble=true', 'otherHoursFrom=12', 'otherHourInterval=1'],
+             'a': ['kind=a', 'azimuthCircleMode=0', 'azimuthZodiacScale=false', 'otherHoursFrom=8',
+                   'otherHoursTo=17'],
+             'f': ['kind=f', 'dateLineMode=1', 'hourInterval=1', 'hoursFrom=7', 'hoursTo=17']}
     for kind, name in [('z', "Shepherds' Dial"), ('a', 'Azimuthal Sundial'), ('q', 'Quadrant Sundial'),
                        ('k', 'Horizontal Altitude Dial'), ('r', 'Ring Dial'), ('f', 'Bifilar Dial')]:
         path = os.path.join(OUT, f'dial_{kind}.jpg')
@@ -299,6 +350,19 @@ def main():
         path = os.path.join(OUT, f'gallery_{number:02d}.jpg')
         if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
             altitude_dial(path, town, sets[0][-1], lat)
+    # Then an azimuthal dial with stereographic altitude circles for Rome and
+    # Michnik's classical bifilar dial for Cairo (captions 1485, 1489).
+    for number, town, kind, sets in [
+            (29, 'Rom', 'a', ['kind=a', 'azimuthCircleMode=1', 'altitudeCircleSpacing=2',
+                              'zodiacLinesPerMonth=2', 'otherHoursFrom=7', 'otherHoursTo=17']),
+            (30, 'Kairo', 'f', ['kind=f', 'michnikClassic=true', 'dateLineMode=0', 'hoursFrom=6',
+                                'hoursTo=18', 'hourInterval=1'])]:
+        _, lat, lon = next(s for s in sites if s[0] == town)
+        path = os.path.join(OUT, f'gallery_{number:02d}.jpg')
+        if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
+            altitude_dial(path, town, kind, lat)
+    if exe:
+        docs_pictures(exe)
     for name, sets in [('start_1.jpg', ['kind=v', 'inclination=90', 'wallDeclination=-11.7', 'hoursWithEot=true']),
                        ('start_2.jpg', ['kind=h', 'inclination=0', 'wallDeclination=0', 'italianHours=true'])]:
         path = os.path.join(OUT, name)

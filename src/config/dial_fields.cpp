@@ -128,7 +128,7 @@ const std::array kFields = {
     DFLAG(coneVertical),
     DFLAG(secondVertical),
     DCODE(dialPlane, 8),
-    DCODE(altitudeCircleSpacing, 2),
+    DCODE(altitudeCircleSpacing, 3),
     DCODE(azimuthCircleMode, 1),
     DCODE(quadrantDateScale, 2),
     DFLAG(sunshineDurationLines),

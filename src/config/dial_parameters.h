@@ -44,7 +44,7 @@ struct DialParameters {
   int altitudeVariant = 0;           // q: 0 quadrant, 1 Habermel I, 2 Habermel II
   int cylinderVariant = 0;           // z: 0 shepherd's, 1 hat (azimuth), 2 polar gnomon
   int azimuthCircleMode = 1;         // a: 0 date/zodiac circles, 1 sun altitude circles
-  int altitudeCircleSpacing = 1;     // a mode 1: 0 equal, 1 Tonne, 2 stereographic
+  int altitudeCircleSpacing = 1;     // a mode 1: 0 equal, 1 Tonne, 2 stereographic, 3 orthographic
   int dialPlane = 0;                 // c, m: plane modulo 3: 0 horiz., 1 vert., 2 inclining
   int sawyerTimeMode = 0;            // w: 0..3 (see SetSawyerTimeMode)
   bool michnikClassic = false;       // f: classical Michnik dial

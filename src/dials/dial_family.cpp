@@ -1,5 +1,6 @@
 #include "dials/dial_family.h"
 
+#include "calc/horizon/horizon_profile.h"
 #include "config/dial_parameters.h"
 
 namespace kelvra::dials {
@@ -28,6 +29,9 @@ DialInputs CurrentDialInputs(double zoom) {
   in.drawCoastline = state.general.drawCoastline;
   in.drawBorders = state.general.drawBorders;
   in.zoom = zoom;
+  if (calc::Horizon().horizonProfileLoaded) {
+    in.horizon = std::make_shared<const calc::HorizonProfile>(calc::Horizon().profile);
+  }
   return in;
 }
 

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/horizon/horizon_profile.h"
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "dials/dial_listing.h"
@@ -39,6 +40,9 @@ struct DialInputs {
   bool drawBorders = true;
   double zoom = 1.0;           // multiplies every dial length
   bool correctionTable = false;  // kind r: the correction table instead of the dial
+  // The local horizon profile when one is loaded (kind a draws it when
+  // `dial.horizonProfile` asks for it); null otherwise.
+  std::shared_ptr<const calc::HorizonProfile> horizon;
 };
 
 // The inputs from the program's records (config::Dial(), shell::State()).

@@ -43,7 +43,8 @@ class DialJob {
 
   // Draws onto `sink` with the origin, legend and page format of `view` as
   // they are (the caller carries them to a printer page first), the grid, and
-  // the left and top of `area`.
+  // the left and top of `area`. A refused construction draws only what it
+  // shows instead of the dial (nothing, or its refusal).
   void Draw(output::PlotSink& sink, const output::DrawingView& view, bool grid,
             const output::PrintArea& area) const;
   // The plot file: positions the user picked on the screen are carried to

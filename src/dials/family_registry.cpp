@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "dials/altitude/altitude_family.h"
+#include "dials/azimuthal/azimuthal_family.h"
 #include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
 #include "dials/planar/planar_family.h"
@@ -24,6 +25,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Umbrella, &planar::PlanarFamily()},
       {config::DialFamily::Cylinder, &altitude::CylinderFamily()},
       {config::DialFamily::HorizontalAltitude, &altitude::HorizontalAltitudeFamily()},
+      {config::DialFamily::Azimuthal, &azimuthal::AzimuthalFamily()},
       {config::DialFamily::Bifilar, &bifilar::BifilarFamily()},
   };
   return registry;

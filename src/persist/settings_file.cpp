@@ -143,7 +143,7 @@ constexpr OptionEntry kOptions[] = {
     {31, "coneVertical", OptionKind::Flag},
     {32, "secondVertical", OptionKind::Flag},
     {33, "dialPlane", OptionKind::Digit, 8, 0, false},
-    {34, "altitudeCircleSpacing", OptionKind::Digit, 2, 0, false},
+    {34, "altitudeCircleSpacing", OptionKind::Digit, 3, 0, false},
     {35, "azimuthCircleMode", OptionKind::Digit, 1, 0, false},
     {36, "quadrantDateScale", OptionKind::Digit, 2, 0, false},
     {37, "sunshineDurationLines", OptionKind::Flag},

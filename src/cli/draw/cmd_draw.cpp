@@ -6,6 +6,8 @@
 #include <functional>
 #include <ostream>
 
+#include "calc/horizon/horizon_file.h"
+#include "calc/horizon/horizon_session.h"
 #include "canvas/headless_gui.h"
 #include "canvas/page_output.h"
 #include "cli/json.h"
@@ -97,6 +99,19 @@ int Run(Invocation& inv) {
   if (coordinates && format != Format::Plot && format != Format::Dxf) {
     throw UsageError("--coordinates: the coordinate listing is written with a .plt or .dxf file");
   }
+  // A horizon profile file: taken as the program's profile (the site moves
+  // to the profile's centre when it differs, with the message).
+  if (const std::optional<std::string> horizon = inv.args.Value("--horizon")) {
+    const calc::ProfileReadResult r = calc::ReadHorizonProfileFile(*horizon);
+    if (!r.ok()) {
+      inv.err << "kelvra draw: --horizon " << *horizon << ": "
+              << (r.fault == calc::ProfileFault::Missing ? std::string("no such file")
+                                                         : calc::ProfileFaultText(r))
+              << "; no file was written\n";
+      return kExitFile;
+    }
+    calc::TakeHorizonProfile(r.file, *horizon);
+  }
   // The dial is traced once; messages it raises go to stderr.
   const dials::DialJob job = dials::DialJob::OfCurrentDial();
   const config::DialKindRow& kind = job.Kind();
@@ -105,8 +120,11 @@ int Run(Invocation& inv) {
     throw UsageError("kind=" + letter + ": not a dial kind (" + KnownKinds() + ")");
   }
   if (job.DrawsNothing()) {
+    // A family that refused these settings has said why on stderr already.
     inv.err << "kelvra draw: kind=" << letter << KindName(kind)
-            << ": nothing is drawn for this kind of dial; no file was written\n";
+            << (dials::FindFamily(kind.family) ? ": nothing is drawn with these settings"
+                                               : ": nothing is drawn for this kind of dial")
+            << "; no file was written\n";
     return kExitFile;
   }
   // The drawing window's view of a picture of this size: the default origin
@@ -216,7 +234,7 @@ const Command& DrawCommand() {
   static const Command command{
       "draw",
       "draw -o OUT.png|.jpg|.svg|.pdf|.plt|.dxf [--size WxH] [--grid MM] [--line-strength 1..3] "
-      "[--coordinates FILE.txt]",
+      "[--coordinates FILE.txt] [--horizon PROFILE.ele]",
       "draws the current dial into a picture, page, plot or DXF file",
       {
           {"-o", "FILE", "output file; the extension chooses the format"},
@@ -225,6 +243,8 @@ const Command& DrawCommand() {
           {"--grid", "MM", "add the coordinate grid with this spacing in mm (default: none)"},
           {"--line-strength", "1..3", "plot and DXF line strength: 1 thin (default), 2, 3"},
           {"--coordinates", "FILE.txt", "write the coordinate listing beside a .plt/.dxf file"},
+          {"--horizon", "PROFILE.ele",
+           "load a horizon profile; the azimuthal dial with altitude circles draws it"},
       },
       &Run,
   };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
 #include "dials/bifilar/bifilar_texts.h"
@@ -10,8 +11,6 @@
 namespace kelvra::dials::bifilar {
 
 namespace {
-
-constexpr double kDegree = 3.14159265358979323846 / 180.0;
 
 // Below this (mm) the x distance of thread 2's two shadow points counts as
 // nothing: the shadows run parallel.
@@ -101,9 +100,9 @@ DateLines DateLinesOf(int mode, const shell::SiteSettings& site,
 Crossing ShadowCrossing(const Threads& t, double altitude, double azimuth) {
   Crossing out;
   if (!(altitude > kLowestAltitude)) return out;
-  const double c = 1.0 / std::tan(altitude * kDegree);
-  const double sinA = std::sin(azimuth * kDegree);
-  const double cosA = std::cos(azimuth * kDegree);
+  const double c = 1.0 / astro::TanDeg(altitude);
+  const double sinA = astro::SinDeg(azimuth);
+  const double cosA = astro::CosDeg(azimuth);
   // Thread 1 throws the line X = h1 c sin A (parallel to y); thread 2 the line
   // through the shadows of its two ends.
   const double x = t.h1 * sinA * c;
@@ -153,7 +152,7 @@ BifilarDial BuildBifilarDial(const shell::SiteSettings& site, const config::Dial
   // The classical dial: thread 2 at h1 |sin latitude| (above the plate in
   // both hemispheres).
   if (out.params.michnikClassic) {
-    const double z = std::fabs(std::sin(site.latitude * kDegree)) * p[0].z;
+    const double z = std::fabs(astro::SinDeg(site.latitude)) * p[0].z;
     p[2].z = z;
     p[3].z = z;
   }

@@ -84,7 +84,8 @@ const std::vector<GalleryEntry>& GalleryPictures() {
     static const int kinds[] = {1481, 1480, 1481, 1482, 1481, 1480, 1481, 1482, 1481, 1480,
                                 1481, 1481, 1482, 1480, 1481, 1481, 1480, 1482, 1481, 1480,
                                 1481, 1482, 1481, 1480, 1481, 1481,
-                                1484, 1487};  // the shepherd's dial, the horizontal altitude dial
+                                1484, 1487,   // the shepherd's dial, the horizontal altitude dial
+                                1485, 1489};  // an azimuthal dial, the classical bifilar dial
     for (int i = 0; i < static_cast<int>(std::size(kinds)); ++i) {
       list.push_back({QString("gallery_%1.jpg").arg(i + 1, 2, 10, QChar('0')), kinds[i]});
     }
