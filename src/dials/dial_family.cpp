@@ -25,7 +25,9 @@ DialInputs CurrentDialInputs(double zoom) {
   in.dial = config::ResolvedDial(config::Dial());
   in.ownDateLines = state.general.ownDateLines;
   in.colors = state.colors;
-  in.mapsEnabled = state.general.mapsEnabled;
+  // The map overlay is an expert feature: the drawing window offers it only
+  // in expert mode with the maps switched on.
+  in.mapsEnabled = state.general.mapsEnabled && state.general.expertMode;
   in.drawCoastline = state.general.drawCoastline;
   in.drawBorders = state.general.drawBorders;
   in.zoom = zoom;

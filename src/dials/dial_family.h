@@ -36,6 +36,7 @@ struct DialInputs {
   std::vector<std::string> ownDateLines;  // the user's date lines, "dd/mm" and a comment
   shell::ColorSet colors;
   bool mapsEnabled = true;     // the map overlay of the planar dials and kind c
+                               // (CurrentDialInputs: mapsEnabled and expertMode)
   bool drawCoastline = true;
   bool drawBorders = true;
   double zoom = 1.0;           // multiplies every dial length

@@ -7,6 +7,8 @@
 #include "dials/planar/planar_canvas_renderer.h"
 #include "dials/planar/planar_chains.h"
 #include "dials/planar/planar_plot_writer.h"
+#include "dials/worldmap/map_overlay.h"
+#include "shell/resources.h"
 
 namespace kelvra::dials::planar {
 
@@ -21,6 +23,14 @@ class PlanarConstruction final : public Construction, public ConstructionListing
     BuildPlanarDial(dial_, in.site, in.dial, in.ownDateLines, in.zoom, &messages);
     poleStyle_ = ComputePoleStyle(Face(), year_, Params().sunshineDurationLines);
     table_ = ComputeHourLineTable(Face(), Params(), year_, LongitudeCorrection());
+    // The coastline and border overlay (not on the umbrella dial).
+    if (in.mapsEnabled && !Face().umbrella) {
+      map_.coastlines = in.drawCoastline;
+      map_.borders = in.drawBorders;
+      map_.projection = worldmap::PlaneProjection(in.site.latitude, in.site.longitude,
+                                                  Face().inclination, Face().declination);
+      map_.gnomonMm = Face().gnomonMm;
+    }
   }
 
   // ---- Construction ----------------------------------------------------------
@@ -35,6 +45,8 @@ class PlanarConstruction final : public Construction, public ConstructionListing
     pl.printAreaLeft = placement.printAreaLeft;
     pl.printAreaTop = placement.printAreaTop;
     RenderPlanarDial(sink, dial_, pl, colors_, SunlitLine(table_));
+    worldmap::DrawMapOverlay(sink, map_, placement.origin, placement.pixelsPerMm, colors_,
+                             shell::CurrentMessageSink());
   }
 
   void WritePlot(output::HpglWriter& writer, const dials::PlotPlacement& placement,
@@ -52,6 +64,10 @@ class PlanarConstruction final : public Construction, public ConstructionListing
       pl.legendX = placement.legend->x;
       pl.legendY = placement.legend->y;
     }
+    // The map goes before the dial, with its own header.
+    const PlotOrigin origin = PlanarPlotOrigin(dial_, pl, writer.PlotScale());
+    worldmap::PlotMapOverlay(writer, map_, origin.x, origin.y, shell::DataFolder(),
+                             shell::CurrentMessageSink());
     WritePlanarPlot(writer, dial_, pl, FormatPoleStyle(Face(), poleStyle_), coordinateListing,
                     plotFileName);
   }
@@ -122,6 +138,7 @@ class PlanarConstruction final : public Construction, public ConstructionListing
   int year_;
   PoleStyle poleStyle_;
   planar::HourLineTable table_;
+  worldmap::MapOverlay map_;
 };
 
 class Planar final : public Family {
