@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "ui/common/retranslate.h"
+#include "ui/dialogs/pages/cylinder_page.h"
+#include "ui/dialogs/pages/horizontal_altitude_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 
 namespace kelvra::ui {
@@ -41,6 +43,8 @@ FieldPage* Make(const PageContext& context, QWidget* parent) {
 std::span<const Registered> Registry() {
   static const Registered registry[] = {
       {config::ParameterPage::Planar, &Make<PlanarPage>},
+      {config::ParameterPage::Cylinder, &Make<CylinderPage>},
+      {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
   };
   return registry;
 }

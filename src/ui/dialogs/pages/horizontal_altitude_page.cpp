@@ -1,0 +1,138 @@
+#include "ui/dialogs/pages/horizontal_altitude_page.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "config/dial_fields.h"
+#include "config/dial_parameters.h"
+#include "ui/common/retranslate.h"
+
+namespace kelvra::ui {
+
+namespace {
+
+// Text numbers (resources/text/altitude.tsv, ui.tsv).
+constexpr int kGnomonLength = 1031, kMonthHalves = 1033, kHalvesCombined = 1034, kHalvesSideBySide = 1035,
+              kWithEot = 1039, kHoursFrom = 1045, kHoursTo = 1046, kHoursStep = 1047, kFrom = 1048, kTo = 1049,
+              kStep = 1050, kScaleLength = 1051, kHourLinesShow = 1052, kShowApparent = 1053,
+              kShowZoneApparent = 1054, kShowTemporal = 1055, kVerticalFace = 1056, kHourLines = 1058;
+constexpr int kMonthScaleWidth = 1563, kTemporal = 1635;
+
+}  // namespace
+
+HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidget* parent)
+    : FieldPage(config::ParameterPage::HorizontalAltitude, context, parent) {
+  auto* grid = new QGridLayout(this);
+
+  // The edge and the two scales.
+  auto* scale = new QGroupBox(this);
+  auto* sl = new QGridLayout(scale);
+  gnomon_ = &AddEdit("hidokeiGnomon", kGnomonLength, scale);
+  monthScale_ = &AddEdit("hidokeiMonthScale", kMonthScaleWidth, scale);
+  scaleLength_ = &AddEdit("hidokeiScaleLength", kScaleLength, scale);
+  int row = 0;
+  for (Edit* e : {gnomon_, monthScale_, scaleLength_}) {
+    sl->addWidget(e->label, row, 0);
+    sl->addWidget(e->edit, row, 1);
+    ++row;
+  }
+  sl->addWidget(AddSwitch("hidokeiVerticalFace", kVerticalFace, scale), row, 0, 1, 2);
+  grid->addWidget(scale, 0, 0);
+
+  auto* halves = new QGroupBox(this);
+  SetTag(halves, kMonthHalves);
+  auto* hl = new QVBoxLayout(halves);
+  for (QRadioButton* b : AddChoice("monthScaleDouble", {{kHalvesCombined, 0}, {kHalvesSideBySide, 1}}, halves)) {
+    hl->addWidget(b);
+  }
+  grid->addWidget(halves, 0, 1);
+
+  // What the hour lines show: one choice over two fields (zoneTime and
+  // altitudeTemporal).
+  auto* show = new QGroupBox(this);
+  show->setObjectName("HourLineChoice");
+  SetTag(show, kHourLinesShow);
+  auto* cl = new QVBoxLayout(show);
+  auto* group = new QButtonGroup(show);
+  for (int tag : {kShowApparent, kShowZoneApparent, kShowTemporal}) {
+    auto* b = new QRadioButton(show);
+    SetTag(b, tag);
+    group->addButton(b, static_cast<int>(hourChoice_.size()));
+    hourChoice_.push_back(b);
+    cl->addWidget(b);
+  }
+  connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    if (checked && !Filling()) ChooseHourLines(id);
+  });
+  eot_ = AddSwitch("constructWithEot", kWithEot, show);
+  cl->addWidget(eot_);
+  grid->addWidget(show, 1, 1);
+
+  // The ordinary hours and the temporal hours.
+  auto* hours = new QGroupBox(this);
+  SetTag(hours, kHourLines);
+  auto* hg = new QGridLayout(hours);
+  const int heads[3] = {kHoursFrom, kHoursTo, kHoursStep};
+  const int temporalHeads[3] = {kFrom, kTo, kStep};
+  for (int k = 0; k < 3; ++k) {
+    auto* h = new QLabel(hours);
+    SetTag(h, heads[k]);
+    hg->addWidget(h, 0, 1 + k);
+    auto* t = new QLabel(hours);
+    SetTag(t, temporalHeads[k]);
+    hg->addWidget(t, 2, 1 + k);
+  }
+  ordinary_[0] = AddList("otherHoursFrom", ClockHourList(), hours);
+  ordinary_[1] = AddList("otherHoursTo", ClockHourList(), hours);
+  ordinary_[2] = AddList("otherHourInterval", MinuteIntervalList(4), hours);
+  temporal_[0] = AddList("otherTemporalFrom", TemporalHourList(), hours);
+  temporal_[1] = AddList("otherTemporalTo", TemporalHourList(), hours);
+  temporal_[2] = AddList("otherTemporalInterval", TemporalIntervalList(), hours);
+  auto* temporalLabel = new QLabel(hours);
+  SetTag(temporalLabel, kTemporal);
+  hg->addWidget(temporalLabel, 3, 0);
+  for (int k = 0; k < 3; ++k) {
+    hg->addWidget(ordinary_[k], 1, 1 + k);
+    hg->addWidget(temporal_[k], 3, 1 + k);
+  }
+  grid->addWidget(hours, 1, 0);
+  grid->setRowStretch(2, 1);
+
+  CheckInOrder({gnomon_, monthScale_, scaleLength_});
+}
+
+void HorizontalAltitudePage::ChooseHourLines(int entry) {
+  // Entry 0: local apparent time; 1: apparent time at the zone meridian;
+  // 2: temporal hours.
+  Store(*config::FindField("altitudeTemporal"), entry == 2 ? 1 : 0);
+  Store(*config::FindField("zoneTime"), entry == 1 ? 1 : 0);
+}
+
+void HorizontalAltitudePage::FillPage() {
+  const config::DialParameters& d = config::Dial();
+  const int entry = d.altitudeTemporal ? 2 : d.zoneTime ? 1 : 0;
+  for (std::size_t i = 0; i < hourChoice_.size(); ++i) {
+    const QSignalBlocker block(hourChoice_[i]);
+    hourChoice_[i]->setChecked(static_cast<int>(i) == entry);
+  }
+}
+
+void HorizontalAltitudePage::Update() {
+  const config::DialParameters& d = config::Dial();
+  // The equation of time has no meaning for temporal hours.
+  eot_->setEnabled(!d.altitudeTemporal);
+  const QString on = "QComboBox { background: #ffffe1; }";
+  const QString off = "QComboBox { background: silver; color: grey; }";
+  for (QComboBox* c : ordinary_) c->setStyleSheet(d.altitudeTemporal ? off : on);
+  for (QComboBox* c : temporal_) c->setStyleSheet(d.altitudeTemporal ? on : off);
+}
+
+}  // namespace kelvra::ui
