@@ -2,77 +2,39 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFocusEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
-#include <QCheckBox>
-#include <QStyleOptionFocusRect>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWheelEvent>
-#include <cmath>
-#include <filesystem>
-#include <stdexcept>
 
-#include "canvas/page_output.h"
 #include "canvas/qt_plot_sink.h"
-#include "output/hpgl_to_dxf.h"
-#include "output/plot_export.h"
 #include "output/print_area.h"
-#include "persist/dial_data_file.h"
-#include "persist/text_file.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "ui/common/retranslate.h"
 #include "ui/dialogs/colour_panel.h"
-#include "ui/drawing/listing_panels.h"
-#include "ui/main/main_window.h"
-#include "ui/common/pictures.h"
 #include "ui/dialogs/save_panel.h"
-#include "ui/drawing/text_printing.h"
+#include "ui/drawing/drawing_host.h"
+#include "ui/drawing/drawing_window_internal.h"
+#include "ui/drawing/listing_panels.h"
+#include "ui/drawing/picture_view.h"
 
 namespace kelvra::ui {
 
 namespace {
 
-using output::CoordinateTarget;
 using output::SaveFormat;
-
-// Catalogue numbers of the window's texts (resources/text/drawwin.tsv).
-enum Tag : int {
-  kDraw = 1820, kGrid = 1821, kZoomInHint = 1822, kZoomOutHint = 1823, kColors = 1824,
-  kHourLines = 1825, kStabInfo = 1826, kCoordinates = 1827, kPrint = 1828, kSaveHpgl = 1829,
-  kSaveDxf = 1830, kSaveData = 1831, kLoadData = 1832, kDataHint = 1833, kParameter = 1834,
-  kPicture = 1835, kClose = 1836, kSaveVector = 1837, kSaveVectorHint = 1838,
-  kOriginOutside = 1843, kTemporalImpossible = 1844, kOverwriting = 1857,
-  kSavedBack = 1968, kWriteFailed = 1869,
-  kMenuPrint = 1870, kMenuHpgl = 1871, kMenuDxf = 1872, kMenuSaveData = 1873,
-  kMenuLoadData = 1874, kMenuPrintFormat = 1875, kMenuFileFormat = 1876, kMenuDraw = 1877,
-  kMenuDrawGrid = 1878, kMenuColors = 1879, kMenuPoleInfo = 1880, kMenuLinesToFoot = 1881,
-  kMenuPolarTriangle = 1882, kMenuZoomOut = 1883, kMenuZoomIn = 1884, kMenuClose = 1885,
-  kMenuSvg = 1886, kMenuPdf = 1887, kLoadFilter = 1888, kAllFiles = 1889,
-  kCannotSolve = 1893, kNoDrawing = 1894, kCoastline = 1895, kBorders = 1896,
-  kTableNextPage = 1763,
-};
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+using namespace drawing_internal;
 
 constexpr int kExpertPanelHeight = 26;
 
@@ -80,133 +42,12 @@ constexpr int kExpertPanelHeight = 26;
 constexpr const char* kInfoStyle =
     "QLabel { color: teal; background: #fffbe6; border: 1px solid #c8c0a0; padding: 2px 6px; }";
 
-// The real dialogs.
-DrawingDialogs RealDialogs() {
-  DrawingDialogs d;
-  d.saveFile = [](QWidget* parent, const QString& title, const QString& suggested,
-                  const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, title, suggested, filter);
-  };
-  d.openFile = [](QWidget* parent, const QString& title, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
-  };
-  d.askText = [](QWidget* parent, const QString& title, const QString& label,
-                 const QString& value) -> std::optional<QString> {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Normal, value, &ok);
-    if (!ok) return std::nullopt;
-    return text;
-  };
-  d.printDialog = [](QWidget* parent, QPrinter& printer) {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
-  };
-  return d;
-}
-
-// Shows the wait cursor while it lives.
-class WaitCursor {
- public:
-  WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-// The picture file of the current dial type.
-QString TypePictureFile(const output::DrawingKind& k) {
-  if (k.umbrella) return "dial_s.jpg";
-  return QString("dial_%1.jpg").arg(QChar(k.kind));
-}
-
 }  // namespace
-
-DrawingDialogs& Dialogs() {
-  static DrawingDialogs dialogs = RealDialogs();
-  return dialogs;
-}
-
-void ResetDialogs() { Dialogs() = RealDialogs(); }
-
-QPrinter& DrawingPrinter() {
-  static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
-  return *printer;
-}
-
-std::string& DrawingWindow::RememberedFileName() {
-  static std::string name = "kel.plt";
-  return name;
-}
-
-// ---- the picture --------------------------------------------------------------
-
-// The drawing surface: shows the picture, marks the picked origin and the
-// legend outline, and passes clicks, the wheel and mouse moves on.
-class PictureView final : public QWidget {
- public:
-  PictureView(QSize size, const QImage* image, QWidget* parent)
-      : QWidget(parent), image_(image) {
-    setObjectName("DrawingPicture");
-    setFixedSize(size);
-    setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
-  }
-
-  std::function<void(QPoint, bool)> onClick;
-  std::function<void(int)> onWheel;
-  std::function<void()> onHover;
-  std::function<void(QPoint)> onContextMenu;
-  output::DrawingKind kind;
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    if (image_ && !image_->isNull()) p.drawImage(0, 0, *image_);
-    else p.fillRect(rect(), Qt::white);
-    const output::DrawingView& view = output::TheDrawingView();
-    if (view.originSetByUser) {
-      // The origin marker: a focus rectangle of 8 × 8 pixels about the origin.
-      QStyleOptionFocusRect option;
-      option.initFrom(this);
-      option.rect = QRect(view.origin.x - 4, view.origin.y - 4, 8, 8);
-      p.setPen(QPen(QColor(0, 0, 128), 1, Qt::DotLine));
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(option.rect);
-    }
-    if (view.legendSetByUser) {
-      const output::Point size = output::LegendOutlineSize(kind.Row(), width());
-      p.setPen(QPen(QColor(0, 0, 255), 1));
-      p.setBrush(Qt::NoBrush);
-      p.drawRect(view.legendPosition.x, view.legendPosition.y, size.x, size.y);
-    }
-  }
-  void mousePressEvent(QMouseEvent* e) override {
-    if (e->button() == Qt::LeftButton && onClick) {
-      onClick(e->position().toPoint(), e->modifiers().testFlag(Qt::AltModifier));
-      return;
-    }
-    QWidget::mousePressEvent(e);
-  }
-  void mouseMoveEvent(QMouseEvent* e) override {
-    if (onHover) onHover();
-    QWidget::mouseMoveEvent(e);
-  }
-  void wheelEvent(QWheelEvent* e) override {
-    if (onWheel) onWheel(e->angleDelta().y());
-    e->accept();
-  }
-  void contextMenuEvent(QContextMenuEvent* e) override {
-    if (onContextMenu) onContextMenu(e->globalPos());
-  }
-
- private:
-  const QImage* image_;
-};
 
 // ---- construction -------------------------------------------------------------
 
-DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
-    : TaskWindow(kDrawingWindow, 6), main_(main) {
+DrawingWindow::DrawingWindow(DrawingHost* host, QSize pictureSize)
+    : TaskWindow(kDrawingWindow, 6), host_(host) {
   auto* outer = new QHBoxLayout(this);
   outer->setContentsMargins(2, 2, 2, 2);
   outer->setSpacing(4);
@@ -218,9 +59,8 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
 
   // The picture: main window width − 1.3 × column width − 3; the height of the
   // free area less the window's own title, the information bar and margins.
-  if (main_) {
-    QWidget* desk = main_->centralWidget();
-    const QSize free = desk ? desk->size() : main_->size();
+  if (host_) {
+    const QSize free = host_->TaskArea();
     const int titleHeight = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     const int infoHeight = 26;
     const bool expert =
@@ -297,8 +137,8 @@ DrawingWindow::DrawingWindow(MainWindow* main, QSize pictureSize)
 
   BuildPopupMenu();
 
-  if (main_ && main_->Colours()) {
-    connect(main_->Colours(), &ColourPanel::Closed, this, [this] { Redraw(); });
+  if (host_ && host_->Colours()) {
+    connect(host_->Colours(), &ColourPanel::Closed, this, [this] { Redraw(); });
   }
 
   const output::DrawingKind kind = Kind();
@@ -352,7 +192,7 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
   layout->addLayout(zoomRow);
   layout->addSpacing(8);
   QPushButton* colours = button("ColorsButton", kColors, [this] {
-    if (main_) main_->ShowColourPanel();
+    if (host_) host_->ShowColourPanel();
   });
   colours->hide();
   tableButton_ = button("HourLinesButton", kHourLines, [this] { ShowHourLineTable(); });
@@ -407,7 +247,7 @@ void DrawingWindow::BuildPopupMenu() {
   add(kMenuDraw, [this] { DrawKeepZoom(); });
   gridAction_ = add(kMenuDrawGrid, [this] { DrawWithGrid(); });
   add(kMenuColors, [this] {
-    if (main_) main_->ShowColourPanel();
+    if (host_) host_->ShowColourPanel();
   });
   poleAction_ = add(kMenuPoleInfo, [this] { ShowPoleInformation(); });
   footAction_ = add(kMenuLinesToFoot, [this] { ToggleLinesToFoot(); });
@@ -493,23 +333,8 @@ void DrawingWindow::Activate() {
   Render(true, hint);
 }
 
-void DrawingWindow::UpdateListingPanels() {
-  const dials::ConstructionListing* listing = job_.Listing();
-  if (!listing) return;
-  if (tablePanel_->isVisibleTo(this) && listing->HasHourLineTable()) {
-    tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
-  }
-  if (polePanel_->isVisibleTo(this)) polePanel_->SetLines(listing->PoleStyleLines());
-}
-
 void DrawingWindow::DrawOnto(output::PlotSink& sink) {
   job_.Draw(sink, output::TheDrawingView(), grid_, output::CurrentPrintArea());
-}
-
-bool DrawingWindow::RefuseEmptyOutput(bool printing) {
-  if (!job_.DrawsNothing() && (!printing || job_.Kind().Has(config::kPrints))) return false;
-  shell::ShowMessage(shell::MessageKind::Information, shell::Get(kNoDrawing));
-  return true;
 }
 
 void DrawingWindow::Render(bool rebuild, bool writeHint) {
@@ -561,42 +386,9 @@ void DrawingWindow::Redraw() {
   Render();
 }
 
-void DrawingWindow::ZoomIn() {
-  if (!states_.zoomIn) return;
-  output::TheDrawingView().ZoomIn();
-  Render();
-}
-
-void DrawingWindow::ZoomOut() {
-  if (!states_.zoomOut) return;
-  output::TheDrawingView().ZoomOut();
-  Render();
-}
-
-void DrawingWindow::Wheel(int delta) {
-  if (!states_.zoomIn) return;
-  if (output::TheDrawingView().Wheel(delta)) Render();
-}
-
-void DrawingWindow::ClickAt(QPoint position, bool alt) {
-  output::DrawingView& view = output::TheDrawingView();
-  const output::Point p{position.x(), position.y()};
-  if (alt) {
-    if (!states_.pickLegend) return;
-    view.PickLegend(p);
-  } else {
-    if (!states_.pickOrigin) return;
-    view.PickOrigin(p);
-  }
-  Render(false);
-}
-
 void DrawingWindow::SetScreenPageFormat(bool printPage) {
   output::TheDrawingView().screenPageFormat = printPage;
-  if (main_) {
-    if (QAction* a4 = main_->MenuAction(20)) a4->setChecked(printPage);
-    if (QAction* a3 = main_->MenuAction(21)) a3->setChecked(!printPage);
-  }
+  if (host_) host_->ShowScreenFormat(printPage);
   ApplyStates();
   Render();
 }
@@ -658,339 +450,12 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
   return TaskWindow::eventFilter(watched, event);
 }
 
-// ---- print -------------------------------------------------------------------------
-
-bool DrawingWindow::AskOriginOutside() {
-  const output::DrawingView& view = output::TheDrawingView();
-  if (!output::ChecksOriginBeforeOutput(Kind())) return false;
-  if (!output::OriginOutsidePicture(view.origin, pictureSize_.width(), pictureSize_.height()))
-    return false;
-  return shell::ShowMessage(shell::MessageKind::Attention, shell::Get(kOriginOutside),
-                            shell::MessageButtons::YesNo) == shell::MessageAnswer::Yes;
-}
-
-void DrawingWindow::Print() {
-  if (tablePanel_->isVisibleTo(this)) {
-    PrintHourLineTable();
-    return;
-  }
-  if (RefuseEmptyOutput(true)) return;
-  const config::DialParameters dial = config::ResolvedDial(config::Dial());
-  const output::DrawingKind kind = output::DrawingKindOf(dial);
-  if (output::ChecksOriginBeforeOutput(kind)) {
-    if (AskOriginOutside()) return;
-  } else if (output::TemporalHoursRefusePrint(kind, dial, shell::State().site.latitude)) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kTemporalImpossible));
-    return;
-  }
-  QPrinter& printer = DrawingPrinter();
-  printer.setPageOrientation(QPageLayout::Landscape);
-  // Without a printer the same dialog prints into a PDF file.
-  if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
-    canvas::UsePdfFile(printer, QDir::current().filePath("kelvra.pdf").toStdString());
-  if (!Dialogs().printDialog(this, printer)) {
-    printer.setPageOrientation(QPageLayout::Portrait);
-    return;
-  }
-  PrintDrawing(printer);
-}
-
-bool DrawingWindow::PrintDrawing(QPrinter& printer) {
-  std::optional<canvas::PrinterPage> page;
-  {
-    WaitCursor wait;
-    page = canvas::BeginPrinterPage(printer);
-  }
-  if (!page) {
-    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
-    printer.setPageOrientation(QPageLayout::Portrait);
-    return false;
-  }
-  bool ok = false;
-  {
-    WaitCursor wait;
-    output::DrawingView& view = output::TheDrawingView();
-    {
-      const output::CarriedPositions carried =
-          output::CarryViewToPrinter(view, page->pageSize, job_.Kind());
-      DrawOnto(*page->sink);
-    }
-    ok = page->sink->Finish();
-  }
-  printer.setPageOrientation(QPageLayout::Portrait);
-  return ok;
-}
-
-// ---- save --------------------------------------------------------------------------
-
-void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons, bool coordinatesToFile) {
-  // A temporary file of an earlier DXF export that was left behind goes.
-  QFile::remove(QDir::current().filePath("KELVRA.$$$"));
-  QFile::remove(QDir::current().filePath("kelvra.$$$"));
-  tablePanel_->hide();
-  if (RefuseEmptyOutput(false)) {
-    save_->hide();
-    return;
-  }
-  if (fromButtons && AskOriginOutside()) {
-    save_->hide();
-    return;
-  }
-  const std::string name =
-      QFileInfo(Q(RememberedFileName())).fileName().toStdString();
-  save_->Open(format, name, states_.coordinateChoice, coordinatesToFile);
-  PlacePanels();
-}
-
-void DrawingWindow::PlacePanels() {
-  for (QWidget* panel : {static_cast<QWidget*>(save_), static_cast<QWidget*>(tablePanel_),
-                         static_cast<QWidget*>(polePanel_), static_cast<QWidget*>(typePicture_)}) {
-    if (!panel->isVisible()) continue;
-    panel->adjustSize();
-    QSize size = panel->size().boundedTo(pictureSize_);
-    panel->resize(size);
-    panel->move(std::max(0, (pictureSize_.width() - size.width()) / 2),
-                std::max(0, (pictureSize_.height() - size.height()) / 3));
-    panel->raise();
-  }
-}
-
-bool DrawingWindow::Save(const SaveChoices& choices) {
-  save_->hide();
-  RememberedFileName() = choices.fileName;
-  QString filter;
-  switch (choices.format) {
-    case SaveFormat::Hpgl: filter = "HPGL (*.plt)"; break;
-    case SaveFormat::Dxf: filter = "DXF (*.dxf)"; break;
-    case SaveFormat::Svg: filter = "SVG (*.svg)"; break;
-    case SaveFormat::Pdf: filter = "PDF (*.pdf)"; break;
-  }
-  filter += ";;" + Text(kAllFiles);
-  const QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(1)),
-                                          QDir::current().filePath(Q(choices.fileName)), filter);
-  if (path.isEmpty()) return false;
-  RememberedFileName() = path.toStdString();
-  if (choices.format == SaveFormat::Hpgl || choices.format == SaveFormat::Dxf)
-    return WritePlotFormat(choices, path);
-  return WritePageFormat(choices, path);
-}
-
-bool DrawingWindow::WritePlotFormat(const SaveChoices& choices, const QString& path) {
-  if (RefuseEmptyOutput(false)) return false;
-  // The grid question of the plot file.
-  std::optional<int> gridMm;
-  if (shell::ShowMessage(shell::MessageKind::Question, output::GridQuestionText(),
-                         shell::MessageButtons::YesNo) == shell::MessageAnswer::Yes) {
-    const std::optional<QString> text = Dialogs().askText(
-        this, Q(output::GridInputTitle()), Q(output::GridInputPrompt()), "10");
-    gridMm = output::GridSpacingFromText(text ? text->toStdString() : std::string("10"));
-  }
-  WaitCursor wait;
-  std::vector<std::string> listing;
-  const bool wantListing = choices.coordinates != CoordinateTarget::None;
-  const std::string shownName = QFileInfo(path).fileName().toStdString();
-  auto write = [&](output::HpglWriter& writer) {
-    listing.clear();
-    job_.WritePlot(writer, output::TheDrawingView(), gridMm, wantListing ? &listing : nullptr,
-                   shownName);
-  };
-  bool ok = false;
-  if (choices.format == SaveFormat::Hpgl) {
-    ok = output::SavePlotFile(path.toStdString(), choices.lineStrength, write);
-  } else {
-    // The plot goes through "kelvra.$$$" beside the DXF file.
-    ok = output::ExportDxf(path.toStdString(), job_.DxfScale(), choices.lineStrength, write).ok();
-  }
-  // Files beside the plot file (the cone of the mean-time dial), in the same format.
-  for (const dials::SidePlot& side : ok ? job_.SidePlots() : std::vector<dials::SidePlot>{}) {
-    const std::filesystem::path file = dials::DialJob::SidePlotPath(path.toStdString(), side);
-    auto writeSide = [&](output::HpglWriter& writer) { side.write(writer); };
-    ok = choices.format == SaveFormat::Hpgl
-             ? output::SavePlotFile(file, choices.lineStrength, writeSide)
-             : output::ExportDxf(file, job_.DxfScale(), choices.lineStrength, writeSide).ok();
-    if (!ok) break;
-    if (side.notice) {
-      shell::ShowMessage(shell::MessageKind::Information, side.notice(file.filename().string()));
-    }
-  }
-  if (ok && wantListing) WriteCoordinateListing(choices, path, listing);
-  return ok;
-}
-
-void DrawingWindow::WriteCoordinateListing(const SaveChoices& choices, const QString& plotPath,
-                                           const std::vector<std::string>& lines) {
-  if (choices.coordinates == CoordinateTarget::TextFile) {
-    const QString file = QFileInfo(plotPath).dir().filePath(
-        QFileInfo(Q(output::CoordinateFileName(QFileInfo(plotPath).fileName().toStdString())))
-            .fileName());
-    if (QFile::exists(file)) {
-      shell::ShowMessage(shell::MessageKind::Problem,
-                         shell::Get(kOverwriting) + QFileInfo(file).fileName().toStdString());
-    }
-    if (!persist::WriteTextLines(file.toStdString(), lines)) {
-      shell::ShowMessage(shell::MessageKind::Error, shell::Get(kWriteFailed) + file.toStdString());
-    }
-    return;
-  }
-  if (choices.coordinates == CoordinateTarget::Printer) {
-    QPrinter& printer = DrawingPrinter();
-    printer.setPageOrientation(QPageLayout::Portrait);
-    if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
-      canvas::UsePdfFile(printer, QDir::current().filePath("kelvra.pdf").toStdString());
-    if (!Dialogs().printDialog(this, printer)) return;
-    // The pole-style part in 11 point, the points in 9 point.
-    TextPrintStyle style;
-    style.bodyPoints = 9;
-    style.headerLines = static_cast<int>(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      if (lines[i].rfind("-----", 0) == 0) {
-        style.headerLines = static_cast<int>(i);
-        break;
-      }
-    }
-    if (!PrintTextLines(printer, lines, style))
-      shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
-  }
-}
-
-bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& path) {
-  if (RefuseEmptyOutput(true)) return false;
-  WaitCursor wait;
-  output::DrawingView& view = output::TheDrawingView();
-  const output::Point page = output::PrinterPageSize(canvas::ExactA4Report());
-  std::string error;
-  const std::string title = output::DrawingWindowCaption(Kind());
-  bool ok = false;
-  {
-    const output::CarriedPositions carried =
-        output::CarryViewToPrinter(view, page, job_.Kind());
-    auto draw = [this](output::PlotSink& sink) { DrawOnto(sink); };
-    ok = choices.format == SaveFormat::Svg
-             ? canvas::WriteSvgPage(path.toStdString(), draw, &error, title)
-             : canvas::WritePdfPage(path.toStdString(), draw, &error, title);
-  }
-  if (!ok) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kWriteFailed) + error);
-    return false;
-  }
-  shell::ShowMessage(shell::MessageKind::Information,
-                     "\n       File " + QFileInfo(path).fileName().toStdString() +
-                         shell::Get(kSavedBack));
-  return true;
-}
-
-// ---- listing panels ---------------------------------------------------------------
-
-void DrawingWindow::ShowHourLineTable() {
-  if (!states_.hourLineTable) return;
-  const dials::ConstructionListing* listing = job_.Listing();
-  if (!listing || !listing->HasHourLineTable()) return;
-  save_->hide();
-  tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
-  tablePanel_->show();
-  PlacePanels();
-}
-
-void DrawingWindow::PrintHourLineTable() {
-  const dials::ConstructionListing* listing = job_.Listing();
-  if (!listing || !listing->HasHourLineTable()) return;
-  QPrinter& printer = DrawingPrinter();
-  printer.setPageOrientation(QPageLayout::Portrait);
-  if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
-    canvas::UsePdfFile(printer, QDir::current().filePath("kelvra.pdf").toStdString());
-  if (!Dialogs().printDialog(this, printer)) return;
-  std::vector<std::string> lines = listing->HourLineTablePage(tablePanel_->LongitudeCorrection());
-  std::string heading;
-  if (!lines.empty()) {
-    heading = lines.front();
-    lines.erase(lines.begin());
-  }
-  WaitCursor wait;
-  if (!ui::PrintHourLineTable(printer, heading, lines, shell::Get(kTableNextPage)))
-    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
-}
-
-void DrawingWindow::ShowPoleInformation() {
-  if (!states_.poleInformation) return;
-  const dials::ConstructionListing* listing = job_.Listing();
-  if (!listing) return;
-  polePanel_->SetLines(listing->PoleStyleLines());
-  polePanel_->show();
-  PlacePanels();
-}
-
-void DrawingWindow::PrintPoleInformation() {
-  const dials::ConstructionListing* listing = job_.Listing();
-  if (!listing) return;
-  QPrinter& printer = DrawingPrinter();
-  printer.setPageOrientation(QPageLayout::Portrait);
-  if (!canvas::PrinterAvailable() && printer.outputFileName().isEmpty())
-    canvas::UsePdfFile(printer, QDir::current().filePath("kelvra.pdf").toStdString());
-  if (!Dialogs().printDialog(this, printer)) return;
-  const std::string rule = "  " + std::string(78, '_');
-  std::vector<std::string> lines{rule, ""};
-  const std::vector<std::string> pole = listing->PoleStyleLines();
-  lines.insert(lines.end(), pole.begin(), pole.end());
-  lines.push_back(rule);
-  if (!PrintTextLines(printer, lines, TextPrintStyle{}))
-    shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
-}
-
-// ---- construction data, parameters, picture ----------------------------------------
-
-void DrawingWindow::SaveConstructionData() {
-  const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
-  const QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(2)),
-                                          QDir::current().filePath(persist::kDefaultDialFileName),
-                                          filter);
-  if (!path.isEmpty()) {
-    QString file = path;
-    if (QFileInfo(file).suffix().isEmpty()) file += ".kel";
-    persist::SaveDialDataFile(file.toStdString());
-  }
-  Render();
-}
-
-void DrawingWindow::LoadConstructionData() {
-  const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
-  const QString path = Dialogs().openFile(this, Q(shell::FileDialogTitle(3)), filter);
-  if (path.isEmpty()) return;
-  try {
-    persist::LoadDialDataFile(path.toStdString());
-  } catch (const std::exception&) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kCannotSolve) + "4");
-  }
-  // The file's language applies to every window; then the new dial is drawn.
-  if (main_) main_->SelectLanguage(shell::State().general.languageIsGerman);
-  Activate();
-}
-
-void DrawingWindow::OpenParameters() {
-  if (!main_) return;
-  // Opening the dialog closes this window: let the click finish first.
-  MainWindow* main = main_;
-  QTimer::singleShot(0, main, [main] { main->OpenDialParametersDialog(); });
-}
-
-void DrawingWindow::TogglePicture() {
-  if (typePicture_->isVisible()) {
-    typePicture_->hide();
-    return;
-  }
-  const QImage image = BuiltinPicture(TypePictureFile(Kind()));
-  if (image.isNull()) return;
-  typePicture_->setPixmap(QPixmap::fromImage(
-      image.scaled(420, 420, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-  typePicture_->show();
-  PlacePanels();
-}
-
 // ---- closing and languages ---------------------------------------------------------
 
 void DrawingWindow::closeEvent(QCloseEvent* event) {
   TaskWindow::closeEvent(event);
   if (!event->isAccepted()) return;
-  if (main_ && main_->Colours()) main_->Colours()->hide();
+  if (host_ && host_->Colours()) host_->Colours()->hide();
   typePicture_->hide();
   // An umbrella dial goes back to its transitional kind letter.
   config::MarkUmbrellaTransitional(config::Dial());

@@ -31,7 +31,7 @@ class QPushButton;
 namespace kelvra::ui {
 
 class HourLineTablePanel;
-class MainWindow;
+class DrawingHost;
 class PoleInfoPanel;
 class SavePanel;
 struct SaveChoices;
@@ -60,10 +60,10 @@ QPrinter& DrawingPrinter();
 class DrawingWindow final : public TaskWindow {
   Q_OBJECT
  public:
-  // `main` gives the picture size (by the main window's size), the colour
+  // `host` gives the picture size (by the size of its task area), the colour
   // panel, the parameters dialog and the screen-format menu; without it (tests)
   // `pictureSize` is used.
-  explicit DrawingWindow(MainWindow* main = nullptr, QSize pictureSize = QSize(1000, 700));
+  explicit DrawingWindow(DrawingHost* host = nullptr, QSize pictureSize = QSize(1000, 700));
   ~DrawingWindow() override;
 
   // ---- what the window shows -------------------------------------------------
@@ -153,7 +153,7 @@ class DrawingWindow final : public TaskWindow {
   void PlacePanels();
   output::DrawingKind Kind() const;
 
-  MainWindow* main_ = nullptr;
+  DrawingHost* host_ = nullptr;
   QSize pictureSize_;
   QImage picture_;
   class PictureView* view_ = nullptr;

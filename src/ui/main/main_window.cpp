@@ -680,6 +680,20 @@ TaskWindow* MainWindow::OpenDialParametersDialog() {
   return w;
 }
 
+QSize MainWindow::TaskArea() const {
+  const QWidget* desk = centralWidget();
+  return desk ? desk->size() : size();
+}
+
+void MainWindow::ShowScreenFormat(bool printPage) {
+  if (QAction* a4 = MenuAction(20)) a4->setChecked(printPage);
+  if (QAction* a3 = MenuAction(21)) a3->setChecked(!printPage);
+}
+
+void MainWindow::OpenParametersAfterEvent() {
+  QTimer::singleShot(0, this, [this] { OpenDialParametersDialog(); });
+}
+
 TaskWindow* MainWindow::OpenDrawingWindow() {
   return OpenTask(kDrawingWindow, [this] { return new DrawingWindow(this); });
 }

@@ -11,6 +11,8 @@
 
 #include "ui/common/help_window.h"
 #include "ui/common/retranslate.h"
+#include "ui/drawing/drawing_host.h"
+#include "ui/main/task_window.h"
 
 class QAction;
 class QLabel;
@@ -27,15 +29,7 @@ class ColourPanel;
 class HelpWindow;
 class TaskWindow;
 
-// Names of the task windows (the opening rule compares them).
-inline const QString kSiteDialog = QStringLiteral("SiteDialog");
-inline const QString kDialTypeDialog = QStringLiteral("DialTypeDialog");
-inline const QString kDialParametersDialog = QStringLiteral("DialParametersDialog");
-inline const QString kDrawingWindow = QStringLiteral("DrawingWindow");
-inline const QString kCalculatorWindow = QStringLiteral("CalculatorWindow");
-inline const QString kTablesWindow = QStringLiteral("TablesWindow");
-
-class MainWindow : public QMainWindow, public Retranslatable {
+class MainWindow : public QMainWindow, public Retranslatable, public DrawingHost {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
@@ -59,11 +53,11 @@ class MainWindow : public QMainWindow, public Retranslatable {
   TaskWindow* OpenCalculator(int mode);
   TaskWindow* OpenTables(int kind);
   void SetExpertMode(bool on);
-  void SelectLanguage(bool german);
+  void SelectLanguage(bool german) override;
   void ToggleHints();
   void LoadDefaults();
   void ShowHelp();
-  void ShowColourPanel();
+  void ShowColourPanel() override;
   void ShowAbout();
   void StartGallery();
   void StopGallery();
@@ -78,7 +72,11 @@ class MainWindow : public QMainWindow, public Retranslatable {
   QList<TaskWindow*> TaskWindows() const;
   TaskWindow* FindTask(const QString& name) const;
   TaskWindow* ActiveTask() const;
-  ColourPanel* Colours() const { return colourPanel_; }
+  ColourPanel* Colours() const override { return colourPanel_; }
+  // The drawing window's host.
+  QSize TaskArea() const override;
+  void ShowScreenFormat(bool printPage) override;
+  void OpenParametersAfterEvent() override;
   HelpWindow* Help() const { return help_; }
   QSlider* GallerySlider() const { return gallerySlider_; }
   QLabel* GalleryIntervalLabel() const { return galleryInterval_; }

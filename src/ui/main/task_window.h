@@ -11,6 +11,14 @@ class QMdiSubWindow;
 
 namespace kelvra::ui {
 
+// Names of the task windows (the opening rule compares them).
+inline const QString kSiteDialog = QStringLiteral("SiteDialog");
+inline const QString kDialTypeDialog = QStringLiteral("DialTypeDialog");
+inline const QString kDialParametersDialog = QStringLiteral("DialParametersDialog");
+inline const QString kDrawingWindow = QStringLiteral("DrawingWindow");
+inline const QString kCalculatorWindow = QStringLiteral("CalculatorWindow");
+inline const QString kTablesWindow = QStringLiteral("TablesWindow");
+
 class TaskWindow : public QWidget, public Retranslatable {
   Q_OBJECT
  public:
