@@ -4,23 +4,13 @@
 #include <utility>
 
 #include "astro/angles.h"
-#include "astro/calendar.h"
 #include "astro/sun_position.h"
-#include "astro/texts.h"
-#include "shell/messages.h"
-#include "shell/number_format.h"
-#include "shell/shared_state.h"
 
 namespace kelvra::astro {
 namespace {
 
 bool Between(double x, double a, double b) {
   return a <= b ? (a <= x && x <= b) : (b <= x && x <= a);
-}
-
-std::string TwoDigits(long long n) {
-  std::string s = std::to_string(n);
-  return s.size() < 2 ? "0" + s : s;
 }
 
 }  // namespace
@@ -49,17 +39,13 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
     std::swap(t1, t2);
   }
 
-  if (!(A1 <= A && A <= A2)) {
-    shell::ShowMessage(shell::MessageKind::Error,
-                       AstroText(kTextAzimuthRangeAz1) + shell::FormatReal(9, 2, A1) +
-                           AstroText(kTextAzimuthRangeAzimuth) + shell::FormatReal(8, 2, A) +
-                           AstroText(kTextAzimuthRangeAz2) + shell::FormatReal(8, 2, A2));
-  }
-  if (std::abs(latitude) - std::abs(declination) < 0) {
-    shell::ShowMessage(shell::MessageKind::Warning, AstroText(kTextAzimuthUnsolvable));
-  }
-
   AzimuthTimeResult result;
+  result.azimuth = A;
+  result.bracketAzimuth1 = A1;
+  result.bracketAzimuth2 = A2;
+  result.outsideBracket = !(A1 <= A && A <= A2);
+  result.someAzimuthsUnreachable = std::abs(latitude) - std::abs(declination) < 0;
+
   double t = 0.5 * (t1 + t2);
   double Am = 0.0;
   bool converged = false;
@@ -79,8 +65,7 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
       t1 = t;
       A1 = Am;
     } else {
-      shell::ShowMessage(shell::MessageKind::Warning, AstroText(kTextAzimuthStepFailed));
-      failed = true;
+      failed = true;  // neither side holds the azimuth: stop with this time
       break;
     }
     if (std::abs(A2 - A1) < 0.002) {
@@ -90,33 +75,12 @@ AzimuthTimeResult TimeForAzimuth(double azimuth, int year, int dayOfYear, double
     if (std::abs(t2 - t1) < 1e-10) break;
   }
 
-  if (!converged && !failed) {
-    shell::ShowMessage(shell::MessageKind::Error, AstroText(kTextAzimuthNoSolution));
-    return result;
-  }
+  if (!converged && !failed) return result;  // the bracket collapsed
   result.solved = true;
   result.reached = converged;
   result.time = t;
   result.altitude = azimuthAt(t).altitude;
-  long long hours = static_cast<long long>(std::floor(t));
-  long long seconds = std::llround((t - static_cast<double>(hours)) * 3600.0);
-  if (seconds >= 3600) {
-    ++hours;
-    seconds -= 3600;
-  }
-  std::string h = std::to_string(hours);
-  if (h.size() < 3) h.insert(0, 3 - h.size(), ' ');
-  result.text = h + ":" + TwoDigits(seconds / 60) + ":" + TwoDigits(seconds % 60) +
-                AstroText(kTextUnitHms);
   return result;
-}
-
-AzimuthTimeResult TimeForAzimuth(double azimuth) {
-  const auto& state = shell::State();
-  const auto& today = state.general.today;
-  return TimeForAzimuth(azimuth, state.site.year,
-                        DayOfYear(state.site.year, today.month, today.day), state.site.latitude,
-                        state.site.longitude, state.site.zoneMeridian);
 }
 
 }  // namespace kelvra::astro

@@ -2,12 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-
-#include "astro/texts.h"
-#include "shell/catalog.h"
-#include "shell/messages.h"
-#include "shell/shared_state.h"
 
 namespace kelvra::astro {
 namespace {
@@ -15,18 +9,6 @@ namespace {
 // Trunc of a real product, as the day counts define it (toward zero).
 long long TruncProduct(double factor, long long value) {
   return static_cast<long long>(std::trunc(factor * static_cast<double>(value)));
-}
-
-std::string TwoDigits(int n) {
-  n = std::abs(n);
-  std::string s = std::to_string(n);
-  if (s.size() < 2) s.insert(0, 1, '0');
-  return s;
-}
-
-std::string RightAligned(std::string s, std::size_t width) {
-  if (s.size() < width) s.insert(0, width - s.size(), ' ');
-  return s;
 }
 
 // A whole text as a non-negative integer; leading blanks are allowed.
@@ -100,22 +82,7 @@ double ModifiedJulianDate(int day, int month, int year, double hours) {
   return static_cast<double>(days) + hours / 24.0;
 }
 
-std::string DayNumberToTextForYear(int n, int year, int language) {
-  int month = 1;
-  for (int m = 2; m <= 12; ++m) {
-    if (DayOfYear(year, m, 1) <= n) month = m;
-  }
-  const int day = n - DayOfYear(year, month, 1) + 1;
-  return std::to_string(day) + ". " +
-         std::string(shell::TextCatalog::Builtin().Lookup('M', month, language));
-}
-
-std::string DayNumberToText(int n) {
-  return DayNumberToTextForYear(n, shell::State().site.year, shell::CurrentLanguage());
-}
-
-DayMonth ParseDayMonthForYear(std::string_view text, int year, int language, bool showError) {
-  DayMonth result;
+std::optional<DayAndMonth> ReadDayMonth(std::string_view text, int year) {
   std::string_view dayText = text.substr(0, 2);
   if (dayText.size() == 2 && (dayText[1] == ' ' || dayText[1] == '/')) dayText = dayText.substr(0, 1);
   std::string_view monthText;
@@ -124,71 +91,16 @@ DayMonth ParseDayMonthForYear(std::string_view text, int year, int language, boo
     monthText = text.substr(slash + 1, 2);
     if (monthText.size() == 2 && monthText[1] == ' ') monthText = monthText.substr(0, 1);
   }
-  int day = 0;
-  int month = 0;
-  bool valid = ParseSmallInteger(dayText, &day) && ParseSmallInteger(monthText, &month);
-  if (valid) {
-    if (month < 1 || month > 12 || day < 1 || day > 31) valid = false;
-    else if (month == 2 && (day >= 30 || (day == 29 && !IsLeapYear(year)))) valid = false;
-    else if ((month == 4 || month == 6 || month == 9 || month == 11) && day > 30) valid = false;
+  DayAndMonth date;
+  if (!ParseSmallInteger(dayText, &date.day) || !ParseSmallInteger(monthText, &date.month)) {
+    return std::nullopt;
   }
-  if (!valid) {
-    if (showError) {
-      shell::ShowMessage(shell::MessageKind::Error, AstroText(kTextErrorInInput, language));
-    }
-    return result;
-  }
-  result.valid = true;
-  result.displayText =
-      TwoDigits(day) + ". " + std::string(shell::TextCatalog::Builtin().Lookup('M', month, language));
-  result.normalForm = TwoDigits(day) + "/" + TwoDigits(month);
-  result.key = day + 100 * month;
-  return result;
-}
-
-DayMonth ParseDayMonth(std::string_view text, bool showError) {
-  return ParseDayMonthForYear(text, shell::State().site.year, shell::CurrentLanguage(), showError);
-}
-
-DayMonth CheckDayMonth(std::string_view text) {
-  DayMonth result = ParseDayMonth(text, false);
-  if (!result.valid) {
-    shell::ShowMessage(shell::MessageKind::Error, std::string(text) + ": " + shell::MessageB(57));
-  }
-  return result;
-}
-
-std::string FormatMinutesSeconds(double eotDegrees) {
-  const double a = 4.0 * eotDegrees;
-  const double frac = a - std::trunc(a);
-  int seconds = static_cast<int>(a >= 0 ? std::trunc(frac * 60.0 + 0.5) : std::trunc(frac * 60.0 - 0.5));
-  long long minutes;
-  if (std::abs(seconds) == 60) {
-    minutes = static_cast<long long>(std::trunc(a + 60.0 / seconds));
-    seconds = 0;
-  } else {
-    minutes = static_cast<long long>(std::trunc(a));
-  }
-  // Whole minutes of 0 carry no sign of their own; a minus of a non-zero minute
-  // count is written once.
-  const bool sign = a > -1.0 && a < -0.0083 && minutes == 0;
-  std::string text = (sign ? "-" : "") + std::to_string(minutes) + ":" + TwoDigits(seconds);
-  return RightAligned(std::move(text), 6);
-}
-
-std::string FormatSecondsAsMinutes(int seconds) {
-  const long long n = std::llabs(static_cast<long long>(seconds));
-  return (seconds < 0 ? "-" : "") + std::to_string(n / 60) + ":" + TwoDigits(static_cast<int>(n % 60));
-}
-
-std::string FormatHoursMinutes(double hours) {
-  const double v = std::trunc(60.0 * hours + 0.5) / 60.0;
-  const double whole = std::trunc(v);
-  int minutes = static_cast<int>(std::trunc((v - whole) * 60.0 + 0.5));
-  long long h = static_cast<long long>(whole);
-  std::string hourText = std::to_string(h);
-  if (v < 0 && h == 0) hourText = "-0";  // only for times before midnight
-  return RightAligned(hourText, 3) + ":" + TwoDigits(minutes);
+  const int day = date.day;
+  const int month = date.month;
+  if (month < 1 || month > 12 || day < 1 || day > 31) return std::nullopt;
+  if (month == 2 && (day >= 30 || (day == 29 && !IsLeapYear(year)))) return std::nullopt;
+  if ((month == 4 || month == 6 || month == 9 || month == 11) && day > 30) return std::nullopt;
+  return date;
 }
 
 }  // namespace kelvra::astro

@@ -1,14 +1,12 @@
 // Calendar and time arithmetic: day counts, the Julian-to-Gregorian change of
-// October 1582, the short day/month texts of date lines, and the small text
-// formats in which times and the equation of time are shown.
-//
-// The day counts are pure functions. DayNumberToText and ParseDayMonth read the
-// reference year and the language from the shared state (shell::State()); the
-// ...ForYear variants take them as arguments. Sign and unit conventions of the
+// October 1582, leap rules, and the reading of the short day/month texts of
+// date lines. All are pure functions of their arguments. The texts shown for
+// dates and times (month names, "21. Jun", "  3:12") are made by the shell
+// (shell/day_month.h, shell/time_format.h). Sign and unit conventions of the
 // astronomy code are listed once in astro/angles.h.
 #pragma once
 
-#include <string>
+#include <optional>
 #include <string_view>
 
 namespace kelvra::astro {
@@ -42,36 +40,20 @@ bool IsInGregorianGap(int year, int month, int day);
 // Used by the rise and set search (astro/rise_set.h).
 double ModifiedJulianDate(int day, int month, int year, double hours);
 
-// "21. Jun": day n (1..366) of `year` as day without leading zero, ". " and the
-// month abbreviation of `language` (1 German, 2 English).
-std::string DayNumberToTextForYear(int n, int year, int language);
-// The same for the reference year and the current language of the shared state.
-std::string DayNumberToText(int n);
-
-// The result of reading a day/month text such as "21/06", "1/6" or "21/6".
-struct DayMonth {
-  bool valid = false;
-  std::string displayText;  // "05. Jun" (two-digit day, ". ", abbreviation); empty if invalid
-  std::string normalForm;   // "05/06"; empty if invalid
-  int key = -1;             // day + 100 * month (605), -1 if invalid
+// A day and a month read from a day/month text.
+struct DayAndMonth {
+  int day = 0;    // 1..31
+  int month = 0;  // 1..12
 };
 
-// Reads a day/month text for the reference year (February 29 needs a leap year
-// by the Gregorian rule). With showError an invalid text shows the error box
-// "Fehlerhafte Eingabe !" / "Error in Input !".
-DayMonth ParseDayMonthForYear(std::string_view text, int year, int language, bool showError);
-DayMonth ParseDayMonth(std::string_view text, bool showError);
-// The checking wrapper used by the settings file and the dialogs: an invalid
-// text shows the text, ": " and "Datum fehlerhaft!" / "Error in date!".
-DayMonth CheckDayMonth(std::string_view text);
-
-// Equation of time e in degrees of arc as minutes:seconds of time, left-padded
-// to at least 6 characters: 0.8 -> "  3:12", -0.1 -> " -0:24", -0.249 -> " -1:00".
-std::string FormatMinutesSeconds(double eotDegrees);
-// Whole seconds as minutes:seconds: -845 -> "-14:05".
-std::string FormatSecondsAsMinutes(int seconds);
-// Decimal hours as "hh:mm" with the hours right-aligned in 3 characters and the
-// minutes rounded: 6.0833 -> "  6:05", 17.72 -> " 17:43", 23.999 -> " 24:00".
-std::string FormatHoursMinutes(double hours);
+// Reads a day/month text such as "21/06", "1/6" or "21/6" (anything after the
+// month is ignored: "21/06    ( 21. Juni )"): the day is the first two
+// characters (only the first when the second is a blank or "/"), the month the
+// two characters after the first "/" (only the first when the second is a
+// blank). Nothing when either is not a number or the date does not exist in
+// `year`: month outside 1..12, day outside 1..31, February 30 and 31, February
+// 29 outside leap years (Gregorian rule for every year), the 31st of April,
+// June, September and November.
+std::optional<DayAndMonth> ReadDayMonth(std::string_view text, int year);
 
 }  // namespace kelvra::astro

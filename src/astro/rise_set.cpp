@@ -7,9 +7,6 @@
 #include "astro/calendar.h"
 #include "astro/moon.h"
 #include "astro/series_direction.h"
-#include "astro/texts.h"
-#include "shell/catalog.h"
-#include "shell/shared_state.h"
 
 namespace kelvra::astro {
 namespace {
@@ -193,33 +190,6 @@ RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, dou
                              double longitude, double zoneMeridian, TwilightKind twilight) {
   return RiseSetForDay(kind, LocalMidnightMjd(day, month, year, zoneMeridian),
                        SinDeg(latitude), CosDeg(latitude), longitude, twilight);
-}
-
-RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind, int language) {
-  RiseSetTexts texts;
-  if (result.state == RiseSetState::AlwaysUp || result.state == RiseSetState::AlwaysDown) {
-    const bool up = result.state == RiseSetState::AlwaysUp;
-    std::string always;
-    if (kind == RiseSetKind::Twilight) {
-      always = AstroText(up ? kTextAlwaysBright : kTextAlwaysDark, language);
-    } else if (up) {
-      always = std::string(shell::TextCatalog::Builtin().Lookup('A', 68, language));
-    } else {
-      always = AstroText(kTextNeverSeen, language);
-    }
-    texts.rise = always;
-    texts.set = always;
-    return texts;
-  }
-  const std::string none = AstroText(kTextNoEvent, language);
-  texts.rise = result.rise ? FormatHoursMinutes(*result.rise) : none;
-  texts.set = result.set ? FormatHoursMinutes(*result.set) : none;
-  texts.withUnit = result.state == RiseSetState::Normal;
-  return texts;
-}
-
-RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind) {
-  return FormatRiseSet(result, kind, shell::CurrentLanguage());
 }
 
 const char* RiseSetStateName(RiseSetState state) {

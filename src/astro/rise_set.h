@@ -6,7 +6,6 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
 namespace kelvra::astro {
 
@@ -87,20 +86,9 @@ RiseSetResult RiseSetForDate(RiseSetKind kind, int day, int month, int year, dou
                              double longitude, double zoneMeridian,
                              TwilightKind twilight = TwilightKind::Astronomical);
 
-// The display texts of a result in `language` (1 German, 2 English):
-// FormatHoursMinutes of each time, " -----" for a missing one, or for both the
-// "always" texts ("immer sichtbar"/" nie sichtbar " for sun and moon,
-// "  immer hell  "/" immer dunkel " for twilight). `withUnit` is true when both
-// times exist: the caller then appends " hh:min".
-struct RiseSetTexts {
-  std::string rise;
-  std::string set;
-  bool withUnit = false;
-};
-RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind, int language);
-RiseSetTexts FormatRiseSet(const RiseSetResult& result, RiseSetKind kind);  // current language
-
-// "normal", "alwaysUp", "alwaysDown" (NoRise and NoSet count as "normal").
+// The state's name in machine-readable output: "normal", "alwaysUp",
+// "alwaysDown" (NoRise and NoSet count as "normal"). The texts shown to the
+// user: calc/calculator/sun_texts.h.
 const char* RiseSetStateName(RiseSetState state);
 
 }  // namespace kelvra::astro

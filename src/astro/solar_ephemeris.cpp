@@ -4,8 +4,6 @@
 
 #include "astro/angles.h"
 #include "astro/calendar.h"
-#include "shell/number_format.h"
-#include "shell/shared_state.h"
 
 namespace kelvra::astro {
 namespace {
@@ -103,24 +101,6 @@ ZodiacTable ComputeZodiacDeclinations(int year) {
 }
 
 namespace {
-ZodiacTable& SharedZodiac() {
-  static ZodiacTable table = ComputeZodiacDeclinations(shell::State().site.year);
-  return table;
-}
-}  // namespace
-
-const ZodiacTable& ZodiacDeclinations(int year) {
-  SharedZodiac() = ComputeZodiacDeclinations(year);
-  return SharedZodiac();
-}
-
-const ZodiacTable& CurrentZodiac() {
-  const int year = shell::State().site.year;
-  if (SharedZodiac().year != year) return ZodiacDeclinations(year);
-  return SharedZodiac();
-}
-
-namespace {
 
 // Rounds half away from zero to a whole number.
 int RoundToInt(double x) { return static_cast<int>(std::round(x)); }
@@ -173,10 +153,9 @@ std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
 
     // Control value by Kepler's equation.
     const double v = 180.0 - P + row.lambda;
-    const double Ek =
-        2.0 * AtanDeg(std::sqrt((1.0 - e) / (1.0 + e)) * TanDeg(v / 2.0));
-    const double alpha = RightAscensionInQuadrant(
-        AtanDeg(CosDeg(E) * TanDeg(row.lambda)), row.lambda);
+    const double Ek = 2.0 * AtanDeg(std::sqrt((1.0 - e) / (1.0 + e)) * TanDeg(v / 2.0));
+    const double alpha =
+        RightAscensionInQuadrant(AtanDeg(CosDeg(E) * TanDeg(row.lambda)), row.lambda);
     double control = Ek - Degrees(e) * SinDeg(Ek) - (180.0 - P) - alpha;
     while (control > 180.0) control -= 360.0;
     while (control < -180.0) control += 360.0;
@@ -189,37 +168,14 @@ std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year) {
     const int roundedMirror = RoundToInt(mirrored);
     const int sym = RoundToInt(std::abs(rounded - roundedMirror) / 2.0);
 
-    row.declination =
-        std::round(AsinDeg(SinDeg(row.lambda) * SinDeg(E)) * 1000.0) /
-        1000.0;
+    row.declination = std::round(AsinDeg(SinDeg(row.lambda) * SinDeg(E)) * 1000.0) / 1000.0;
     row.eotSeconds = rounded;
-    row.controlText = shell::FormatReal(7, 1, control);
-    row.eotText = shell::FormatReal(7, 1, eot);
+    row.eotExactSeconds = eot;
+    row.controlSeconds = control;
     row.eotSym = eot >= mirrored ? sym : -sym;
-    row.minutesText = FormatSecondsAsMinutes(rounded);
-    rows.push_back(std::move(row));
+    rows.push_back(row);
   }
   return rows;
-}
-
-std::vector<std::string> EquationOfTimeByLongitudeLines(const std::vector<EotByLongitudeRow>& rows) {
-  std::vector<std::string> lines;
-  lines.reserve(rows.size() + 1);
-  lines.push_back(" nr    lam   delta   EoT[s]  Eotsym   (" +
-                  shell::FormatReal(4, 0, static_cast<double>(rows.size())) + " Zeilen)");
-  for (std::size_t g = 0; g < rows.size(); ++g) {
-    const auto& r = rows[g];
-    lines.push_back(shell::FormatReal(3, 0, static_cast<double>(g)) + "  " +
-                    shell::FormatReal(5, 1, r.lambda) + "  " + shell::FormatReal(6, 2, r.declination) +
-                    "  " + shell::FormatReal(6, 0, r.eotSeconds) + "  " +
-                    shell::FormatReal(6, 0, r.eotSym) + " Vgl:" + r.controlText + "  " + r.eotText);
-  }
-  return lines;
-}
-
-const std::vector<EotByLongitudeRow>& StartupEquationOfTimeTable() {
-  static const std::vector<EotByLongitudeRow> table = EquationOfTimeByLongitude(288, 2022);
-  return table;
 }
 
 }  // namespace kelvra::astro

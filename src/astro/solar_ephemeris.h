@@ -9,7 +9,6 @@
 #pragma once
 
 #include <array>
-#include <string>
 #include <vector>
 
 namespace kelvra::astro {
@@ -50,32 +49,22 @@ struct ZodiacTable {
   std::array<double, 7> boundaries{};
 };
 
-// Computes the table of `year` without touching shared state.
+// The table of `year` (the reference year's table: shell/zodiac.h).
 ZodiacTable ComputeZodiacDeclinations(int year);
-// Recomputes the shared table for `year` (start-up, and whenever the reference
-// year changes) and returns it.
-const ZodiacTable& ZodiacDeclinations(int year);
-// The shared table, brought up to date with the reference year of the shared
-// state first if that has changed since the last computation.
-const ZodiacTable& CurrentZodiac();
 
 // One row of the equation-of-time-by-longitude table.
 struct EotByLongitudeRow {
-  double lambda = 0.0;       // ecliptic longitude, degrees
-  double declination = 0.0;  // degrees, rounded to 0.001
-  int eotSeconds = 0;        // equation of time in whole seconds (rounded)
-  std::string controlText;   // Kepler control value, seconds, width 7, 1 decimal
-  std::string eotText;       // equation of time, seconds, width 7, 1 decimal
-  int eotSym = 0;            // symmetry value, whole seconds
-  std::string minutesText;   // FormatSecondsAsMinutes(eotSeconds)
+  double lambda = 0.0;          // ecliptic longitude, degrees
+  double declination = 0.0;     // degrees, rounded to 0.001
+  int eotSeconds = 0;           // equation of time in whole seconds (rounded)
+  double eotExactSeconds = 0.0; // equation of time, seconds of time, unrounded
+  double controlSeconds = 0.0;  // Kepler control value, seconds of time
+  int eotSym = 0;               // symmetry value, whole seconds
 };
 
 // The table of n + 1 rows (longitude 360 g / n, g = 0..n; n in 1..360) for
 // `year`; a closed series in the ecliptic longitude, independent of the calendar.
+// Its printed form: calc/tables/eot_by_longitude.h.
 std::vector<EotByLongitudeRow> EquationOfTimeByLongitude(int n, int year);
-// Its printed form: heading line, then one line per row.
-std::vector<std::string> EquationOfTimeByLongitudeLines(const std::vector<EotByLongitudeRow>& rows);
-// The start-up table (n = 288, year 2022) and its saved copy, built on first use.
-const std::vector<EotByLongitudeRow>& StartupEquationOfTimeTable();
 
 }  // namespace kelvra::astro

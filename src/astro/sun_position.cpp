@@ -6,7 +6,6 @@
 #include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
-#include "shell/number_format.h"
 
 namespace kelvra::astro {
 
@@ -267,21 +266,6 @@ SunlitExtremes SunlitPlaneExtremes(double inclination, double planeDeclination, 
   }
   consider(-eps);
   return result;
-}
-
-SunlitExtremes SunlitPlaneExtremes(double inclination, double planeDeclination, double latitude) {
-  return SunlitPlaneExtremes(inclination, planeDeclination, latitude,
-                             CurrentZodiac().roundedObliquity);
-}
-
-std::string SunlitPlaneExtremesText(const SunlitExtremes& extremes, double inclination,
-                                    double planeDeclination, double latitude) {
-  return "frühester SoAuf: " + FormatMinutesSeconds(extremes.earliestFirstLight / 4.0) + " (" +
-         shell::FormatReal(6, 2, extremes.declinationAtEarliest) + ")" +
-         ";  spätester SoUnt:" + FormatMinutesSeconds(extremes.latestLastLight / 4.0) + " (" +
-         shell::FormatReal(6, 2, extremes.declinationAtLatest) + ")" + "  für Breite= " +
-         shell::FormatReal(6, 2, latitude) + ";  Abweich=" + shell::FormatReal(7, 2, planeDeclination) +
-         ";  Inklin=" + shell::FormatReal(6, 2, inclination);
 }
 
 }  // namespace kelvra::astro

@@ -5,8 +5,6 @@
 // Units and signs: see astro/angles.h.
 #pragma once
 
-#include <string>
-
 namespace kelvra::astro {
 
 struct HorizontalPosition {
@@ -120,15 +118,9 @@ struct SunlitExtremes {
   double declinationAtLatest = 0.0;    // degrees
 };
 // inclination i and planeDeclination D as in PlaneCoordinates; obliquity in
-// degrees (normally CurrentZodiac().roundedObliquity).
+// degrees (normally the rounded obliquity of the reference year, see
+// ComputeZodiacDeclinations).
 SunlitExtremes SunlitPlaneExtremes(double inclination, double planeDeclination,
                                    double latitude, double obliquity);
-SunlitExtremes SunlitPlaneExtremes(double inclination, double planeDeclination,
-                                   double latitude);
-
-// The diagnostic text of a result: "frühester SoAuf: " ... ";  spätester SoUnt:"
-// ... with the declinations and "für Breite= ", ";  Abweich=", ";  Inklin=".
-std::string SunlitPlaneExtremesText(const SunlitExtremes& extremes, double inclination,
-                                    double planeDeclination, double latitude);
 
 }  // namespace kelvra::astro

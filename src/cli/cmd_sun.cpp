@@ -13,16 +13,17 @@
 #include "astro/rise_set.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
-#include "astro/texts.h"
+#include "calc/calculator/sun_texts.h"
 #include "cli/json.h"
+#include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "shell/time_format.h"
 
 namespace kelvra::cli {
 namespace {
 
-using astro::AstroText;
 using shell::FormatReal;
 
 struct Date {
@@ -38,6 +39,9 @@ struct ClockTime {
 };
 
 enum class TimeKind { TrueLocal = 0, MeanLocal = 1, Zone = 2 };
+
+// Catalogue text `id` in the current language.
+std::string AstroText(int id) { return calc::SunText(id, shell::CurrentLanguage()); }
 
 std::string TwoDigits(int n) {
   std::string s = std::to_string(n);
@@ -114,7 +118,7 @@ Date ReadDate(const ParsedArgs& args) {
   }
   if (astro::IsInGregorianGap(date.year, date.month, date.day)) {
     date.day = 15;
-    shell::ShowMessage(shell::MessageKind::Information, AstroText(astro::kTextGregorianGap));
+    shell::ShowMessage(shell::MessageKind::Information, AstroText(calc::kTextGregorianGap));
   }
   shell::State().site.year = date.year;
   shell::State().general.today = {date.day, date.month, date.year};
@@ -162,15 +166,15 @@ void RejectPositional(const ParsedArgs& args) {
 // The block every calculation appends: a rule, the date and the site.
 void HeaderLines(std::vector<std::string>& lines, const Date& d) {
   const auto& site = shell::State().site;
-  const std::string deg = AstroText(astro::kTextDegreeUnit);
+  const std::string deg = AstroText(calc::kTextDegreeUnit);
   lines.push_back("");
   lines.push_back("  __" + std::string(74, '_'));
   lines.push_back("");
-  lines.push_back(AstroText(astro::kTextLineDate) + FormatReal(4, 0, d.year) + "-" +
+  lines.push_back(AstroText(calc::kTextLineDate) + FormatReal(4, 0, d.year) + "-" +
                   FormatReal(2, 0, d.month) + "-" + FormatReal(2, 0, d.day));
-  lines.push_back(AstroText(astro::kTextLineLatitude) + FormatReal(6, 2, site.latitude) + deg);
-  lines.push_back(AstroText(astro::kTextLineLongitude) + FormatReal(7, 2, site.longitude) +
-                  AstroText(astro::kTextLineZoneMeridian) + FormatReal(6, 1, site.zoneMeridian) +
+  lines.push_back(AstroText(calc::kTextLineLatitude) + FormatReal(6, 2, site.latitude) + deg);
+  lines.push_back(AstroText(calc::kTextLineLongitude) + FormatReal(7, 2, site.longitude) +
+                  AstroText(calc::kTextLineZoneMeridian) + FormatReal(6, 1, site.zoneMeridian) +
                   deg);
   lines.push_back("");
 }
@@ -211,33 +215,33 @@ DayEvents ComputeDayEvents(const Date& d, astro::TwilightKind twilight) {
 // when both events exist.
 std::string EventLine(int label1, const std::string& first, int label2, const std::string& second,
                       bool withUnit) {
-  const std::string unit = withUnit ? AstroText(astro::kTextUnitHourMinute) : "";
+  const std::string unit = withUnit ? AstroText(calc::kTextUnitHourMinute) : "";
   return "    " + AstroText(label1) + first + unit + "     " + AstroText(label2) + second + unit;
 }
 
 void RiseSetLines(std::vector<std::string>& lines, const DayEvents& e) {
-  lines.push_back(AstroText(astro::kTextLineDeclination) + FormatReal(6, 2, e.noon.declination) +
-                  AstroText(astro::kTextDegreeUnit));
-  lines.push_back(AstroText(astro::kTextLineEquationOfTime) +
-                  astro::FormatMinutesSeconds(e.noon.equationOfTime) +
-                  AstroText(astro::kTextUnitMinSec));
-  const auto sun = astro::FormatRiseSet(e.sun, astro::RiseSetKind::Sun);
-  lines.push_back(EventLine(astro::kTextLineSunrise, sun.rise, astro::kTextLineSunset, sun.set,
+  lines.push_back(AstroText(calc::kTextLineDeclination) + FormatReal(6, 2, e.noon.declination) +
+                  AstroText(calc::kTextDegreeUnit));
+  lines.push_back(AstroText(calc::kTextLineEquationOfTime) +
+                  shell::FormatMinutesSeconds(e.noon.equationOfTime) +
+                  AstroText(calc::kTextUnitMinSec));
+  const auto sun = calc::FormatRiseSet(e.sun, astro::RiseSetKind::Sun, shell::CurrentLanguage());
+  lines.push_back(EventLine(calc::kTextLineSunrise, sun.rise, calc::kTextLineSunset, sun.set,
                             sun.withUnit));
   // Twilight: the evening end first, then the morning beginning.
-  const auto tw = astro::FormatRiseSet(e.twilight, astro::RiseSetKind::Twilight);
-  lines.push_back(EventLine(astro::kTextLineTwilightEnd, tw.set, astro::kTextLineTwilightBegin,
+  const auto tw = calc::FormatRiseSet(e.twilight, astro::RiseSetKind::Twilight, shell::CurrentLanguage());
+  lines.push_back(EventLine(calc::kTextLineTwilightEnd, tw.set, calc::kTextLineTwilightBegin,
                             tw.rise, tw.withUnit));
-  lines.push_back("                        [" + AstroText(astro::kTextLineTwilightKind) +
-                  AstroText(astro::kTextTwilightCivil + static_cast<int>(e.twilightKind)) + "]");
-  const auto moon = astro::FormatRiseSet(e.moon, astro::RiseSetKind::Moon);
-  lines.push_back(EventLine(astro::kTextLineMoonrise, moon.rise, astro::kTextLineMoonset, moon.set,
+  lines.push_back("                        [" + AstroText(calc::kTextLineTwilightKind) +
+                  AstroText(calc::kTextTwilightCivil + static_cast<int>(e.twilightKind)) + "]");
+  const auto moon = calc::FormatRiseSet(e.moon, astro::RiseSetKind::Moon, shell::CurrentLanguage());
+  lines.push_back(EventLine(calc::kTextLineMoonrise, moon.rise, calc::kTextLineMoonset, moon.set,
                             moon.withUnit));
 }
 
 void EventsJson(JsonWriter& json, std::string_view key, const astro::RiseSetResult& r,
                 astro::RiseSetKind kind) {
-  const auto texts = astro::FormatRiseSet(r, kind);
+  const auto texts = calc::FormatRiseSet(r, kind, shell::CurrentLanguage());
   json.Key(key).BeginObject();
   json.Field("rise", r.rise).Field("set", r.set);
   json.Field("riseText", Trimmed(texts.rise)).Field("setText", Trimmed(texts.set));
@@ -269,7 +273,7 @@ void DayEventsJson(JsonWriter& json, const DayEvents& e) {
   json.Field("declination", e.noon.declination)
       .Field("equationOfTime", e.noon.equationOfTime)
       .Field("equationOfTimeMinutes", 4.0 * e.noon.equationOfTime)
-      .Field("equationOfTimeText", Trimmed(astro::FormatMinutesSeconds(e.noon.equationOfTime)));
+      .Field("equationOfTimeText", Trimmed(shell::FormatMinutesSeconds(e.noon.equationOfTime)));
 }
 
 astro::TwilightKind ReadTwilight(const ParsedArgs& args) {
@@ -320,15 +324,15 @@ Position ComputePosition(const Date& d, double t, TimeKind kind) {
 }
 
 void PositionLines(std::vector<std::string>& lines, const ClockTime& time, const Position& p) {
-  const std::string deg = AstroText(astro::kTextDegreeUnit);
-  lines.push_back(AstroText(astro::kTextLineTime) + time.text);
-  lines.push_back(AstroText(astro::kTextLineAltitude) + FormatReal(6, 2, p.sun.altitude) + deg +
-                  "    " + AstroText(astro::kTextLineDeclination) +
+  const std::string deg = AstroText(calc::kTextDegreeUnit);
+  lines.push_back(AstroText(calc::kTextLineTime) + time.text);
+  lines.push_back(AstroText(calc::kTextLineAltitude) + FormatReal(6, 2, p.sun.altitude) + deg +
+                  "    " + AstroText(calc::kTextLineDeclination) +
                   FormatReal(6, 2, std::round(p.sun.declination * 100.0) / 100.0) + deg);
-  lines.push_back(AstroText(astro::kTextLineAzimuth) + FormatReal(7, 2, p.sun.azimuth) + deg +
-                  "    " + AstroText(astro::kTextLineEquationOfTime) +
-                  astro::FormatMinutesSeconds(p.sun.equationOfTime) + AstroText(astro::kTextUnitMmSs));
-  lines.push_back(AstroText(astro::kTextLineEastNegative));
+  lines.push_back(AstroText(calc::kTextLineAzimuth) + FormatReal(7, 2, p.sun.azimuth) + deg +
+                  "    " + AstroText(calc::kTextLineEquationOfTime) +
+                  shell::FormatMinutesSeconds(p.sun.equationOfTime) + AstroText(calc::kTextUnitMmSs));
+  lines.push_back(AstroText(calc::kTextLineEastNegative));
 }
 
 const char* TimeKindName(TimeKind k) {
@@ -350,7 +354,7 @@ void PositionJson(JsonWriter& json, const ClockTime& time, TimeKind kind, const 
       .Field("declination", p.sun.declination)
       .Field("equationOfTime", p.sun.equationOfTime)
       .Field("equationOfTimeMinutes", 4.0 * p.sun.equationOfTime)
-      .Field("equationOfTimeText", Trimmed(astro::FormatMinutesSeconds(p.sun.equationOfTime)));
+      .Field("equationOfTimeText", Trimmed(shell::FormatMinutesSeconds(p.sun.equationOfTime)));
 }
 
 int RunSun(Invocation& inv) {
@@ -407,6 +411,8 @@ int RunAzimuth(Invocation& inv) {
   const astro::AzimuthTimeResult r =
       astro::TimeForAzimuth(azimuth, d.year, astro::DayOfYear(d.year, d.month, d.day),
                             site.latitude, site.longitude, site.zoneMeridian);
+  calc::ShowAzimuthTimeMessages(r);
+  const std::string rText = calc::AzimuthTimeText(r, shell::CurrentLanguage());
   const double altitude = std::round(r.altitude * 100.0) / 100.0;
   if (inv.json) {
     JsonWriter json;
@@ -415,7 +421,7 @@ int RunAzimuth(Invocation& inv) {
     json.Field("azimuth", azimuth);
     json.Field("time", r.solved && r.reached ? std::optional<double>(r.time) : std::nullopt);
     // The time text without its unit: "12:23:33".
-    std::string timeText = ReachedAtText(r.text);
+    std::string timeText = ReachedAtText(rText);
     if (const auto blank = timeText.find(' '); blank != std::string::npos) timeText.resize(blank);
     json.Field("timeText", timeText);
     json.Field("altitude", r.solved ? std::optional<double>(r.altitude) : std::nullopt);
@@ -426,15 +432,15 @@ int RunAzimuth(Invocation& inv) {
   }
   std::vector<std::string> lines;
   HeaderLines(lines, d);
-  const std::string deg = AstroText(astro::kTextDegreeUnit);
-  lines.push_back(AstroText(astro::kTextLineAzimuth) + FormatReal(7, 2, azimuth) + deg);
-  lines.push_back(AstroText(astro::kTextLineEastNegative));
-  lines.push_back(AstroText(astro::kTextLineReachedAt) + ReachedAtText(r.text));
+  const std::string deg = AstroText(calc::kTextDegreeUnit);
+  lines.push_back(AstroText(calc::kTextLineAzimuth) + FormatReal(7, 2, azimuth) + deg);
+  lines.push_back(AstroText(calc::kTextLineEastNegative));
+  lines.push_back(AstroText(calc::kTextLineReachedAt) + ReachedAtText(rText));
   if (r.solved) {
     if (altitude > 0) {
-      lines.push_back(AstroText(astro::kTextLineAltitude) + FormatReal(5, 2, altitude) + deg);
+      lines.push_back(AstroText(calc::kTextLineAltitude) + FormatReal(5, 2, altitude) + deg);
     } else {
-      lines.push_back(AstroText(astro::kTextSunBelowHorizon));
+      lines.push_back(AstroText(calc::kTextSunBelowHorizon));
     }
   }
   RuleLine(lines);

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string_view>
 
-#include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "config/dial_fields.h"
 #include "config/dial_kinds.h"
@@ -17,6 +16,7 @@
 #include "persist/persist_texts.h"
 #include "persist/text_file.h"
 #include "shell/catalog.h"
+#include "shell/day_month.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
@@ -533,7 +533,7 @@ void Reader::ReadDateLines() {
   for (std::size_t i = static_cast<std::size_t>(datesIndex_) + 1; i < lines_.size(); ++i) {
     const std::string& line = lines_[i];
     if (Trimmed(line).empty()) continue;
-    if (astro::ParseDayMonthForYear(line, year, refs_.general->language, false).valid) {
+    if (shell::ParseDayMonthForYear(line, year, refs_.general->language, false).valid) {
       list.push_back(line);
     } else {
       shell::ShowMessage(MessageKind::Error, T(texts::kBadDate) + line + T(texts::kIn) + fileName_);
@@ -590,7 +590,6 @@ ReadResult Reader::Run() {
     if (readColours_) ReadColours();
     if (readDateLines_) ReadDateLines();
   }
-  astro::ZodiacDeclinations(refs_.site->year);
   return result_;
 }
 
@@ -692,7 +691,7 @@ void WriteSettings(std::vector<std::string>& lines, bool keepStoredColours) {
   lines.push_back(codes);
   lines.push_back(kDateLinesSection);
   for (const auto& line : g.ownDateLines) {
-    if (astro::ParseDayMonthForYear(line, site.year, g.language, false).valid) lines.push_back(line);
+    if (shell::ParseDayMonthForYear(line, site.year, g.language, false).valid) lines.push_back(line);
   }
 }
 

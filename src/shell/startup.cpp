@@ -16,10 +16,6 @@ StartupHooks& Hooks() {
   return hooks;
 }
 
-void ReferenceYearChanged(int year) {
-  if (Hooks().referenceYearChanged) Hooks().referenceYearChanged(year);
-}
-
 std::string TwoBlanksAnd(int n) { return "  " + std::to_string(n); }
 
 SharedTextLists BuildTextLists() {
@@ -60,7 +56,6 @@ void ResetToStartupDefaults() {
   if (Hooks().resetDialParameters) Hooks().resetDialParameters();
   state.colors = ColorSet{};
   state.colors.lineWidth = 1;
-  ReferenceYearChanged(state.site.year);
   state.general.showHints = false;
   TextLists();
   if (Hooks().loadStartupTables) Hooks().loadStartupTables();
@@ -69,7 +64,6 @@ void ResetToStartupDefaults() {
 void LoadStandardValues() {
   State().site = DefaultSite();
   if (Hooks().resetDialParameters) Hooks().resetDialParameters();
-  ReferenceYearChanged(State().site.year);
 }
 
 EnvironmentLookup ProcessEnvironment() {
@@ -134,7 +128,6 @@ void ApplyMainWindowDefaults(std::string_view programFolder, const EnvironmentLo
   state.general.timeOfDay = 0.5;
   state.general.azimuthInput = 0.0;
   SelectLanguage(true);
-  ReferenceYearChanged(state.site.year);
 }
 
 void AfterSettingsRead() {

@@ -6,7 +6,7 @@
 // "Standardwerte laden" is LoadStandardValues().
 //
 // The shell does not know the records of the subsystems above it (the dial
-// parameters, the zodiac table, the coastline text, the equation-of-time table):
+// parameters, the coastline text, the equation-of-time table):
 // the program installs StartupHooks once, before step 1, and the shell calls
 // them at the right moments.
 #pragma once
@@ -35,9 +35,6 @@ struct StartupHooks {
   // Resets the dial parameter record to its defaults (kind "v"); called after
   // the site has its defaults. Program: config::ResetDialParameters().
   std::function<void()> resetDialParameters;
-  // The reference year was set (start-up, "Standardwerte laden"): recompute
-  // what depends on it. Program: astro::ZodiacDeclinations(year).
-  std::function<void(int year)> referenceYearChanged;
   // Step 1 only: the world coastline text and the equation-of-time table by
   // longitude (288 steps, year 2022) with its saved copy.
   std::function<void()> loadStartupTables;
@@ -50,8 +47,9 @@ const StartupHooks& CurrentStartupHooks();
 SiteSettings DefaultSite();
 
 // Step 1: site (year 2020), colours and line width 1, showHints off, the dial
-// parameters (hook) and the zodiac table for 2020 (hook), the long-lived
-// tables (hook). The text lists are constants (TextLists()).
+// parameters (hook), the long-lived tables (hook). The text lists are
+// constants (TextLists()). The zodiac table follows the reference year by
+// itself (shell/zodiac.h).
 void ResetToStartupDefaults();
 
 // "Standardwerte laden": the site (year 2020 too) and the dial parameters get
@@ -84,7 +82,7 @@ CalendarDate SystemToday();
 
 // Step 3 without the window: programFolder and settingsFile, the colour
 // defaults once more, the reference year and `today` from `today`, timeOfDay
-// 12:00, azimuthInput 0, language German. The zodiac hook runs for the year.
+// 12:00, azimuthInput 0, language German.
 void ApplyMainWindowDefaults(std::string_view programFolder, const EnvironmentLookup& environment,
                              CalendarDate today);
 

@@ -13,16 +13,19 @@ namespace {
 
 constexpr double kLat = 47.251315, kLon = -9.590825, kZone = -15;
 
+// The minute a time shows when rounded to the nearest minute (12:30 -> 750).
+int ShownMinute(double hours) { return static_cast<int>(std::floor(60.0 * hours + 0.5)); }
+
 TEST(RiseSetTest, SunAtTheDefaultSite) {
-  struct Case { int d, m; const char* rise; const char* set; };
-  const Case cases[] = {{21, 6, "  4:25", " 20:21"}, {21, 12, "  8:06", " 16:34"}};
+  // Reference times of the program's default site, 21 June and 21 December
+  // 2020 (zone time, to the minute).
+  struct Case { int d, m; int riseMinute, setMinute; };
+  const Case cases[] = {{21, 6, 4 * 60 + 25, 20 * 60 + 21}, {21, 12, 8 * 60 + 6, 16 * 60 + 34}};
   for (const auto& c : cases) {
     const RiseSetResult r = RiseSetForDate(RiseSetKind::Sun, c.d, c.m, 2020, kLat, kLon, kZone);
     ASSERT_EQ(r.state, RiseSetState::Normal);
-    const RiseSetTexts t = FormatRiseSet(r, RiseSetKind::Sun, 1);
-    EXPECT_EQ(t.rise, c.rise);
-    EXPECT_EQ(t.set, c.set);
-    EXPECT_TRUE(t.withUnit);
+    EXPECT_EQ(ShownMinute(*r.rise), c.riseMinute) << *r.rise;
+    EXPECT_EQ(ShownMinute(*r.set), c.setMinute) << *r.set;
   }
 }
 
@@ -47,32 +50,19 @@ TEST(RiseSetTest, AgreesWithTheEphemerisAtTheEventAltitude) {
   }
 }
 
-TEST(RiseSetTest, PolarDayAndNightAndAlwaysTexts) {
-  struct Case {
-    RiseSetKind kind; int m; TwilightKind tw; RiseSetState state; const char* de; const char* en;
-  };
+TEST(RiseSetTest, PolarDayAndNight) {
+  struct Case { RiseSetKind kind; int m; TwilightKind tw; double lat; RiseSetState state; };
   const Case cases[] = {
-      {RiseSetKind::Sun, 6, TwilightKind::Astronomical, RiseSetState::AlwaysUp, "immer sichtbar",
-       " always seen  "},
-      {RiseSetKind::Sun, 12, TwilightKind::Astronomical, RiseSetState::AlwaysDown, " nie sichtbar ",
-       " not visible  "},
-      {RiseSetKind::Twilight, 6, TwilightKind::Astronomical, RiseSetState::AlwaysUp, "  immer hell  ",
-       "always bright "},
-      {RiseSetKind::Twilight, 12, TwilightKind::Civil, RiseSetState::AlwaysDown, " immer dunkel ",
-       " always  dark "},
+      {RiseSetKind::Sun, 6, TwilightKind::Astronomical, 70, RiseSetState::AlwaysUp},
+      {RiseSetKind::Sun, 12, TwilightKind::Astronomical, 70, RiseSetState::AlwaysDown},
+      {RiseSetKind::Twilight, 6, TwilightKind::Astronomical, 70, RiseSetState::AlwaysUp},
+      {RiseSetKind::Twilight, 12, TwilightKind::Civil, 80, RiseSetState::AlwaysDown},
   };
   for (const auto& c : cases) {
-    const double lat = c.m == 12 && c.kind == RiseSetKind::Twilight ? 80 : 70;
-    const RiseSetResult r = RiseSetForDate(c.kind, 21, c.m, 2020, lat, kLon, kZone, c.tw);
-    EXPECT_EQ(r.state, c.state) << c.de;
+    const RiseSetResult r = RiseSetForDate(c.kind, 21, c.m, 2020, c.lat, kLon, kZone, c.tw);
+    EXPECT_EQ(r.state, c.state) << static_cast<int>(c.kind) << " " << c.m;
     EXPECT_FALSE(r.rise.has_value());
     EXPECT_FALSE(r.set.has_value());
-    for (int lang : {1, 2}) {
-      const RiseSetTexts t = FormatRiseSet(r, c.kind, lang);
-      EXPECT_EQ(t.rise, lang == 1 ? c.de : c.en);
-      EXPECT_EQ(t.set, t.rise);
-      EXPECT_FALSE(t.withUnit);
-    }
   }
   EXPECT_STREQ(RiseSetStateName(RiseSetState::AlwaysUp), "alwaysUp");
   EXPECT_STREQ(RiseSetStateName(RiseSetState::NoRise), "normal");
@@ -80,16 +70,14 @@ TEST(RiseSetTest, PolarDayAndNightAndAlwaysTexts) {
 
 TEST(RiseSetTest, MoonDaysWithoutRiseOrSet) {
   // The moon rises about 50 minutes later each day; within a month there is a
-  // day without moonrise and one without moonset, shown as " -----".
+  // day without moonrise and one without moonset.
   int noRise = 0, noSet = 0;
   double previousRise = -1;
   for (int d = 1; d <= 31; ++d) {
     const RiseSetResult r = RiseSetForDate(RiseSetKind::Moon, d, 1, 2020, kLat, kLon, kZone);
-    const RiseSetTexts t = FormatRiseSet(r, RiseSetKind::Moon, 1);
     if (r.state == RiseSetState::NoRise) {
       ++noRise;
-      EXPECT_EQ(t.rise, " -----");
-      EXPECT_FALSE(t.withUnit);
+      EXPECT_FALSE(r.rise.has_value());
       EXPECT_TRUE(r.set.has_value());
     }
     if (r.state == RiseSetState::NoSet) ++noSet;

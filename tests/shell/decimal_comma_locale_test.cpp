@@ -13,7 +13,9 @@
 #include "astro/rise_set.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
+#include "calc/calculator/sun_texts.h"
 #include "shell/number_format.h"
+#include "shell/time_format.h"
 #include "support/recording_message_sink.h"
 
 namespace kelvra::shell {
@@ -81,12 +83,12 @@ TEST(DecimalCommaLocale, SunComputationTextsUseThePoint) {
   // 1 January 2000: declination -23.03, equation of time -3:18.
   const astro::SolarDay day = astro::ComputeSolarDay(2000, 1.0);
   EXPECT_EQ(FormatReal(7, 2, day.declination), " -23.03");
-  EXPECT_EQ(astro::FormatMinutesSeconds(day.equationOfTime), " -3:18");
+  EXPECT_EQ(FormatMinutesSeconds(day.equationOfTime), " -3:18");
 
   // Sunrise and sunset on 21 June 2020 at the default site.
   const auto r = astro::RiseSetForDate(astro::RiseSetKind::Sun, 21, 6, 2020, 47.251315,
                                        -9.590825, -15.0);
-  const auto texts = astro::FormatRiseSet(r, astro::RiseSetKind::Sun, 1);
+  const auto texts = calc::FormatRiseSet(r, astro::RiseSetKind::Sun, 1);
   EXPECT_EQ(texts.rise, "  4:25");
   EXPECT_EQ(texts.set, " 20:21");
 

@@ -10,19 +10,19 @@
 
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
+#include "shell/zodiac.h"
 
 namespace kelvra::shell {
 namespace {
 
-// Installs the program's hooks for the dial record (the zodiac hook only
-// counts its calls) and restores the shared state afterwards.
+// Installs the program's hook for the dial record and restores the shared
+// state afterwards.
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
     saved_ = State();
     savedHooks_ = CurrentStartupHooks();
-    SetStartupHooks({[] { config::ResetDialParameters(); },
-                     [this](int year) { yearsComputed_.push_back(year); }, nullptr});
+    SetStartupHooks({[] { config::ResetDialParameters(); }, nullptr});
   }
   void TearDown() override {
     SetStartupHooks(savedHooks_);
@@ -30,8 +30,6 @@ class StartupTest : public ::testing::Test {
     SelectLanguage(true);
     config::ResetDialParameters();
   }
-  std::vector<int> yearsComputed_;
-
  private:
   SharedState saved_;
   StartupHooks savedHooks_;
@@ -58,6 +56,7 @@ TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
 
   ResetToStartupDefaults();
   EXPECT_EQ(State().site.year, 2020);
+  EXPECT_EQ(CurrentZodiac().year, 2020);
   EXPECT_EQ(config::Dial().kind, 'v');
 
   ApplyMainWindowDefaults("/opt/kelvra", FakeEnvironment({{"KELVRA_HOME", "/srv/k"}}),
@@ -86,7 +85,7 @@ TEST_F(StartupTest, FirstStartWithoutSettingsFile) {
   EXPECT_EQ(s.general.programFolder, "/opt/kelvra/");
   EXPECT_EQ(s.general.settingsFile, "/srv/k/kel.ini");
   // The zodiac table follows the year: 2020 in step 1, the current year in step 3.
-  EXPECT_EQ(yearsComputed_, (std::vector<int>{2020, 2026}));
+  EXPECT_EQ(CurrentZodiac().year, 2026);
 }
 
 TEST_F(StartupTest, SettingsReadKeepOwnDateLinesAndApplyStoredLanguage) {
@@ -104,7 +103,6 @@ TEST_F(StartupTest, StandardValuesResetSiteAndDialOnly) {
   State().colors.lineWidth = 2;
   State().colors.colors[0] = 255;
   config::Dial().kind = 'r';
-  yearsComputed_.clear();
 
   LoadStandardValues();
   EXPECT_EQ(State().site.latitude, 47.251315);
@@ -114,7 +112,7 @@ TEST_F(StartupTest, StandardValuesResetSiteAndDialOnly) {
   EXPECT_EQ(config::Dial().kind, 'v');
   EXPECT_EQ(State().colors.lineWidth, 2);  // colours are not part of it
   EXPECT_EQ(State().colors.colors[0], 255u);
-  EXPECT_EQ(yearsComputed_, std::vector<int>{2020});
+  EXPECT_EQ(CurrentZodiac().year, 2020);
 }
 
 TEST(TextLists, HourAndIntervalLists) {

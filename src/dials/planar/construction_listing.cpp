@@ -4,12 +4,12 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
 #include "dials/planar/planar_chains.h"
 #include "dials/planar/planar_texts.h"
 #include "shell/number_format.h"
+#include "shell/time_format.h"
 
 namespace kelvra::dials::planar {
 
@@ -34,7 +34,7 @@ std::string Unit() { return PlanarText(TextId::DegreeUnit); }
 
 // Hours 0..24 as the listing writes them: FormatMinutesSeconds of hours / 4
 // reads as hours:minutes.
-std::string HoursText(double hours) { return Trim(astro::FormatMinutesSeconds(hours / 4.0)); }
+std::string HoursText(double hours) { return Trim(shell::FormatMinutesSeconds(hours / 4.0)); }
 
 std::string TwoDigits(int v) {
   std::string s = std::to_string(v);
@@ -310,8 +310,8 @@ HourLineTable ComputeHourLineTable(const PlanarFrame& face, const config::DialPa
 }
 
 std::string SunlitText(const HourLineTable& t) {
-  std::string text = t.everLit ? Trim(astro::FormatHoursMinutes(t.firstLight)) + " - " +
-                                     Trim(astro::FormatHoursMinutes(t.lastLight))
+  std::string text = t.everLit ? Trim(shell::FormatHoursMinutes(t.firstLight)) + " - " +
+                                     Trim(shell::FormatHoursMinutes(t.lastLight))
                                : std::string("--:-- - --:--");
   return text + "   " + PlanarText(TextId::LocalApparentTime);
 }

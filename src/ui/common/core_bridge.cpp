@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
-#include "astro/calendar.h"
 #include "persist/dial_data_file.h"
 #include "persist/settings_file.h"
 #include "persist/text_file.h"
 #include "shell/catalog.h"
+#include "shell/day_month.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 
@@ -35,7 +35,7 @@ std::vector<std::string> ValidDateLines(const std::vector<std::string>& lines) {
   std::vector<std::string> valid;
   for (const std::string& line : lines) {
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
-    if (astro::CheckDayMonth(line.substr(0, line.find(' '))).valid) valid.push_back(line);
+    if (shell::CheckDayMonth(line.substr(0, line.find(' '))).valid) valid.push_back(line);
   }
   return valid;
 }

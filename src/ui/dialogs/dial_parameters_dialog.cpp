@@ -9,12 +9,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "astro/calendar.h"
-#include "astro/solar_ephemeris.h"
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
+#include "shell/day_month.h"
 #include "shell/shared_state.h"
+#include "shell/zodiac.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/parameter_pages.h"
@@ -86,7 +86,7 @@ DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
     d.altitudeVariant = 0;
     if (d.azimuthCircleMode > 2) d.azimuthCircleMode -= 3;
   }
-  const double obliquity = astro::CurrentZodiac().roundedObliquity;
+  const double obliquity = shell::CurrentZodiac().roundedObliquity;
   config::DeriveHabermelGnomon(d, shell::State().site.latitude, obliquity);
   config::DeriveMaxShadowLength(d, shell::State().site.latitude, obliquity);
   const config::DialKindRow& row = config::KindRow(d);
@@ -224,7 +224,7 @@ bool DialParametersDialog::AddOwnDate() {
     dateMask_->setFocus();
     return false;
   }
-  const astro::DayMonth date = astro::ParseDayMonth(text.toStdString(), true);
+  const shell::DayMonth date = shell::ParseDayMonth(text.toStdString(), true);
   if (!date.valid) {
     dateMask_->setFocus();
     return false;
@@ -234,7 +234,7 @@ bool DialParametersDialog::AddOwnDate() {
   int row = 0;
   for (; row < ownDates_->count(); ++row) {
     const std::string existing = ownDates_->item(row)->text().left(5).toStdString();
-    const astro::DayMonth other = astro::ParseDayMonth(existing, false);
+    const shell::DayMonth other = shell::ParseDayMonth(existing, false);
     if (other.valid && other.key >= date.key) break;
   }
   ownDates_->insertItem(row, entry);

@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "astro/solar_ephemeris.h"
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "shell/zodiac.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/pictures.h"
 
@@ -437,7 +437,7 @@ bool DialTypeDialog::LeaveDiameter() {
   }
   d.dialDiameter = v;
   config::DeriveHabermelGnomon(d, shell::State().site.latitude,
-                               astro::CurrentZodiac().roundedObliquity, true);
+                               shell::CurrentZodiac().roundedObliquity, true);
   gnomon_->setText(Real(6, 2, d.habermelGnomon));
   return false;
 }
@@ -510,7 +510,7 @@ bool DialTypeDialog::CloseCheck() {
       }
       d.dialDiameter = v;
       config::DeriveHabermelGnomon(d, shell::State().site.latitude,
-                                   astro::CurrentZodiac().roundedObliquity, true);
+                                   shell::CurrentZodiac().roundedObliquity, true);
       break;
     }
     case config::GnomonEdit::HidokeiGnomon: {

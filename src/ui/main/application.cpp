@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QScreen>
 
-#include "astro/solar_ephemeris.h"
 #include "config/dial_parameters.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
@@ -30,7 +29,6 @@ int RunApplication(int argc, char** argv) {
   if (!shell::CurrentStartupHooks().resetDialParameters) {
     shell::StartupHooks hooks = shell::CurrentStartupHooks();
     hooks.resetDialParameters = [] { config::ResetDialParameters(); };
-    hooks.referenceYearChanged = [](int year) { astro::ZodiacDeclinations(year); };
     shell::SetStartupHooks(hooks);
   }
   shell::ResetToStartupDefaults();
