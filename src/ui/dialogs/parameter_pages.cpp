@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/common/retranslate.h"
+#include "ui/dialogs/pages/azimuthal_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 
 namespace kelvra::ui {
@@ -41,6 +42,7 @@ FieldPage* Make(const PageContext& context, QWidget* parent) {
 std::span<const Registered> Registry() {
   static const Registered registry[] = {
       {config::ParameterPage::Planar, &Make<PlanarPage>},
+      {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
   };
   return registry;
 }
