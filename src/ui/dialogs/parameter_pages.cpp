@@ -8,6 +8,7 @@
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/pages/cylinder_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
+#include "ui/dialogs/pages/azimuthal_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 
 namespace kelvra::ui {
@@ -45,6 +46,7 @@ std::span<const Registered> Registry() {
       {config::ParameterPage::Planar, &Make<PlanarPage>},
       {config::ParameterPage::Cylinder, &Make<CylinderPage>},
       {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
+      {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
   };
   return registry;
 }

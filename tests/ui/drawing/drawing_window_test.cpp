@@ -560,3 +560,71 @@ TEST_F(DrawingWindowTest, OpenListingPanelsFollowTheLanguage) {
 
 }  // namespace
 }  // namespace kelvra::ui
+
+namespace kelvra::ui {
+namespace {
+
+// The azimuthal and bifilar dials reach the window through the family seam
+// alone: caption, commands, picture, print and save follow the kind's row.
+TEST_F(DrawingWindowTest, AzimuthalAndBifilarDialsAreDrawnPrintedAndSaved) {
+  struct Case {
+    const char* name;
+    char kind;
+    int circleMode, spacing;
+    const char* caption;
+    bool zoom;  // zoom and origin picking: the bifilar dial
+  };
+  const Case cases[] = {
+      {"date circles", 'a', 0, 0, "Konstruktion einer Azimutalsonnenuhr", false},
+      {"orthographic", 'a', 1, 3, "Konstruktion einer Azimutalsonnenuhr", false},
+      {"bifilar", 'f', 0, 0, "Konstruktion einer Bifilar-Azimutalsonnenuhr", true},
+  };
+  int prints = 0;
+  for (const Case& c : cases) {
+    kelvra::testing::RecordingMessageSink sink;
+    config::ResetDialParameters();
+    config::Dial().kind = c.kind;
+    config::Dial().azimuthCircleMode = c.circleMode;
+    config::Dial().altitudeCircleSpacing = c.spacing;
+    output::TheDrawingView() = output::DrawingView{};
+    DrawingWindow w(nullptr, kPicture);
+    w.Activate();
+    EXPECT_EQ(w.windowTitle().toStdString(), c.caption) << c.name;
+    EXPECT_GT(Inked(w.Picture()), 2000) << c.name;
+    EXPECT_EQ(Button(w, "ZoomInButton")->isEnabled(), c.zoom) << c.name;
+
+    w.Print();
+    EXPECT_EQ(printDialogs_, ++prints) << c.name;
+    EXPECT_EQ(PdfInfo(Path("print.pdf")).at("Pages"), "1") << c.name;
+
+    // HPGL and DXF through the save panel: the DXF at true size in mm
+    // (plot scale 1, divisor 40).
+    for (auto format : {output::SaveFormat::Hpgl, output::SaveFormat::Dxf}) {
+      w.OpenSavePanel(format);
+      w.Saver()->NameField()->setText(c.name);
+      sink.Script({MessageAnswer::No});  // no grid
+      w.Saver()->NextButton()->click();
+    }
+    const QString plot = ReadAll(Path(QString(c.name) + ".plt"));
+    EXPECT_TRUE(plot.startsWith("IN;")) << c.name;
+    EXPECT_TRUE(ReadAll(Path(QString(c.name) + ".dxf")).contains("$EXTMAX\r\n 10\r\n  411.00\r\n"))
+        << c.name;
+    if (c.zoom) {
+      // A picked origin carries the dial to the plot page: x 16157 / W,
+      // y 10480 - 10480 / H (the origin's circle of 1 mm).
+      Click(w.PictureWidget(), QPoint(300, 200));
+      EXPECT_EQ(output::TheDrawingView().origin, (output::Point{300, 200}));
+      w.OpenSavePanel(output::SaveFormat::Hpgl);
+      w.Saver()->NameField()->setText("picked");
+      sink.Script({MessageAnswer::No});
+      w.Saver()->NextButton()->click();
+      const long x = std::lround(16157.0 * 300 / kPicture.width());
+      const long y = std::lround(10480 - 10480.0 * 200 / kPicture.height());
+      EXPECT_TRUE(ReadAll(Path("picked.plt")).contains(QString(";PU %1 %2;CI 40 ,0.2").arg(x).arg(y)))
+          << x << " " << y;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvra::ui
