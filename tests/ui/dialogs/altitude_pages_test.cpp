@@ -15,6 +15,7 @@
 #include "astro/solar_ephemeris.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
+#include "shell/zodiac.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
 #include "ui/dialogs/pages/cylinder_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
@@ -133,7 +134,7 @@ TEST_F(AltitudePagesTest, LeavingTheGnomonGivesTheLongestShadow) {
     Cylinder().GnomonField()->setText("50");
     emit Cylinder().GnomonField()->editingFinished();
     EXPECT_EQ(config::Dial().cylinderGnomon, 50);
-    const double eps = astro::CurrentZodiac().roundedObliquity;
+    const double eps = shell::CurrentZodiac().roundedObliquity;
     const double pi = 3.14159265358979323846;
     const int expected =
         c.derived ? static_cast<int>(std::lround(50 * std::tan((90 - std::fabs(c.latitude) + eps) * pi / 180)))

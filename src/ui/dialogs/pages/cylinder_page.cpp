@@ -15,6 +15,7 @@
 #include "config/dial_parameters.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "shell/zodiac.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
@@ -184,7 +185,7 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
     const double lat = shell::State().site.latitude;
     if (std::fabs(lat) <= kTropicLimit) return;
     config::DialParameters& d = config::Dial();
-    config::DeriveMaxShadowLength(d, lat, astro::CurrentZodiac().roundedObliquity);
+    config::DeriveMaxShadowLength(d, lat, shell::CurrentZodiac().roundedObliquity);
     Store(*config::FindField("maxShadowLength"), d.maxShadowLength);
   });
 
