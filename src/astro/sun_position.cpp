@@ -53,28 +53,27 @@ HorizontalPosition HorizontalFromHourAngle(double latitude, double declination,
   return pos;
 }
 
-namespace {
-SunPosition PositionFor(const SolarDay& sun, double t, double latitude, double longitude,
-                        double zoneMeridian, bool applyEquationOfTime) {
+SunPosition SunPositionFromEphemeris(const SolarDay& sun, double t, double latitude,
+                                     double longitude, double zoneMeridian,
+                                     bool applyEquationOfTime) {
   double H = HourAngleOfClockTime(t, longitude, zoneMeridian);
   if (applyEquationOfTime) H += sun.equationOfTime;
   const HorizontalPosition h = HorizontalFromHourAngle(latitude, sun.declination, H);
   return SunPosition{h.altitude, h.azimuth, sun.declination, sun.equationOfTime};
 }
-}  // namespace
 
 SunPosition SunPositionAtClockTime(int year, int dayOfYear, double t, double latitude,
                                    double longitude, double zoneMeridian,
                                    bool applyEquationOfTime) {
   const SolarDay sun = ComputeSolarDay(year, DayArgumentForZoneTime(dayOfYear, t, zoneMeridian));
-  return PositionFor(sun, t, latitude, longitude, zoneMeridian, applyEquationOfTime);
+  return SunPositionFromEphemeris(sun, t, latitude, longitude, zoneMeridian, applyEquationOfTime);
 }
 
 SunPosition SunPositionNoonEphemeris(int year, int dayOfYear, double t, double latitude,
                                      double longitude, double zoneMeridian,
                                      bool applyEquationOfTime) {
   const SolarDay sun = ComputeSolarDay(year, dayOfYear + (zoneMeridian / 15.0) / 24.0);
-  return PositionFor(sun, t, latitude, longitude, zoneMeridian, applyEquationOfTime);
+  return SunPositionFromEphemeris(sun, t, latitude, longitude, zoneMeridian, applyEquationOfTime);
 }
 
 HorizontalPosition SunPositionForDeclination(double t, double latitude, double longitude,

@@ -5,6 +5,8 @@
 // Units and signs: see astro/angles.h.
 #pragma once
 
+#include "astro/solar_ephemeris.h"
+
 namespace kelvra::astro {
 
 struct HorizontalPosition {
@@ -31,6 +33,15 @@ double HourAngleOfClockTime(double t, double longitude, double zoneMeridian,
 // (47.25, 23.44, 0) -> altitude 66.19, azimuth 0; (10, 20, 0) -> azimuth 180.
 HorizontalPosition HorizontalFromHourAngle(double latitude, double declination,
                                            double hourAngle);
+
+// The sun at clock time t (hours) whose declination and equation of time are
+// `sun` (from ComputeSolarDay or a SunTable): hour angle 15 (t - 12) -
+// (longitude - zoneMeridian), plus sun.equationOfTime when
+// applyEquationOfTime. The positions below are this with the ephemeris of
+// their instant.
+SunPosition SunPositionFromEphemeris(const SolarDay& sun, double t, double latitude,
+                                     double longitude, double zoneMeridian,
+                                     bool applyEquationOfTime);
 
 // The sun at clock time t (hours) of day of year N of `year`. The ephemeris is
 // evaluated at that instant (t taken as zone time of zoneMeridian). The hour

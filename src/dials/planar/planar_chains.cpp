@@ -17,8 +17,8 @@ namespace {
 
 using astro::AcosDeg;
 using astro::AsinDeg;
-using astro::ClampUnit;
 using astro::AtanDeg;
+using astro::ClampUnit;
 using astro::CosDeg;
 using astro::Degrees;
 using astro::Radians;
@@ -26,53 +26,6 @@ using astro::SinDeg;
 using astro::TanDeg;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-}  // namespace
-
-void SunTable::Ensure(int year, double zoneMeridian) {
-  if (year == year_ && zoneMeridian == zoneMeridian_ && !declination_.empty()) return;
-  year_ = year;
-  zoneMeridian_ = zoneMeridian;
-  declination_.resize(kDays);
-  equationOfTime_.resize(kDays);
-  for (int i = 0; i < kDays; ++i) {
-    const auto s = astro::ComputeSolarDay(
-        year, astro::DayArgumentForZoneTime(i + kFirstDay, 12.0, zoneMeridian));
-    declination_[static_cast<std::size_t>(i)] = s.declination;
-    equationOfTime_[static_cast<std::size_t>(i)] = s.equationOfTime;
-  }
-}
-
-void SunTable::At(int day, double zoneTime, double& declination, double& equationOfTime) const {
-  const double x = day + (zoneTime - 12.0) / 24.0;
-  int k = static_cast<int>(std::lround(x));
-  k = std::clamp(k, kFirstDay + 1, kFirstDay + kDays - 2);
-  const double u = x - k;
-  const auto i = static_cast<std::size_t>(k - kFirstDay);
-  auto lagrange = [u](double a, double b, double c) {
-    return a * u * (u - 1) / 2 - b * (u + 1) * (u - 1) + c * (u + 1) * u / 2;
-  };
-  declination = lagrange(declination_[i - 1], declination_[i], declination_[i + 1]);
-  equationOfTime = lagrange(equationOfTime_[i - 1], equationOfTime_[i], equationOfTime_[i + 1]);
-}
-
-double SunTable::NoonDeclination(int day) const {
-  const int k = std::clamp(day, kFirstDay, kFirstDay + kDays - 1);
-  return declination_[static_cast<std::size_t>(k - kFirstDay)];
-}
-
-namespace {
-
-// The sun at zone time t of day N as SunPositionAtClockTime gives it, with
-// declination and equation of time from the table.
-astro::HorizontalPosition SunAt(const SunTable& table, int day, double t, double latitude,
-                                double longitude, double zoneMeridian, bool withEot) {
-  double delta, eot;
-  table.At(day, t, delta, eot);
-  double H = 15.0 * (t - 12.0) - (longitude - zoneMeridian);
-  if (withEot) H += eot;
-  return astro::HorizontalFromHourAngle(latitude, delta, H);
-}
 
 class Tracer {
  public:
@@ -128,7 +81,7 @@ class Tracer {
     const double lon = withEot ? f_.meanTimeLongitude : f_.timeLongitude;
     int step = 5;
     for (int day = firstDay; day <= lastDay; day += step, step = 3) {
-      const auto s = SunAt(d_.sun, day, T + f_.clockOffset, f_.equivalentLatitude, lon,
+      const auto s = astro::SunAt(d_.sun, day, T + f_.clockOffset, f_.equivalentLatitude, lon,
                            f_.site.zoneMeridian, withEot);
       Add(ProjectShadow(f_, s.altitude, s.azimuth));
     }
@@ -203,7 +156,7 @@ void TraceAnalemma(Tracer& tr, PlanarDial& d, const config::DialParameters& p) {
   for (int month = 1; month <= 12; ++month) {
     for (int i = 0; i < 4 && kDays[which][i] != 0; ++i) {
       const int day = astro::DayOfYear(f.site.year, month, kDays[which][i]);
-      const auto s = SunAt(d.sun, day, T + f.clockOffset, f.equivalentLatitude,
+      const auto s = astro::SunAt(d.sun, day, T + f.clockOffset, f.equivalentLatitude,
                            f.meanTimeLongitude, f.site.zoneMeridian, true);
       const auto pt = ProjectShadow(f, s.altitude, s.azimuth);
       d.marks.push_back(AnalemmaMark{pt.x, pt.y, pt.lit, i == 0});
@@ -227,7 +180,7 @@ void TraceHourLabels(PlanarDial& d, const config::DialParameters& p) {
     HourLabel l;
     l.hour = hour;
     auto at = [&](int day, double* altitude, double* azimuth) {
-      const auto s = SunAt(d.sun, day, hour + f.clockOffset, f.equivalentLatitude,
+      const auto s = astro::SunAt(d.sun, day, hour + f.clockOffset, f.equivalentLatitude,
                            f.timeLongitude, f.site.zoneMeridian, false);
       if (altitude) *altitude = s.altitude;
       if (azimuth) *azimuth = s.azimuth;
@@ -393,7 +346,7 @@ void TraceBabylonianItalian(Tracer& tr, PlanarDial& d, const config::DialParamet
           ShadowPoint pt;
           const bool valid = r.rise < r.set && r.rise > 0 && T >= r.rise && T <= r.set;
           if (valid) {
-            const auto sp = SunAt(d.sun, r.day, T + f.clockOffset - (zm - lon) / 15.0,
+            const auto sp = astro::SunAt(d.sun, r.day, T + f.clockOffset - (zm - lon) / 15.0,
                                   f.equivalentLatitude, zm, zm, false);
             pt = ProjectShadow(f, sp.altitude, sp.azimuth);
           }

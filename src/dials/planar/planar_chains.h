@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "astro/sun_table.h"
 #include "config/dial_parameters.h"
 #include "dials/planar/date_line_set.h"
 #include "dials/planar/planar_frame.h"
@@ -72,30 +73,8 @@ struct HourLabel {
   double decemberAltitude = 0;
 };
 
-// The sun's declination and equation of time at 12:00 zone time of every day
-// of a year (and two days either side), from the ephemeris; positions in
-// between are interpolated quadratically from the three nearest days (within
-// about 1e-5 degrees of the ephemeris itself). Kept by a PlanarDial, so that
-// drawing the same year again costs no ephemeris call.
-class SunTable {
- public:
-  void Ensure(int year, double zoneMeridian);
-  // Declination and equation of time (degrees) at zone time t of day N.
-  void At(int day, double zoneTime, double& declination, double& equationOfTime) const;
-  // The ephemeris of 12:00 zone time of day N itself.
-  double NoonDeclination(int day) const;
-
- private:
-  static constexpr int kFirstDay = -2;
-  static constexpr int kDays = 373;  // days -2 .. 370
-  int year_ = 0;
-  double zoneMeridian_ = 0;
-  std::vector<double> declination_;
-  std::vector<double> equationOfTime_;
-};
-
 struct PlanarDial {
-  SunTable sun;                   // the ephemeris of the year, kept between drawings
+  astro::SunTable sun;            // the ephemeris of the year, kept between drawings
   PlanarFrame frame;
   config::DialParameters params;  // the parameters the dial was traced with
   DateLineSet dateLines;
