@@ -123,6 +123,8 @@ void DialParametersDialog::FieldChanged(FieldPage* source, const QString& field)
     if (page != source) page->Fill();
   }
   UpdateEnabling();
+  // The bifilar page chooses between the bifilar and the umbrella dial.
+  if (field == QLatin1String("kind")) UpdateCaption();
   if (field == QLatin1String("dateLineMode")) emit DateModeChanged(D().dateLineMode);
 }
 

@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "ui/common/retranslate.h"
+#include "ui/dialogs/pages/azimuthal_page.h"
+#include "ui/dialogs/pages/bifilar_page.h"
 #include "ui/dialogs/pages/cylinder_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
-#include "ui/dialogs/pages/azimuthal_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 
 namespace kelvra::ui {
@@ -44,6 +45,7 @@ FieldPage* Make(const PageContext& context, QWidget* parent) {
 std::span<const Registered> Registry() {
   static const Registered registry[] = {
       {config::ParameterPage::Planar, &Make<PlanarPage>},
+      {config::ParameterPage::Bifilar, &Make<BifilarPage>},
       {config::ParameterPage::Cylinder, &Make<CylinderPage>},
       {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
       {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
