@@ -199,6 +199,7 @@ enum class DialFamily {
   Sawyer,              // w
   Peaucellier,         // p
   Bifilar,             // f
+  Habermel,            // q variants 1 and 2 (the Habermel altitude dials)
   Unknown,
 };
 DialFamily FamilyOf(DialKind kind, bool umbrella);

@@ -7,7 +7,9 @@
 #include "dials/azimuthal/azimuthal_family.h"
 #include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
+#include "dials/peaucellier/peaucellier_family.h"
 #include "dials/planar/planar_family.h"
+#include "dials/quadrant/quadrant_family.h"
 
 namespace kelvra::dials {
 
@@ -27,6 +29,8 @@ std::span<const Registered> Registry() {
       {config::DialFamily::HorizontalAltitude, &altitude::HorizontalAltitudeFamily()},
       {config::DialFamily::Azimuthal, &azimuthal::AzimuthalFamily()},
       {config::DialFamily::Bifilar, &bifilar::BifilarFamily()},
+      {config::DialFamily::Altitude, &quadrant::QuadrantFamily()},
+      {config::DialFamily::Peaucellier, &peaucellier::PeaucellierFamily()},
   };
   return registry;
 }

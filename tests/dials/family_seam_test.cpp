@@ -60,7 +60,8 @@ TEST(FamilySeam, EveryKindDrawsOrSaysThatItDrawsNothing) {
     job.WritePlot(plot, view, std::nullopt, nullptr, "kel.plt");
     if (FindFamily(row.family)) {
       EXPECT_FALSE(job.DrawsNothing()) << Name(row);
-      EXPECT_GT(sink.Ops().size(), 100u) << Name(row);
+      // The Peaucellier dial is made of straight segments: about 90 operations.
+      EXPECT_GT(sink.Ops().size(), 60u) << Name(row);
       EXPECT_EQ(plot.Text().rfind("IN;", 0), 0u) << Name(row);
     } else {
       EXPECT_TRUE(job.DrawsNothing()) << Name(row);

@@ -1,0 +1,250 @@
+#include "dials/peaucellier/peaucellier_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "dials/peaucellier/peaucellier_texts.h"
+#include "output/drawing_view.h"
+#include "shell/number_format.h"
+
+namespace kelvra::dials::peaucellier {
+
+namespace {
+
+using output::PlotSink;
+using shell::FormatReal;
+
+int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+
+std::string T(TextId id) { return PeaucellierText(id); }
+
+std::string DesignerLine() { return T(TextId::Construction) + T(TextId::Designer); }
+
+std::string ParameterLine(const PeaucellierDial& d) {
+  return T(TextId::EquinoxDistance) + " = " + FormatReal(3, 0, std::abs(d.equinoxDistance)) +
+         ";  " + T(TextId::Constant) + " = " + FormatReal(7, 4, d.constant) + ";    " +
+         T(TextId::Latitude) + " = " + FormatReal(7, 2, std::fabs(d.site.latitude)) + " " +
+         (d.southern ? "S" : "N");
+}
+
+// The hour numbers of a full hour line: clock hour before noon on the
+// morning side, hours after noon on the afternoon side.
+std::string MorningLabel(const HourLine& l) { return std::to_string(l.hour); }
+std::string AfternoonLabel(const HourLine& l) { return std::to_string(12 - l.hour); }
+
+struct Canvas {
+  PlotSink& sink;
+  const shell::ColorSet& colors;
+  double ox, oy, s;
+  int X(const DPoint& p) const { return Rnd(ox + p.x * s); }
+  int Y(const DPoint& p) const { return Rnd(oy - p.y * s); }
+  void Pen(output::Color c, int w) {
+    output::Pen p;
+    p.color = c;
+    p.width = w;
+    sink.SetPen(p);
+  }
+  void Line(const DPoint& a, const DPoint& b) {
+    sink.MoveTo(X(a), Y(a));
+    sink.LineTo(X(b), Y(b));
+  }
+  void Poly(const std::vector<DPoint>& pts) {
+    sink.MoveTo(X(pts.front()), Y(pts.front()));
+    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
+  }
+};
+
+DPoint Mirror(const DPoint& p) { return {p.x, -p.y}; }
+
+std::string XY(double x, double y) {
+  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
+}
+
+std::string SizeText(double w, double h) {
+  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
+}
+
+}  // namespace
+
+output::Point CanvasOrigin(const PeaucellierDial& d, const CanvasPlacement& placement, int W,
+                           int H, bool screen) {
+  output::Point o = placement.origin;
+  if (!placement.originSetByUser || o.x < 1 || o.y < 1) {
+    o = {Rnd(0.35 * W), Rnd(0.5 * H)};
+  }
+  if (!screen) {
+    const int right = Rnd(W - d.maxX * 10.0 - 30);
+    o.x = std::max(1, std::min(o.x, right));
+  }
+  return o;
+}
+
+void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasPlacement& placement,
+                         const shell::ColorSet& colors) {
+  const bool screen = sink.IsScreen();
+  const int W = sink.Width(), H = sink.Height();
+  if (d.refused) {
+    output::Font f;
+    f.height = screen ? 20 : 60;
+    f.bold = true;
+    sink.SetFont(f);
+    sink.TextOut(W / 5, H / 5, T(TextId::RefusedEnglish));
+    sink.TextOut(W / 5, H / 7, T(TextId::RefusedGerman));
+    return;
+  }
+  const double s = screen ? H / 200.0 : 10.0;
+  const output::Point o = CanvasOrigin(d, placement, W, H, screen);
+  Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
+  const int lw = std::max<int>(1, colors.lineWidth);
+  const int fh = screen ? 16 : 30;
+  const int m = screen ? 2 : 50;
+
+  sink.SetBrushStyle(output::BrushStyle::Clear);
+  c.Pen(colors.Color(4), 1);
+  sink.Rectangle(m, m, W - m, H - m);
+  // The origin: circle and cross.
+  const int r = fh / 2;
+  sink.Circle(o.x, o.y, r);
+  sink.MoveTo(o.x - r, o.y);
+  sink.LineTo(o.x + r + 1, o.y);
+  sink.MoveTo(o.x, o.y - r);
+  sink.LineTo(o.x, o.y + r + 1);
+
+  // The label height follows the farthest date line.
+  const double longest = d.equinoxDistance / std::max(0.05, 1 - std::fabs(0.43364 * d.constant));
+  const int labelHeight = std::clamp(Rnd(longest * (screen ? 45.0 : 150.0) / H * (screen ? 1 : 10)),
+                                     screen ? 10 : 30, screen ? 40 : 120);
+  sink.SetFontColor(colors.Color(1));
+  for (const DateLine& l : d.dateLines) {
+    c.Pen(colors.Color(l.color), lw + (l.main ? (screen ? 1 : 3) : 0));
+    c.Poly(l.points);
+    if (!l.label.empty()) {
+      sink.SetFontColor(colors.Color(l.color));
+      sink.RotatedText(c.X(l.labelAfternoon) - labelHeight, c.Y(l.labelAfternoon) - labelHeight / 2,
+                       l.label, output::kWeightBold, labelHeight, -90);
+      sink.RotatedText(c.X(l.labelMorning) - labelHeight, c.Y(l.labelMorning) - labelHeight / 2,
+                       l.label, output::kWeightBold, labelHeight, -90);
+    }
+  }
+  // Noon line and the arrow toward the visible pole.
+  c.Pen(colors.Color(3), lw);
+  if (!d.dateLines.empty()) c.Line(d.noonFrom, d.noonTo);
+  const double tip = -0.7 * d.equinoxDistance;
+  const double head = 3.0 * r / s, side = r / s;
+  c.Line({0, 0}, {tip, 0});
+  c.Line({tip, 0}, {tip + head, side});
+  c.Line({tip, 0}, {tip + head, -side});
+  sink.SetFontColor(colors.Color(3));
+  sink.RotatedText(o.x - fh, o.y + fh, d.southern ? "S" : "N", output::kWeightBold, fh, -90);
+
+  // Hour lines on both sides, with their numbers at the summer end.
+  for (const HourLine& l : d.hourLines) {
+    c.Pen(colors.Color(l.full ? 3 : 8), lw + (l.full ? (screen ? 1 : 2) : 0));
+    c.Line(l.summer, l.end);
+    c.Line(Mirror(l.summer), Mirror(l.end));
+    if (!l.full) continue;
+    sink.SetFontColor(colors.Color(3));
+    sink.RotatedText(c.X(l.summer) + 2, c.Y(l.summer) - labelHeight, AfternoonLabel(l),
+                     output::kWeightBold, labelHeight, -90);
+    sink.RotatedText(c.X(Mirror(l.summer)) + 2, c.Y(Mirror(l.summer)) + 4, MorningLabel(l),
+                     output::kWeightBold, labelHeight, -90);
+  }
+  c.Pen(colors.Color(8), lw);
+  for (const auto& line : d.lastHour) {
+    c.Poly(line);
+    std::vector<DPoint> mirrored;
+    for (const DPoint& p : line) mirrored.push_back(Mirror(p));
+    c.Poly(mirrored);
+  }
+
+  // Legend near the left edge, running down the page.
+  const int lh = screen ? 20 : 55;
+  output::Font f;
+  f.face = "Times New Roman";
+  f.height = lh;
+  f.color = output::kBlack;
+  sink.SetFont(f);
+  const std::string lines[3] = {T(TextId::Title), DesignerLine(), ParameterLine(d)};
+  int x = m + 2 * lh;  // rotated text reaches left of its x
+  for (int i = 0; i < 3; ++i) {
+    f.bold = i == 0;
+    sink.SetFont(f);
+    const int width = sink.TextWidth(lines[i]);
+    sink.RotatedText(x, std::max(m, (H - width) / 2), lines[i], i == 0 ? output::kWeightBold : output::kWeightNormal,
+                     lh, -90);
+    x += lh * 3 / 2;
+  }
+}
+
+void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
+                         const PlotPlacement& placement) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;
+  const double H = output::kPlotWindowHeight * S;
+  const output::Point origin = placement.origin.value_or(kDefaultPlotOrigin);
+  const double ox = origin.x * S, oy = kDefaultPlotOrigin.y * S;
+  auto P = [&](const DPoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
+  auto line = [&](const std::vector<DPoint>& pts) {
+    std::string t = "PU " + P(pts.front()) + ";PD";
+    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
+    w.Put(t + ";");
+  };
+  auto label = [&](const DPoint& at, double dx, double dy, const std::string& text) {
+    w.Put("PU " + XY(ox + at.x * u + dx, oy + at.y * u + dy) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+  };
+  w.PutStandardHeader();
+  w.Put(SizeText(0.18 * S, 0.27 * S) + ";DI 0,-1;");
+  if (!d.refused) {
+    w.Put("SP 4;PU " + XY(ox, oy) + ";CI " + output::FormatCoordinate(80 * S) + " ,5;");
+    for (const DateLine& l : d.dateLines) {
+      w.Put("SP " + std::to_string(l.color) + ";");
+      if (l.main) w.PutConstructionPen();
+      line(l.points);
+      w.PutThinPen();
+      if (!l.label.empty()) {
+        label(l.labelAfternoon, -300 * S, 100 * S, l.label);
+        label(l.labelMorning, -300 * S, 100 * S, l.label);
+      }
+    }
+    w.Put("SP 3;");
+    if (!d.dateLines.empty()) line({d.noonFrom, d.noonTo});
+    const double tip = -0.7 * d.equinoxDistance;
+    line({{0, 0}, {tip, 0}});
+    line({{tip + 6, 2}, {tip, 0}, {tip + 6, -2}});
+    label({0, 0}, -400 * S, 300 * S, d.southern ? "S" : "N");
+    for (const HourLine& l : d.hourLines) {
+      w.Put(l.full ? "SP 3;" : "SP 8;");
+      line({l.summer, l.end});
+      line({Mirror(l.summer), Mirror(l.end)});
+      if (l.full) {
+        label(l.summer, 50 * S, 250 * S, AfternoonLabel(l));
+        label(Mirror(l.summer), 50 * S, -50 * S, MorningLabel(l));
+      }
+    }
+    w.Put("SP 8;");
+    for (const auto& l : d.lastHour) {
+      line(l);
+      std::vector<DPoint> mirrored;
+      for (const DPoint& p : l) mirrored.push_back(Mirror(p));
+      line(mirrored);
+    }
+  }
+  // The legend near the left edge, running down the page.
+  w.Put("SP 1;" + SizeText(0.24 * S, 0.36 * S) + ";");
+  const std::string lines[3] = {T(TextId::Title), DesignerLine(), ParameterLine(d)};
+  double x = 1200 * S;
+  for (const std::string& text : d.refused ? std::vector<std::string>{T(TextId::RefusedEnglish)}
+                                           : std::vector<std::string>(lines, lines + 3)) {
+    w.Put("PU " + XY(x, H - 1500 * S) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+    x -= 450 * S;
+  }
+  w.Put("DI 1,0");
+  w.Put(output::kTrailerWindow);
+}
+
+}  // namespace kelvra::dials::peaucellier

@@ -1,0 +1,375 @@
+#include "dials/quadrant/quadrant_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "dials/quadrant/quadrant_texts.h"
+#include "output/drawing_view.h"
+#include "shell/number_format.h"
+
+namespace kelvra::dials::quadrant {
+
+namespace {
+
+using astro::CosDeg;
+using astro::SinDeg;
+using output::PlotSink;
+using shell::FormatReal;
+
+int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+
+constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
+
+// ---- texts shared by canvas and plot -------------------------------------------
+
+std::string T(TextId id) { return QuadrantText(id); }
+
+std::string TitleText(const Quadrant& q) {
+  return T(q.scale == DateScale::Stereographic ? TextId::GunterTitle : TextId::Title);
+}
+
+std::string SiteText(const Quadrant& q) {
+  return T(TextId::Latitude) + FormatReal(6, 2, q.site.latitude) + T(TextId::DegreeUnit) +
+         T(TextId::Longitude) + FormatReal(6, 2, q.site.longitude) + T(TextId::DegreeUnit);
+}
+
+std::string TimeText(const Quadrant& q) {
+  if (q.temporal) return T(TextId::TemporalHours);
+  const bool calendar = q.scale == DateScale::CalendarYear || q.scale == DateScale::CalendarHalfYear;
+  const bool zone = q.params.zoneTime && q.scale != DateScale::Stereographic;
+  const std::string base = T(zone ? TextId::ZoneApparentTime : TextId::LocalApparentTime);
+  return base + " " + T(q.params.altitudeWithEot && calendar ? TextId::WithEot : TextId::WithoutEot);
+}
+
+std::string HourText(double value) { return std::to_string(static_cast<int>(std::lround(value))); }
+
+std::string AzimuthText(double azimuth) {
+  return T(TextId::Azimuth) + std::to_string(static_cast<int>(std::lround(std::fabs(azimuth))));
+}
+
+// The dates on which the sun enters each sign, Aries first.
+constexpr const char* kSignDates[12] = {"(21.Mar -)", "(20.Apr -)", "(21.Mai -)", "(21.Jun -)",
+                                        "(22.Jul -)", "(23.Aug -)", "(22.Sep -)", "(23.Okt -)",
+                                        "(22.Nov -)", "(22.Dez -)", "(20.Jan -)", "(19.Feb -)"};
+
+// ---- canvas -----------------------------------------------------------------------
+
+struct Canvas {
+  PlotSink& sink;
+  const shell::ColorSet& colors;
+  double xc, yc, w;  // apex and device units per mm
+
+  output::Color C(int n) const { return colors.Color(n); }
+  void Pen(output::Color c, int width = 1, output::PenStyle style = output::PenStyle::Solid) {
+    output::Pen p;
+    p.color = c;
+    p.width = width;
+    p.style = style;
+    sink.SetPen(p);
+  }
+  void Font(int height, output::Color c, bool bold = false, const char* face = "Arial") {
+    output::Font f;
+    f.face = face;
+    f.height = height;
+    f.color = c;
+    f.bold = bold;
+    sink.SetFont(f);
+  }
+  int X(const QPoint& p) const { return Rnd(xc + p.x * w); }
+  int Y(const QPoint& p) const { return Rnd(yc + p.y * w); }
+  // The quarter arc of radius r mm from the vertical edge to the upper edge.
+  void QuarterArc(double r) {
+    const double d = r * w;
+    sink.Arc(Rnd(xc - d), Rnd(yc - d), Rnd(xc + d), Rnd(yc + d), Rnd(xc), Rnd(yc + d), Rnd(xc + d),
+             Rnd(yc));
+  }
+  void Runs(const std::vector<std::vector<QPoint>>& runs) {
+    for (const auto& run : runs) {
+      sink.MoveTo(X(run.front()), Y(run.front()));
+      if (run.size() == 1) sink.LineTo(X(run.front()) + 1, Y(run.front()));
+      for (std::size_t i = 1; i < run.size(); ++i) sink.LineTo(X(run[i]), Y(run[i]));
+    }
+  }
+  void Radial(double r1, double r2, double altitude) {
+    sink.MoveTo(Rnd(xc + r1 * w * SinDeg(altitude)), Rnd(yc + r1 * w * CosDeg(altitude)));
+    sink.LineTo(Rnd(xc + r2 * w * SinDeg(altitude)), Rnd(yc + r2 * w * CosDeg(altitude)));
+  }
+};
+
+void DrawAltitudeScale(Canvas& c, const Quadrant& q, bool raster) {
+  const double a = q.altitudeScale;
+  const double band = 4, half = 2, mid = a - 3;
+  c.Pen(c.C(1));
+  c.QuarterArc(a);
+  c.QuarterArc(a - band);
+  c.Radial(a - band, a, 0);
+  c.Radial(a - band, a, 90);
+  if (raster) {
+    c.sink.SetBrushColor(c.C(11));
+    const double r = (a - half / 2) * c.w;
+    c.sink.FloodFill(Rnd(c.xc + r * SinDeg(45.5)), Rnd(c.yc + r * CosDeg(45.5)), c.C(1),
+                     output::FillMode::Border);
+    c.sink.SetBrushStyle(output::BrushStyle::Clear);
+  }
+  c.QuarterArc(a - half);
+  for (int deg = 1; deg <= 89; ++deg) {
+    const double len = deg % 10 == 0 ? 6 : (deg % 5 == 0 ? 4 : 2.5);
+    c.Radial(a - len, a, deg);
+  }
+  const int fh = std::max(6, Rnd(1.8 * c.w));
+  c.Font(fh, output::kBlack);
+  for (int deg = 10; deg <= 80; deg += 10) {
+    const std::string text = std::to_string(deg);
+    const int x = Rnd(c.xc + mid * c.w * SinDeg(deg + 2.5));
+    const int y = Rnd(c.yc + mid * c.w * CosDeg(deg + 2.5));
+    c.sink.TextOut(x - c.sink.TextWidth(text) / 2, y - c.sink.TextHeight(text) / 2, text);
+  }
+}
+
+void DrawRefusal(PlotSink& sink, const Quadrant& q, int fh, int m) {
+  output::Font f;
+  f.height = fh * 3 / 2;
+  f.bold = true;
+  sink.SetFont(f);
+  int y = m + 2 * fh;
+  sink.TextOut(m + 2 * fh, y, TitleText(q));
+  f.height = fh;
+  f.bold = false;
+  sink.SetFont(f);
+  y += 3 * fh;
+  sink.TextOut(m + 2 * fh, y, T(TextId::TemporalImpossible));
+  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, T(TextId::NotConstructed));
+}
+
+// ---- plot file ----------------------------------------------------------------------
+
+std::string XY(double x, double y) {
+  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
+}
+
+std::string SizeText(double w, double h) {
+  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
+}
+
+struct PlotPanel {
+  output::HpglWriter& w;
+  double ax, ay, u, sx;  // apex, plot units per mm, +1 or -1 (mirrored)
+  double X(const QPoint& p) const { return ax + sx * p.x * u; }
+  double Y(const QPoint& p) const { return ay - p.y * u; }
+  QPoint Polar(double r, double altitude) const {
+    return {r * SinDeg(altitude), r * CosDeg(altitude)};
+  }
+  void Line(const std::vector<QPoint>& run) {
+    std::string text = "PU " + XY(X(run.front()), Y(run.front())) + ";PD";
+    if (run.size() == 1) text += " " + XY(X(run.front()), Y(run.front()));
+    for (std::size_t i = 1; i < run.size(); ++i) text += " " + XY(X(run[i]), Y(run[i]));
+    w.Put(text + ";");
+  }
+  void QuarterArc(double r) {
+    std::vector<QPoint> run;
+    for (int a = 0; a <= 90; a += 2) run.push_back(Polar(r, a));
+    Line(run);
+  }
+  void Label(const QPoint& p, double dx, double dy, const std::string& text) {
+    w.Put("PU " + XY(X(p) + dx, Y(p) + dy) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+  }
+};
+
+void PlotPanelOf(PlotPanel& pp, const Quadrant& q, const Panel& panel) {
+  output::HpglWriter& w = pp.w;
+  const double S = w.PlotScale();
+  const double R = q.radius;
+  // Label offsets: text of the label's own length left of the vertical edge.
+  const double labelLeft = pp.sx > 0 ? -700 * S : 150 * S;
+  w.Put("SP 1;");
+  pp.Line({{0, R}, {0, 0}, {R, 0}});
+  pp.QuarterArc(R);
+  if (!panel.bandRadii.empty()) {
+    w.Put("SP 12;");
+    pp.QuarterArc(panel.bandRadii.front());
+    pp.QuarterArc(panel.bandRadii.back());
+  }
+  // Altitude scale.
+  const double a = q.altitudeScale;
+  w.Put("SP 1;");
+  for (double r : {a, a - 2, a - 4}) pp.QuarterArc(r);
+  for (int deg = 1; deg <= 89; ++deg) {
+    const double len = deg % 10 == 0 ? 6 : (deg % 5 == 0 ? 4 : 2.5);
+    pp.Line({pp.Polar(a - len, deg), pp.Polar(a, deg)});
+  }
+  w.Put(SizeText(0.12 * S, 0.18 * S) + ";");
+  for (int deg = 10; deg <= 80; deg += 10) {
+    pp.Label(pp.Polar(a - 3, deg + 2.5), -60 * S, -40 * S, std::to_string(deg));
+  }
+  // Date arcs with their labels.
+  w.Put(SizeText(0.18 * S, 0.27 * S) + ";");
+  for (const DateArc& arc : panel.arcs) {
+    w.Put("SP " + std::to_string(arc.color) + ";");
+    pp.QuarterArc(arc.radius);
+    std::string label = arc.sign >= 0 ? kSignDates[arc.sign] : arc.label;
+    if (!label.empty()) pp.Label({0, arc.radius}, labelLeft, -100 * S, label);
+    if (!arc.edgeLabel.empty()) pp.Label({arc.radius, 0}, -150 * S, 120 * S, arc.edgeLabel);
+  }
+  // Hour curves and their numbers.
+  for (const HourCurve& c : panel.curves) {
+    w.Put("SP " + std::to_string(c.color) + ";");
+    w.PutConstructionPen();
+    for (const auto& run : c.runs) pp.Line(run);
+    w.PutThinPen();
+    if (c.labelAt) pp.Label(*c.labelAt, pp.sx > 0 ? 60 * S : -300 * S, 60 * S, HourText(c.value));
+  }
+  if (!panel.azimuthLines.empty()) {
+    w.Put("SP 5;");
+    for (const AzimuthLine& l : panel.azimuthLines) {
+      for (const auto& run : l.runs) pp.Line(run);
+      if (l.labelAt) pp.Label(*l.labelAt, 40 * S, -200 * S, AzimuthText(l.azimuth));
+    }
+  }
+  if (!panel.rangeText.empty()) {
+    w.Put("SP 1;");
+    pp.Label({0, 0}, pp.sx > 0 ? 0 : -1500 * S, 250 * S, panel.rangeText);
+  }
+}
+
+}  // namespace
+
+void DrawQuadrant(PlotSink& sink, const Quadrant& q, const shell::ColorSet& colors) {
+  const bool screen = sink.IsScreen();
+  const int W = sink.Width(), H = sink.Height();
+  const double w = screen ? H / 210.0 : 10.0;
+  const int fh = screen ? (W < 900 ? 18 : 28) : 80;
+  const int m = screen ? 0 : 50;
+  if (q.refused) {
+    DrawRefusal(sink, q, fh, m);
+    return;
+  }
+  const double R = q.radius * w;
+  Canvas c{sink, colors, 14.0 * fh + m, std::max((H - R) / 2 + m, m + 10.0), w};
+  const Panel& panel = q.panels.front();
+  const int lw = std::max<int>(1, colors.lineWidth);
+
+  sink.SetBrushStyle(output::BrushStyle::Clear);
+  c.Pen(c.C(1));
+  sink.Rectangle(m, m, W - m, H - m);
+  // Stereographic scale: the zodiac band between the tropics, grey outline.
+  if (!panel.bandRadii.empty()) {
+    c.Pen(kGrey);
+    c.QuarterArc(panel.bandRadii.front());
+    c.QuarterArc(panel.bandRadii.back());
+    c.Radial(panel.bandRadii.front(), panel.bandRadii.back(), 0);
+    c.Radial(panel.bandRadii.front(), panel.bandRadii.back(), 90);
+    if (screen) {
+      sink.SetBrushColor(c.C(12));
+      const double r = (panel.bandRadii.front() + panel.bandRadii.back()) / 2 * w;
+      sink.FloodFill(Rnd(c.xc + r * SinDeg(44.3)), Rnd(c.yc + r * CosDeg(44.3)), kGrey,
+                     output::FillMode::Border);
+      sink.SetBrushStyle(output::BrushStyle::Clear);
+    }
+  }
+  // The quadrant: both edges and the limb.
+  c.Pen(c.C(1), lw);
+  sink.MoveTo(Rnd(c.xc), Rnd(c.yc + R));
+  sink.LineTo(Rnd(c.xc), Rnd(c.yc));
+  sink.LineTo(Rnd(c.xc + R), Rnd(c.yc));
+  c.QuarterArc(q.radius);
+  DrawAltitudeScale(c, q, screen);
+
+  // Date arcs and their labels.
+  const int small = fh * 3 / 4;
+  for (const DateArc& arc : panel.arcs) {
+    c.Pen(c.C(arc.color));
+    c.QuarterArc(arc.radius);
+    const int y = Rnd(c.yc + arc.radius * w);
+    if (!arc.label.empty()) {
+      c.Font(arc.wingdings ? fh : small, arc.wingdings ? c.C(4) : c.C(arc.color), false,
+             arc.wingdings ? "Wingdings" : "Arial");
+      sink.TextOut(Rnd(c.xc) - sink.TextWidth(arc.label) - small / 2,
+                   y - sink.TextHeight(arc.label) / 2, arc.label);
+    }
+    if (!arc.edgeLabel.empty()) {
+      c.Font(small * 3 / 4, c.C(arc.color));
+      const int x = Rnd(c.xc + arc.radius * w);
+      sink.TextOut(x - sink.TextWidth(arc.edgeLabel) / 2,
+                   Rnd(c.yc) - sink.TextHeight(arc.edgeLabel), arc.edgeLabel);
+    }
+  }
+  // Azimuth lines, dashed, before the hour curves.
+  for (const AzimuthLine& l : panel.azimuthLines) {
+    c.Pen(c.C(5), 1, output::PenStyle::Dashed);
+    c.Runs(l.runs);
+    if (l.labelAt) {
+      c.Font(small * 3 / 4, c.C(5));
+      sink.TextOut(c.X(*l.labelAt) + 2, c.Y(*l.labelAt) + 2, AzimuthText(l.azimuth));
+    }
+  }
+  // Hour curves and their numbers.
+  for (const HourCurve& h : panel.curves) {
+    c.Pen(c.C(h.color), h.full ? lw + (screen ? 0 : 2) : lw);
+    c.Runs(h.runs);
+  }
+  for (const HourCurve& h : panel.curves) {
+    if (!h.labelAt) continue;
+    const std::string text = HourText(h.value);
+    c.Font(small, c.C(h.color), true);
+    const int shift = q.temporal && h.value > 12.1 ? fh * 4 / 5 : 0;
+    sink.TextOut(c.X(*h.labelAt) + 3, c.Y(*h.labelAt) - sink.TextHeight(text) - shift, text);
+  }
+
+  // Legend at the lower right.
+  const int lx = W / 2 + 3 * fh + m;
+  int ly = std::min(Rnd(H - 22 * w), H - m - 4 * fh);
+  c.Font(fh, output::kBlack, true);
+  sink.TextOut(lx, ly, TitleText(q));
+  ly += fh * 5 / 4;
+  c.Font(small, output::kBlack);
+  sink.TextOut(lx, ly, SiteText(q));
+  ly += small * 5 / 4;
+  sink.TextOut(lx, ly, TimeText(q));
+  if (q.temporal) sink.TextOut(m + fh / 2, m + fh / 2, T(TextId::TemporalNote));
+}
+
+void PlotQuadrant(output::HpglWriter& w, const Quadrant& q) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;
+  const double W = output::kPlotWindowWidth * S, H = output::kPlotWindowHeight * S;
+  const double R = q.radius * u;
+  w.PutStandardHeader();
+  w.Put(SizeText(0.18 * S, 0.27 * S) + ";");
+  if (!q.refused) {
+    const double ay = std::min(H - 500 * S, (H + R) / 2 + 800 * S);
+    const bool two = q.panels.size() > 1;
+    const double gap = 900 * S;
+    const bool mirrored = q.params.quadrantMirrored;
+    // One quadrant in the middle; two side by side about the middle, the
+    // second one to the left (its apex facing the first when mirrored).
+    const double ax0 = two ? W / 2 + gap / 2 : (W - R) / 2;
+    for (std::size_t i = 0; i < q.panels.size(); ++i) {
+      PlotPanel pp{w, ax0, ay, u, 1.0};
+      if (i == 1) {
+        pp.sx = mirrored ? -1.0 : 1.0;
+        pp.ax = mirrored ? W / 2 - gap / 2 : W / 2 - gap / 2 - R - gap;
+      }
+      PlotPanelOf(pp, q, q.panels[i]);
+    }
+  }
+  // The legend at the lower left.
+  w.Put("SP 1;");
+  w.PutThinPen();
+  w.Put("PU " + XY(400 * S, 1400 * S) + ";" + SizeText(0.3 * S, 0.45 * S) + ";");
+  w.PutLabel(TitleText(q));
+  w.Put(";PU " + XY(400 * S, 1000 * S) + ";" + SizeText(0.18 * S, 0.27 * S) + ";");
+  w.PutLabel(SiteText(q));
+  w.Put(";PU " + XY(400 * S, 650 * S) + ";");
+  w.PutLabel(q.refused ? T(TextId::TemporalImpossible) : TimeText(q));
+  if (q.temporal && !q.refused) {
+    w.Put(";PU " + XY(400 * S, H - 400 * S) + ";");
+    w.PutLabel(T(TextId::TemporalNote));
+  }
+  w.Put(output::kTrailerWindow);
+}
+
+}  // namespace kelvra::dials::quadrant
