@@ -9,8 +9,10 @@
 #include "ui/dialogs/pages/azimuthal_page.h"
 #include "ui/dialogs/pages/bifilar_page.h"
 #include "ui/dialogs/pages/cylinder_page.h"
+#include "ui/dialogs/pages/peaucellier_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
 #include "ui/dialogs/pages/planar_page.h"
+#include "ui/dialogs/pages/quadrant_page.h"
 
 namespace kelvra::ui {
 
@@ -46,9 +48,11 @@ std::span<const Registered> Registry() {
   static const Registered registry[] = {
       {config::ParameterPage::Planar, &Make<PlanarPage>},
       {config::ParameterPage::Bifilar, &Make<BifilarPage>},
+      {config::ParameterPage::VerticalAltitude, &Make<QuadrantPage>},
       {config::ParameterPage::Cylinder, &Make<CylinderPage>},
       {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
       {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
+      {config::ParameterPage::Sawyer, &Make<PeaucellierPage>},
   };
   return registry;
 }

@@ -1,0 +1,147 @@
+#include "ui/dialogs/pages/peaucellier_page.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <cmath>
+#include <numbers>
+
+#include "config/dial_fields.h"
+#include "config/dial_parameters.h"
+#include "shell/messages.h"
+#include "shell/number_format.h"
+#include "shell/shared_state.h"
+#include "ui/common/retranslate.h"
+
+namespace kelvra::ui {
+
+namespace {
+
+// Text numbers (resources/text/peaucellier.tsv, ui.tsv, altitude.tsv).
+enum : int {
+  kPeaucellierTitle = 1252, kEquinoxDistance = 1254, kConstant = 1255,
+  kSawyer = 1280, kAllowedBetween = 1281, kAllowedRange = 1282, kZeroCorrected = 1283,
+  kHint = 1284, kLatitude = 1285, kInterval = 1626, kNotBuiltYet = 1665,
+};
+
+// Constants of a magnitude below this are corrected to it, with their sign.
+constexpr double kSmallestConstant = 0.01;
+// A latitude of a smaller magnitude is stored as it, with its sign (0 positive).
+constexpr double kSmallestLatitude = 0.0049;
+
+double AwayFromZeroLatitude(double latitude) {
+  if (std::abs(latitude) >= kSmallestLatitude) return latitude;
+  return latitude < 0 ? -kSmallestLatitude : kSmallestLatitude;
+}
+
+double AwayFromZeroConstant(double k) {
+  if (std::abs(k) >= kSmallestConstant) return k;
+  const double corrected = k < 0 ? -kSmallestConstant : kSmallestConstant;
+  shell::ShowMessage(shell::MessageKind::Information,
+                     Text(kZeroCorrected).toStdString() + shell::FormatReal(7, 4, corrected));
+  return corrected;
+}
+
+}  // namespace
+
+PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
+    : FieldPage(config::ParameterPage::Sawyer, context, parent) {
+  auto* grid = new QGridLayout(this);
+
+  // The choice of the dial sets the kind.
+  auto* choice = new QGroupBox(this);
+  auto* cl = new QVBoxLayout(choice);
+  auto* group = new QButtonGroup(choice);
+  sawyer_ = new QRadioButton(choice);
+  sawyer_->setObjectName("SawyerChoice");
+  SetTag(sawyer_, kSawyer);
+  peaucellier_ = new QRadioButton(choice);
+  peaucellier_->setObjectName("PeaucellierChoice");
+  SetTag(peaucellier_, kPeaucellierTitle);
+  group->addButton(sawyer_);
+  group->addButton(peaucellier_);
+  cl->addWidget(sawyer_);
+  cl->addWidget(peaucellier_);
+  connect(sawyer_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !Filling()) Choose('w');
+  });
+  connect(peaucellier_, &QRadioButton::toggled, this, [this](bool on) {
+    if (on && !Filling()) Choose('p');
+  });
+  grid->addWidget(choice, 0, 0);
+
+  // The Sawyer decliner's group: not part of the program yet.
+  auto* sawyer = new QGroupBox(this);
+  sawyer->setObjectName("SawyerGroup");
+  auto* sl = new QVBoxLayout(sawyer);
+  auto* note = new QLabel(sawyer);
+  SetTag(note, kNotBuiltYet);
+  note->setWordWrap(true);
+  sl->addWidget(note);
+  sawyerGroup_ = sawyer;
+  grid->addWidget(sawyer, 1, 0);
+
+  // The Peaucellier group.
+  auto* pg = new QGroupBox(this);
+  pg->setObjectName("PeaucellierGroup");
+  SetTag(pg, kPeaucellierTitle);
+  auto* pl = new QGridLayout(pg);
+  constant_ = &AddEdit("peaucellierConstant", kConstant, pg).Shown(7, 4).Stores(&AwayFromZeroConstant);
+  auto* allowed = new QLabel(pg);
+  SetTag(allowed, kAllowedBetween);
+  auto* range = new QLabel(pg);
+  SetTag(range, kAllowedRange);
+  distance_ = &AddEdit("peaucellierEquinoxDistance", kEquinoxDistance, pg);
+  latitude_ = &AddEdit("latitude", kLatitude, pg).Shown(8, 4).Stores(&AwayFromZeroLatitude);
+  hint_ = new QLabel(pg);
+  hint_->setObjectName("Hint");
+  auto* intervalLabel = new QLabel(pg);
+  SetTag(intervalLabel, kInterval);
+  QComboBox* interval = AddList("otherHourInterval", MinuteIntervalList(4), pg);
+  intervalLabel->setBuddy(interval);
+  pl->addWidget(constant_->label, 0, 0);
+  pl->addWidget(constant_->edit, 0, 1);
+  pl->addWidget(allowed, 1, 0);
+  pl->addWidget(range, 1, 1);
+  pl->addWidget(distance_->label, 2, 0);
+  pl->addWidget(distance_->edit, 2, 1);
+  pl->addWidget(latitude_->label, 3, 0);
+  pl->addWidget(latitude_->edit, 3, 1);
+  pl->addWidget(hint_, 4, 0, 1, 2);
+  pl->addWidget(intervalLabel, 5, 0);
+  pl->addWidget(interval, 5, 1);
+  peaucellierGroup_ = pg;
+  grid->addWidget(pg, 0, 1, 2, 1);
+  grid->setRowStretch(2, 1);
+
+  CheckInOrder({latitude_, distance_, constant_});
+}
+
+void PeaucellierPage::Choose(char kind) {
+  Store(*config::FindField("kind"), kind);
+}
+
+void PeaucellierPage::FillPage() {
+  const bool peaucellier = config::Dial().kind == 'p';
+  const QSignalBlocker a(sawyer_), b(peaucellier_);
+  sawyer_->setChecked(!peaucellier);
+  peaucellier_->setChecked(peaucellier);
+}
+
+void PeaucellierPage::Update() {
+  const bool peaucellier = config::Dial().kind == 'p';
+  sawyerGroup_->setVisible(!peaucellier);
+  peaucellierGroup_->setVisible(peaucellier);
+  // A hint for the constant: tan(latitude) / cos(15 deg).
+  const double latitude = shell::State().site.latitude * std::numbers::pi / 180;
+  const double hint = std::tan(latitude) / std::cos(15 * std::numbers::pi / 180);
+  hint_->setText(Text(kHint) + QString::fromStdString(shell::FormatReal(9, 4, hint)));
+}
+
+}  // namespace kelvra::ui
