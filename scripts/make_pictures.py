@@ -265,6 +265,10 @@ DOCS = [
      ['kind=a', 'azimuthCircleMode=1', 'altitudeCircleSpacing=3', 'zoneTime=true', 'altitudeWithEot=true']),
     ('bifilar', ['--lang', 'en'], ['kind=f', 'dateLineMode=1', 'bifilarThreads.p3.y=20',
                                    'bifilarThreads.p4.y=-10']),
+    ('quadrant', ['--lang', 'en'], ['kind=q', 'quadrantAzimuthLines=true']),
+    ('quadrant_gunter', ['--lang', 'en', '--lat', '53.55'], ['kind=q', 'quadrantDateScale=2',
+                                                            'otherHoursFrom=6', 'otherHoursTo=12']),
+    ('peaucellier', ['--lang', 'en'], ['kind=p', 'otherHourInterval=2']),
     ('bifilar_classic', ['--lang', 'en', '--lat', '30.04'], ['kind=f', 'michnikClassic=true',
                                                             'hoursFrom=6', 'hoursTo=18']),
 ]
@@ -322,13 +326,17 @@ def main():
              'k': ['kind=k', 'monthScaleDouble=true', 'otherHoursFrom=12', 'otherHourInterval=1'],
              'a': ['kind=a', 'azimuthCircleMode=0', 'azimuthZodiacScale=false', 'otherHoursFrom=8',
                    'otherHoursTo=17'],
-             'f': ['kind=f', 'dateLineMode=1', 'hourInterval=1', 'hoursFrom=7', 'hoursTo=17']}
+             'f': ['kind=f', 'dateLineMode=1', 'hourInterval=1', 'hoursFrom=7', 'hoursTo=17'],
+             'q': ['kind=q', 'quadrantDateScale=0', 'otherHoursFrom=6', 'otherHoursTo=12',
+                   'otherHourInterval=2']}
     for kind, name in [('z', "Shepherds' Dial"), ('a', 'Azimuthal Sundial'), ('q', 'Quadrant Sundial'),
                        ('k', 'Horizontal Altitude Dial'), ('r', 'Ring Dial'), ('f', 'Bifilar Dial')]:
         path = os.path.join(OUT, f'dial_{kind}.jpg')
         if kind in drawn and draw_with_kelvra(exe, path, drawn[kind]):
             continue
         altitude_dial(path, name, kind, 47.25)
+    # The Peaucellier dial's picture of the dial type dialog: Kelvra's drawing only.
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_p.jpg'), ['kind=p', 'otherHourInterval=2'])
     # The slide show: 26 dials of several kinds and sites (the captions in the
     # program follow the same order: v h v i v h v i v h v v i h v v h i v h v i v h v v).
     order = 'vhvivhvivhvvihvvhivhvivhvv'
@@ -361,6 +369,12 @@ def main():
         path = os.path.join(OUT, f'gallery_{number:02d}.jpg')
         if not draw_with_kelvra(exe, path, sets, ['--lat', str(lat), '--lon', str(lon)]):
             altitude_dial(path, town, kind, lat)
+    # Last, Gunter's quadrant for Hamburg (caption 1486).
+    _, lat, lon = next(s for s in sites if s[0] == 'Hamburg')
+    path = os.path.join(OUT, 'gallery_31.jpg')
+    if not draw_with_kelvra(exe, path, ['kind=q', 'quadrantDateScale=2', 'otherHoursFrom=6',
+                                        'otherHoursTo=12'], ['--lat', str(lat), '--lon', str(lon)]):
+        altitude_dial(path, 'Hamburg', 'q', lat)
     if exe:
         docs_pictures(exe)
     for name, sets in [('start_1.jpg', ['kind=v', 'inclination=90', 'wallDeclination=-11.7', 'hoursWithEot=true']),

@@ -85,7 +85,8 @@ const std::vector<GalleryEntry>& GalleryPictures() {
                                 1481, 1481, 1482, 1480, 1481, 1481, 1480, 1482, 1481, 1480,
                                 1481, 1482, 1481, 1480, 1481, 1481,
                                 1484, 1487,   // the shepherd's dial, the horizontal altitude dial
-                                1485, 1489};  // an azimuthal dial, the classical bifilar dial
+                                1485, 1489,   // an azimuthal dial, the classical bifilar dial
+                                1486};        // Gunter's quadrant
     for (int i = 0; i < static_cast<int>(std::size(kinds)); ++i) {
       list.push_back({QString("gallery_%1.jpg").arg(i + 1, 2, 10, QChar('0')), kinds[i]});
     }
@@ -111,6 +112,7 @@ QString PictureForNumber(int number) {
     case 3013: return "dial_z.jpg";
     case 3006: return "dial_k.jpg";
     case 3007: return "dial_r.jpg";
+    case 3020: return "dial_p.jpg";
     default: return {};
   }
 }
