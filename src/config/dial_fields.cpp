@@ -220,6 +220,10 @@ const std::array kFields = {
     Session(DCODE(ringBabylonianPart, 2)),
     Session(DFLAG(timeOfPosition1)),
     Session(DFLAG(meanTimeHalfLoops)),
+    Session(FLAG(general, hamOverlay)),
+    Session(REAL(general, hamStretch, 0, 10, "")),
+    Session(REAL(general, hamEquinoxAngle, -360, 360, "deg")),
+    Session(FLAG(general, hamMarkMode)),
 };
 
 #undef KELVRA_ACCESS

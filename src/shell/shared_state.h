@@ -67,6 +67,14 @@ struct GeneralState {
   bool mapsEnabled = true;
   bool drawBorders = true;
   bool drawCoastline = true;
+  // The ham dial design aid (never stored in a file): drawn before the dial
+  // while hamOverlay is on; its stretch factor (meant for 1.2 .. 3) and the
+  // pointer's position angle at the equinox (degrees); with hamMarkMode the
+  // marked hour points are drawn instead of the rays.
+  bool hamOverlay = false;
+  double hamStretch = 1.5;
+  double hamEquinoxAngle = 0.0;
+  bool hamMarkMode = false;
   bool wideScreen = true;
   bool largeFonts = false;
   int twilightKind = 2;         // 0 civil, 1 nautical, 2 astronomical

@@ -14,6 +14,8 @@
 #include "config/dial_parameters.h"
 #include "config/dial_kinds.h"
 #include "dials/dial_job.h"
+#include "dials/ham/ham_aid.h"
+#include "dials/ham/ham_file.h"
 #include "output/drawing_view.h"
 #include "output/hpgl_writer.h"
 #include "output/plot_export.h"
@@ -112,6 +114,27 @@ int Run(Invocation& inv) {
     }
     calc::TakeHorizonProfile(r.file, *horizon);
   }
+  // The ham dial design aid: --ham draws it with the marked points of a file;
+  // --set hamOverlay=true draws it with its rays. It has no plot file.
+  dials::ham::HamMarks hamMarks;
+  if (const auto hamFile = inv.args.Value("--ham")) {
+    if (format == Format::Plot || format == Format::Dxf) {
+      throw UsageError("--ham: the ham dial aid is drawn into .png, .jpg, .svg or .pdf files; "
+                       "it has no plot file");
+    }
+    const dials::ham::HamFileRead read = dials::ham::ReadHamFile(*hamFile);
+    if (!read.marks) {
+      inv.err << "kelvra draw: " << *hamFile << ": " << read.problem << "; no file was written\n";
+      return kExitFile;
+    }
+    hamMarks = *read.marks;
+    shell::State().general.hamOverlay = true;
+    shell::State().general.hamMarkMode = true;
+  }
+  const bool ham = shell::State().general.hamOverlay && format != Format::Plot &&
+                   format != Format::Dxf;
+  const dials::ham::HamAidInputs hamInputs = dials::ham::CurrentHamAidInputs();
+
   // The dial is traced once; messages it raises go to stderr.
   const dials::DialJob job = dials::DialJob::OfCurrentDial();
   const config::DialKindRow& kind = job.Kind();
@@ -119,7 +142,7 @@ int Run(Invocation& inv) {
   if (!config::IsKnownKind(job.Inputs().dial.kind)) {
     throw UsageError("kind=" + letter + ": not a dial kind (" + KnownKinds() + ")");
   }
-  if (job.DrawsNothing()) {
+  if (job.DrawsNothing() && !ham) {
     // A family that refused these settings has said why on stderr already.
     inv.err << "kelvra draw: kind=" << letter << KindName(kind)
             << (dials::FindFamily(kind.family) ? ": nothing is drawn with these settings"
@@ -193,12 +216,19 @@ int Run(Invocation& inv) {
       return kExitFile;
     }
     if (format == Format::Png || format == Format::Jpeg) {
+      // The drawing window's picture: the ham aid first, then the dial.
       ok = canvas::WritePicture(
           out, width, height,
           [&](output::PlotSink& sink) {
+            if (ham) dials::ham::DrawHamAid(sink, hamInputs, hamMarks);
             job.Draw(sink, view, grid.has_value(), output::CurrentPrintArea());
           },
           &error);
+    } else if (ham) {
+      // The printed page: the aid instead of the dial.
+      auto draw = [&](output::PlotSink& sink) { dials::ham::DrawHamAid(sink, hamInputs, hamMarks); };
+      ok = format == Format::Pdf ? canvas::WritePdfPage(out, draw, &error)
+                                 : canvas::WriteSvgPage(out, draw, &error);
     } else {
       if (!kind.Has(config::kPrints)) {
         inv.err << "kelvra draw: kind=" << letter << " prints nothing; no file was written\n";
@@ -234,7 +264,7 @@ const Command& DrawCommand() {
   static const Command command{
       "draw",
       "draw -o OUT.png|.jpg|.svg|.pdf|.plt|.dxf [--size WxH] [--grid MM] [--line-strength 1..3] "
-      "[--coordinates FILE.txt] [--horizon PROFILE.ele]",
+      "[--coordinates FILE.txt] [--horizon PROFILE.ele] [--ham FILE.ham]",
       "draws the current dial into a picture, page, plot or DXF file",
       {
           {"-o", "FILE", "output file; the extension chooses the format"},
@@ -245,6 +275,9 @@ const Command& DrawCommand() {
           {"--coordinates", "FILE.txt", "write the coordinate listing beside a .plt/.dxf file"},
           {"--horizon", "PROFILE.ele",
            "load a horizon profile; the azimuthal dial with altitude circles draws it"},
+          {"--ham", "FILE.ham",
+           "draw the ham dial design aid with the marked hour points of the file "
+           "(.png/.jpg: before the dial, .svg/.pdf: instead of it)"},
       },
       &Run,
   };
