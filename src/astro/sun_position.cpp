@@ -92,9 +92,20 @@ double CosAngleBetweenDirections(double altitude1, double azimuth1, double altit
 
 bool SunLightsPlane(double trueLocalTime, double declination, double latitude,
                     double normalAltitude, double normalAzimuth) {
-  const HorizontalPosition sun =
-      HorizontalFromHourAngle(latitude, declination, 15.0 * (trueLocalTime - 12.0));
-  return CosAngleBetweenDirections(sun.altitude, sun.azimuth, normalAltitude, normalAzimuth) > 0.0;
+  // The cosine between the sun and the normal, with the sun's direction taken
+  // in (south, west, up) components straight from the hour angle: the same
+  // vector as the altitude and azimuth of HorizontalFromHourAngle, without
+  // going through the arc functions (dial constructions call this per point).
+  const double H = Radians(15.0 * (trueLocalTime - 12.0));
+  const double sp = SinDeg(latitude), cp = CosDeg(latitude);
+  const double sd = SinDeg(declination), cd = CosDeg(declination);
+  const double cosH = std::cos(H);
+  const double south = cosH * cd * sp - sd * cp;
+  const double west = cd * std::sin(H);
+  const double up = sp * sd + cp * cd * cosH;
+  const double ca = CosDeg(normalAltitude);
+  return south * ca * CosDeg(normalAzimuth) + west * ca * SinDeg(normalAzimuth) +
+             up * SinDeg(normalAltitude) > 0.0;
 }
 
 double Atan2Degrees(double y, double x) {

@@ -7,30 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "astro/angles.h"
-#include "astro/azimuth_time.h"
 #include "astro/calendar.h"
-#include "astro/rise_set.h"
-#include "astro/solar_ephemeris.h"
-#include "astro/sun_position.h"
+#include "calc/calculator/calculator.h"
 #include "calc/calculator/sun_texts.h"
 #include "cli/json.h"
 #include "shell/catalog.h"
-#include "shell/messages.h"
-#include "shell/number_format.h"
 #include "shell/shared_state.h"
 #include "shell/time_format.h"
 
 namespace kelvra::cli {
 namespace {
 
-using shell::FormatReal;
-
-struct Date {
-  int year = 2020;
-  int month = 1;
-  int day = 1;
-};
+using calc::TimeKind;
+using shell::CalendarDate;
 
 // A clock time of day in hours with the text the calculator shows for it.
 struct ClockTime {
@@ -38,17 +27,12 @@ struct ClockTime {
   std::string text = "12:00:00";
 };
 
-enum class TimeKind { TrueLocal = 0, MeanLocal = 1, Zone = 2 };
-
-// Catalogue text `id` in the current language.
-std::string AstroText(int id) { return calc::SunText(id, shell::CurrentLanguage()); }
-
 std::string TwoDigits(int n) {
   std::string s = std::to_string(n);
   return s.size() < 2 ? "0" + s : s;
 }
 
-std::string DateText(const Date& d) {
+std::string DateText(const CalendarDate& d) {
   std::string y = std::to_string(d.year);
   if (y.size() < 4) y.insert(0, 4 - y.size(), '0');
   return y + "-" + TwoDigits(d.month) + "-" + TwoDigits(d.day);
@@ -71,7 +55,7 @@ bool AllDigits(std::string_view s) {
 
 // The zone time of the site now: the system clock (UTC) plus the zone's offset;
 // neither the host's time zone nor daylight-saving time enter.
-std::pair<Date, double> NowAtSite() {
+std::pair<CalendarDate, double> NowAtSite() {
   using namespace std::chrono;
   const double zoneHours = shell::State().site.ZoneHours();
   const auto now = system_clock::now() + duration_cast<system_clock::duration>(
@@ -79,17 +63,19 @@ std::pair<Date, double> NowAtSite() {
   const auto day = floor<days>(now);
   const year_month_day ymd{day};
   const double hours = duration<double, std::ratio<3600>>(now - day).count();
-  return {Date{static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
-               static_cast<int>(static_cast<unsigned>(ymd.day()))},
-          hours};
+  CalendarDate date;
+  date.year = static_cast<int>(ymd.year());
+  date.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  date.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  return {date, hours};
 }
 
 // --date YYYY-MM-DD (a day that exists, year 1300..2500); without it today's
 // date at the site, in the reference year when --year is given. The year
 // becomes the reference year. A day of the 1582 gap is moved to 15 October
 // with the calculator's notice.
-Date ReadDate(const ParsedArgs& args) {
-  Date date;
+CalendarDate ReadDate(const ParsedArgs& args) {
+  CalendarDate date;
   if (auto text = args.Value("--date")) {
     const std::string& t = *text;
     if (t.size() != 10 || t[4] != '-' || t[7] != '-' || !AllDigits(t.substr(0, 4)) ||
@@ -109,19 +95,15 @@ Date ReadDate(const ParsedArgs& args) {
                        std::to_string(std::max(28, astro::DaysInMonth(date.year, date.month))));
     }
   } else {
-    Date today = NowAtSite().first;
-    date = today;
+    date = NowAtSite().first;
     if (args.Has("--year")) {
       date.year = shell::State().site.year;
       if (date.month == 2 && date.day == 29 && !astro::IsLeapYear(date.year)) date.day = 28;
     }
   }
-  if (astro::IsInGregorianGap(date.year, date.month, date.day)) {
-    date.day = 15;
-    shell::ShowMessage(shell::MessageKind::Information, AstroText(calc::kTextGregorianGap));
-  }
+  calc::CorrectGregorianGap(date);
   shell::State().site.year = date.year;
-  shell::State().general.today = {date.day, date.month, date.year};
+  shell::State().general.today = date;
   return date;
 }
 
@@ -163,81 +145,19 @@ void RejectPositional(const ParsedArgs& args) {
   }
 }
 
-// The block every calculation appends: a rule, the date and the site.
-void HeaderLines(std::vector<std::string>& lines, const Date& d) {
-  const auto& site = shell::State().site;
-  const std::string deg = AstroText(calc::kTextDegreeUnit);
-  lines.push_back("");
-  lines.push_back("  __" + std::string(74, '_'));
-  lines.push_back("");
-  lines.push_back(AstroText(calc::kTextLineDate) + FormatReal(4, 0, d.year) + "-" +
-                  FormatReal(2, 0, d.month) + "-" + FormatReal(2, 0, d.day));
-  lines.push_back(AstroText(calc::kTextLineLatitude) + FormatReal(6, 2, site.latitude) + deg);
-  lines.push_back(AstroText(calc::kTextLineLongitude) + FormatReal(7, 2, site.longitude) +
-                  AstroText(calc::kTextLineZoneMeridian) + FormatReal(6, 1, site.zoneMeridian) +
-                  deg);
-  lines.push_back("");
-}
-
-void RuleLine(std::vector<std::string>& lines) { lines.push_back("  __" + std::string(74, '_')); }
-
 void Print(std::ostream& out, const std::vector<std::string>& lines) {
   for (const auto& l : lines) out << l << '\n';
 }
 
+// The calculator's block: the header, the lines of one computation, the rule.
+void PrintBlock(std::ostream& out, const CalendarDate& d, const std::vector<std::string>& result) {
+  const int language = shell::CurrentLanguage();
+  Print(out, calc::HeaderLines(shell::State().site, d, language));
+  Print(out, result);
+  out << calc::RuleLine() << '\n';
+}
+
 // ---------------------------------------------------------------- riseset
-
-struct DayEvents {
-  astro::SolarDay noon;  // declination and equation of time of 12:00 zone time
-  astro::RiseSetResult sun, twilight, moon;
-  astro::TwilightKind twilightKind = astro::TwilightKind::Astronomical;
-};
-
-DayEvents ComputeDayEvents(const Date& d, astro::TwilightKind twilight) {
-  const auto& site = shell::State().site;
-  DayEvents e;
-  e.twilightKind = twilight;
-  const double zoneDays = site.ZoneDays();
-  e.noon = astro::ComputeSolarDay(
-      d.year, astro::JulianDayNumber(d.day, d.month, d.year) - astro::JulianDayNumber(0, 1, d.year) -
-                  zoneDays);
-  const double mjd0 = astro::LocalMidnightMjd(d.day, d.month, d.year, site.zoneMeridian);
-  const double sinLat = astro::SinDeg(site.latitude), cosLat = astro::CosDeg(site.latitude);
-  const astro::DayRiseSet all =
-      astro::RiseSetAllForDay(mjd0, sinLat, cosLat, site.longitude, twilight);
-  e.sun = all.sun;
-  e.twilight = all.twilight;
-  e.moon = all.moon;
-  return e;
-}
-
-// "    " label1 first "     " label2 second, with " hh:min" after each time
-// when both events exist.
-std::string EventLine(int label1, const std::string& first, int label2, const std::string& second,
-                      bool withUnit) {
-  const std::string unit = withUnit ? AstroText(calc::kTextUnitHourMinute) : "";
-  return "    " + AstroText(label1) + first + unit + "     " + AstroText(label2) + second + unit;
-}
-
-void RiseSetLines(std::vector<std::string>& lines, const DayEvents& e) {
-  lines.push_back(AstroText(calc::kTextLineDeclination) + FormatReal(6, 2, e.noon.declination) +
-                  AstroText(calc::kTextDegreeUnit));
-  lines.push_back(AstroText(calc::kTextLineEquationOfTime) +
-                  shell::FormatMinutesSeconds(e.noon.equationOfTime) +
-                  AstroText(calc::kTextUnitMinSec));
-  const auto sun = calc::FormatRiseSet(e.sun, astro::RiseSetKind::Sun, shell::CurrentLanguage());
-  lines.push_back(EventLine(calc::kTextLineSunrise, sun.rise, calc::kTextLineSunset, sun.set,
-                            sun.withUnit));
-  // Twilight: the evening end first, then the morning beginning.
-  const auto tw = calc::FormatRiseSet(e.twilight, astro::RiseSetKind::Twilight, shell::CurrentLanguage());
-  lines.push_back(EventLine(calc::kTextLineTwilightEnd, tw.set, calc::kTextLineTwilightBegin,
-                            tw.rise, tw.withUnit));
-  lines.push_back("                        [" + AstroText(calc::kTextLineTwilightKind) +
-                  AstroText(calc::kTextTwilightCivil + static_cast<int>(e.twilightKind)) + "]");
-  const auto moon = calc::FormatRiseSet(e.moon, astro::RiseSetKind::Moon, shell::CurrentLanguage());
-  lines.push_back(EventLine(calc::kTextLineMoonrise, moon.rise, calc::kTextLineMoonset, moon.set,
-                            moon.withUnit));
-}
 
 void EventsJson(JsonWriter& json, std::string_view key, const astro::RiseSetResult& r,
                 astro::RiseSetKind kind) {
@@ -265,7 +185,7 @@ void SiteJson(JsonWriter& json) {
       .Field("zoneMeridian", site.zoneMeridian);
 }
 
-void DayEventsJson(JsonWriter& json, const DayEvents& e) {
+void DayEventsJson(JsonWriter& json, const calc::DayEvents& e) {
   json.Field("twilightKind", TwilightName(e.twilightKind));
   EventsJson(json, "sun", e.sun, astro::RiseSetKind::Sun);
   EventsJson(json, "twilight", e.twilight, astro::RiseSetKind::Twilight);
@@ -285,9 +205,9 @@ astro::TwilightKind ReadTwilight(const ParsedArgs& args) {
 int RunRiseSet(Invocation& inv) {
   RejectPositional(inv.args);
   const astro::TwilightKind twilight = ReadTwilight(inv.args);
-  const Date d = ReadDate(inv.args);
+  const CalendarDate d = ReadDate(inv.args);
   shell::State().general.twilightKind = static_cast<int>(twilight);
-  const DayEvents e = ComputeDayEvents(d, twilight);
+  const calc::DayEvents e = calc::ComputeDayEvents(shell::State().site, d, twilight);
   if (inv.json) {
     JsonWriter json;
     json.BeginObject().Field("date", DateText(d));
@@ -297,43 +217,11 @@ int RunRiseSet(Invocation& inv) {
     inv.out << json.Text() << '\n';
     return kExitOk;
   }
-  std::vector<std::string> lines;
-  HeaderLines(lines, d);
-  RiseSetLines(lines, e);
-  RuleLine(lines);
-  Print(inv.out, lines);
+  PrintBlock(inv.out, d, calc::RiseSetLines(e, shell::CurrentLanguage()));
   return kExitOk;
 }
 
 // ---------------------------------------------------------------- sun
-
-struct Position {
-  astro::SunPosition sun;
-  int dayOfYear = 1;
-};
-
-Position ComputePosition(const Date& d, double t, TimeKind kind) {
-  const auto& site = shell::State().site;
-  Position p;
-  p.dayOfYear = static_cast<int>(std::trunc(astro::ModifiedJulianDate(d.day, d.month, d.year, 0) -
-                                            astro::ModifiedJulianDate(0, 1, d.year, 0)));
-  const double longitude = kind == TimeKind::Zone ? site.longitude : site.zoneMeridian;
-  p.sun = astro::SunPositionAtClockTime(d.year, p.dayOfYear, t, site.latitude, longitude,
-                                        site.zoneMeridian, kind != TimeKind::TrueLocal);
-  return p;
-}
-
-void PositionLines(std::vector<std::string>& lines, const ClockTime& time, const Position& p) {
-  const std::string deg = AstroText(calc::kTextDegreeUnit);
-  lines.push_back(AstroText(calc::kTextLineTime) + time.text);
-  lines.push_back(AstroText(calc::kTextLineAltitude) + FormatReal(6, 2, p.sun.altitude) + deg +
-                  "    " + AstroText(calc::kTextLineDeclination) +
-                  FormatReal(6, 2, std::round(p.sun.declination * 100.0) / 100.0) + deg);
-  lines.push_back(AstroText(calc::kTextLineAzimuth) + FormatReal(7, 2, p.sun.azimuth) + deg +
-                  "    " + AstroText(calc::kTextLineEquationOfTime) +
-                  shell::FormatMinutesSeconds(p.sun.equationOfTime) + AstroText(calc::kTextUnitMmSs));
-  lines.push_back(AstroText(calc::kTextLineEastNegative));
-}
 
 const char* TimeKindName(TimeKind k) {
   switch (k) {
@@ -344,7 +232,8 @@ const char* TimeKindName(TimeKind k) {
   return "zone";
 }
 
-void PositionJson(JsonWriter& json, const ClockTime& time, TimeKind kind, const Position& p) {
+void PositionJson(JsonWriter& json, const ClockTime& time, TimeKind kind,
+                  const calc::PositionResult& p) {
   json.Field("time", time.hours)
       .Field("timeText", time.text)
       .Field("timeKind", TimeKindName(kind))
@@ -364,9 +253,9 @@ int RunSun(Invocation& inv) {
     kind = *k == "apparent" ? TimeKind::TrueLocal : (*k == "mean" ? TimeKind::MeanLocal : TimeKind::Zone);
   }
   const ClockTime time = ReadTime(inv.args);
-  const Date d = ReadDate(inv.args);
+  const CalendarDate d = ReadDate(inv.args);
   shell::State().general.timeOfDay = time.hours / 24.0;
-  const Position p = ComputePosition(d, time.hours, kind);
+  const calc::PositionResult p = calc::ComputePosition(shell::State().site, d, time.hours, kind);
   if (inv.json) {
     JsonWriter json;
     json.BeginObject().Field("date", DateText(d));
@@ -376,28 +265,11 @@ int RunSun(Invocation& inv) {
     inv.out << json.Text() << '\n';
     return kExitOk;
   }
-  std::vector<std::string> lines;
-  HeaderLines(lines, d);
-  PositionLines(lines, time, p);
-  RuleLine(lines);
-  Print(inv.out, lines);
+  PrintBlock(inv.out, d, calc::PositionLines(time.text, p, shell::CurrentLanguage()));
   return kExitOk;
 }
 
 // ---------------------------------------------------------------- azimuth
-
-// The calculator's form of the time: blanks removed, one blank before the unit.
-std::string ReachedAtText(const std::string& text) {
-  std::string s;
-  for (char c : text) {
-    if (c != ' ') s += c;
-  }
-  const std::string unit = "hh:mm:ss";
-  if (s.size() > unit.size() && s.compare(s.size() - unit.size(), unit.size(), unit) == 0) {
-    s.insert(s.size() - unit.size(), " ");
-  }
-  return s;
-}
 
 int RunAzimuth(Invocation& inv) {
   RejectPositional(inv.args);
@@ -405,15 +277,10 @@ int RunAzimuth(Invocation& inv) {
     throw UsageError("--azimuth DEG is required (degrees from south, west positive, -180 .. 180)");
   }
   const double azimuth = *inv.args.Real("--azimuth", -180, 180);
-  const Date d = ReadDate(inv.args);
+  const CalendarDate d = ReadDate(inv.args);
   shell::State().general.azimuthInput = azimuth;
-  const auto& site = shell::State().site;
-  const astro::AzimuthTimeResult r =
-      astro::TimeForAzimuth(azimuth, d.year, astro::DayOfYear(d.year, d.month, d.day),
-                            site.latitude, site.longitude, site.zoneMeridian);
-  calc::ShowAzimuthTimeMessages(r);
-  const std::string rText = calc::AzimuthTimeText(r, shell::CurrentLanguage());
-  const double altitude = std::round(r.altitude * 100.0) / 100.0;
+  const astro::AzimuthTimeResult r = calc::ComputeTimeForAzimuth(shell::State().site, d, azimuth);
+  const int language = shell::CurrentLanguage();
   if (inv.json) {
     JsonWriter json;
     json.BeginObject().Field("date", DateText(d));
@@ -421,7 +288,7 @@ int RunAzimuth(Invocation& inv) {
     json.Field("azimuth", azimuth);
     json.Field("time", r.solved && r.reached ? std::optional<double>(r.time) : std::nullopt);
     // The time text without its unit: "12:23:33".
-    std::string timeText = ReachedAtText(rText);
+    std::string timeText = calc::ReachedAtText(r, language);
     if (const auto blank = timeText.find(' '); blank != std::string::npos) timeText.resize(blank);
     json.Field("timeText", timeText);
     json.Field("altitude", r.solved ? std::optional<double>(r.altitude) : std::nullopt);
@@ -430,21 +297,7 @@ int RunAzimuth(Invocation& inv) {
     inv.out << json.Text() << '\n';
     return kExitOk;
   }
-  std::vector<std::string> lines;
-  HeaderLines(lines, d);
-  const std::string deg = AstroText(calc::kTextDegreeUnit);
-  lines.push_back(AstroText(calc::kTextLineAzimuth) + FormatReal(7, 2, azimuth) + deg);
-  lines.push_back(AstroText(calc::kTextLineEastNegative));
-  lines.push_back(AstroText(calc::kTextLineReachedAt) + ReachedAtText(rText));
-  if (r.solved) {
-    if (altitude > 0) {
-      lines.push_back(AstroText(calc::kTextLineAltitude) + FormatReal(5, 2, altitude) + deg);
-    } else {
-      lines.push_back(AstroText(calc::kTextSunBelowHorizon));
-    }
-  }
-  RuleLine(lines);
-  Print(inv.out, lines);
+  PrintBlock(inv.out, d, calc::AzimuthLines(azimuth, r, language));
   return kExitOk;
 }
 
@@ -453,17 +306,17 @@ int RunAzimuth(Invocation& inv) {
 int RunToday(Invocation& inv) {
   RejectPositional(inv.args);
   const astro::TwilightKind twilight = ReadTwilight(inv.args);
-  const auto [today, hours] = NowAtSite();
-  const Date d{today.year, today.month, today.day};
+  const auto [d, hours] = NowAtSite();
   shell::State().site.year = d.year;
-  shell::State().general.today = {d.day, d.month, d.year};
+  shell::State().general.today = d;
   ClockTime now;
   now.hours = hours;
   const int seconds = static_cast<int>(std::floor(hours * 3600.0));
   now.text = TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
              TwoDigits(seconds % 60);
-  const DayEvents e = ComputeDayEvents(d, twilight);
-  const Position p = ComputePosition(d, hours, TimeKind::Zone);
+  const auto& site = shell::State().site;
+  const calc::DayEvents e = calc::ComputeDayEvents(site, d, twilight);
+  const calc::PositionResult p = calc::ComputePosition(site, d, hours, TimeKind::Zone);
   if (inv.json) {
     JsonWriter json;
     json.BeginObject().Field("date", DateText(d));
@@ -478,13 +331,11 @@ int RunToday(Invocation& inv) {
     inv.out << json.Text() << '\n';
     return kExitOk;
   }
-  std::vector<std::string> lines;
-  HeaderLines(lines, d);
-  RiseSetLines(lines, e);
+  const int language = shell::CurrentLanguage();
+  std::vector<std::string> lines = calc::RiseSetLines(e, language);
   lines.push_back("");
-  PositionLines(lines, now, p);
-  RuleLine(lines);
-  Print(inv.out, lines);
+  for (auto& l : calc::PositionLines(now.text, p, language)) lines.push_back(std::move(l));
+  PrintBlock(inv.out, d, lines);
   return kExitOk;
 }
 

@@ -115,6 +115,23 @@ TEST(SunPositionTest, AnglesBetweenDirectionsAndPlanes) {
   EXPECT_TRUE(SunLightsPlane(8, 0, 47.25, 0, -90));
   EXPECT_FALSE(SunLightsPlane(14, 0, 47.25, 0, -90));
   EXPECT_FALSE(SunLightsPlane(12, -23.44, 47.25, 0, 180));
+  // Against the angle between the sun's altitude and azimuth and the normal,
+  // for planes of every orientation, away from the grazing sun.
+  for (double lat : {-60.0, -10.0, 47.25, 80.0}) {
+    for (double d : {-23.44, 0.0, 15.0}) {
+      for (double t = 0.25; t < 24; t += 1.75) {
+        const HorizontalPosition sun = HorizontalFromHourAngle(lat, d, 15 * (t - 12));
+        for (double na : {-60.0, 0.0, 35.0, 90.0}) {
+          for (double nz : {-135.0, -90.0, 0.0, 30.0, 180.0}) {
+            const double c = CosAngleBetweenDirections(sun.altitude, sun.azimuth, na, nz);
+            if (std::abs(c) < 1e-9) continue;
+            ASSERT_EQ(SunLightsPlane(t, d, lat, na, nz), c > 0)
+                << lat << " " << d << " " << t << " " << na << " " << nz;
+          }
+        }
+      }
+    }
+  }
 
   struct Case { double y, x, angle; };
   for (const Case c : {Case{1, 0, 90}, Case{-1, 0, -90}, Case{0, 1, 0}, Case{0, -1, 180},

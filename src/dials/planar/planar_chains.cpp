@@ -21,9 +21,7 @@ using astro::AtanDeg;
 using astro::ClampUnit;
 using astro::CosDeg;
 using astro::Degrees;
-using astro::Radians;
 using astro::SinDeg;
-using astro::TanDeg;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -209,7 +207,6 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
   const int to = std::clamp(p.temporalTo, 0, 12);
   const int s = std::clamp(p.temporalInterval, 0, 3) + 1;
   const int june21 = astro::DayOfYear(year, 6, 21);
-  const double tphi = TanDeg(phi);
   const bool extend = p.extendTemporal && phi > 0;
   if (p.extendTemporal && phi < 0 && !f.umbrella) d.temporalExtensionSkipped = true;
 
@@ -223,25 +220,35 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
     normalAzimuth = f.declination;
   }
 
-  // The days of the lines with the declination of their noon: steps of 15
-  // days before 21 June and after day 340, 10 (5 for the umbrella) between,
-  // the last step ending on day 356.
-  std::vector<std::pair<int, double>> noonDays;
+  // The days of the lines with the declination of their noon and its
+  // geometric half-arc: steps of 15 days before 21 June and after day 340, 10
+  // (5 for the umbrella) between, the last step ending on day 356.
+  struct ArcPoint {
+    double declination;
+    double halfArc;  // sunset hour angle H0, degrees
+  };
+  std::vector<ArcPoint> noonDays;
   for (int day = june21 - (f.umbrella ? 5 : 15);;) {
-    noonDays.emplace_back(
-        day, d.sun.NoonDeclination(day));
+    const double delta = d.sun.NoonDeclination(day);
+    noonDays.push_back({delta, astro::SunsetHourAngle(phi, delta).hourAngle});
     if (day >= 356) break;
     const int step = (day < june21 || day > 340) ? 15 : (f.umbrella ? 5 : 10);
     day = std::min(day + step, 356);
   }
-
-  // The face normal as declination and hour angle at the place.
-  const double na = Radians(normalAltitude), nz = Radians(normalAzimuth), pr = Radians(phi);
-  const double sinNormal = std::sin(pr) * std::sin(na) - std::cos(pr) * std::cos(na) * std::cos(nz);
-  const double cosNormal = std::sqrt(std::max(0.0, 1.0 - sinNormal * sinNormal));
-  const double normalHour =
-      Degrees(std::atan2(std::cos(na) * std::sin(nz),
-                         std::sin(na) * std::cos(pr) + std::cos(na) * std::cos(nz) * std::sin(pr)));
+  // Beyond the solstice lines the declination steps by 0.1 degree from the
+  // solstice toward each pole, as long as the sun still rises and sets.
+  std::vector<ArcPoint> beyond[2];
+  if (extend) {
+    for (int side : {-1, 1}) {
+      auto& points = beyond[side > 0];
+      for (int j = 0;; ++j) {
+        const double delta = side * (eps + 0.1 * j);
+        if (side < 0 && !(delta - 0.2 > phi - 90.0)) break;
+        if (side > 0 && !(delta + 0.1 < 90.0 - phi)) break;
+        points.push_back({delta, astro::SunsetHourAngle(phi, delta).hourAngle});
+      }
+    }
+  }
 
   for (int n = from; n <= to; ++n) {
     for (int k = 0; k < s; ++k) {
@@ -250,40 +257,23 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
       Chain& c = tr.Begin(LineFamily::Temporal, k != 0);
       c.value = tau;
       c.number = n;
-      for (const auto& nd : noonDays) {
-        const double arg = -tphi * TanDeg(nd.second);
-        const double H0 = std::fabs(arg) < 1e-12 ? 90.0
-                                                 : AcosDeg(ClampUnit(arg));
-        const double A = H0 / 90.0;
-        const double T = 12.0 - (6.0 - tau) * A + f.clockOffset;
-        const auto sp = astro::HorizontalFromHourAngle(f.equivalentLatitude, nd.second,
+      for (const ArcPoint& a : noonDays) {
+        const double T = 12.0 - (6.0 - tau) * (a.halfArc / 90.0) + f.clockOffset;
+        const auto sp = astro::HorizontalFromHourAngle(f.equivalentLatitude, a.declination,
                                                        15.0 * (T - 12.0));
         tr.Add(ProjectShadow(f, sp.altitude, sp.azimuth));
       }
       tr.End();
       if (!extend) continue;
-      // Continue the line beyond the solstice lines by stepping the declination.
       for (int side : {-1, 1}) {
         Chain& e = tr.Begin(LineFamily::Temporal, k != 0);
         e.value = tau;
         e.number = n;
-        for (int j = 0;; ++j) {
-          const double delta = side * (eps + 0.1 * j);
-          if (side < 0 && !(delta - 0.2 > phi - 90.0)) break;
-          if (side > 0 && !(delta + 0.1 < 90.0 - phi)) break;
-          const double u = -tphi * TanDeg(delta);
-          double H0;
-          if (std::fabs(u) < 1e-12) H0 = 90;
-          else if (std::fabs(u) > 1) H0 = 0;
-          else H0 = AcosDeg(u);
-          const double A = H0 / 90.0;
-          const double T = 12.0 - (6.0 - tau) * A;
-          ShadowPoint pt = ProjectSky(f, delta, 15.0 * (T - 12.0));
-          // Cosine between the sun and the face normal, in equatorial terms.
-          const double cosToNormal =
-              sinNormal * SinDeg(delta) +
-              cosNormal * CosDeg(delta) * CosDeg(15.0 * (T - 12.0) - normalHour);
-          pt.lit = pt.lit && cosToNormal > 0;
+        for (const ArcPoint& a : beyond[side > 0]) {
+          const double T = 12.0 - (6.0 - tau) * (a.halfArc / 90.0);
+          ShadowPoint pt = ProjectSky(f, a.declination, 15.0 * (T - 12.0));
+          pt.lit = pt.lit &&
+                   astro::SunLightsPlane(T, a.declination, phi, normalAltitude, normalAzimuth);
           tr.Add(pt);
         }
         tr.End();

@@ -1,0 +1,163 @@
+#include "calc/calculator/calculator.h"
+
+#include <cmath>
+
+#include "astro/angles.h"
+#include "astro/calendar.h"
+#include "calc/calculator/sun_texts.h"
+#include "shell/catalog.h"
+#include "shell/messages.h"
+#include "shell/number_format.h"
+#include "shell/time_format.h"
+
+namespace kelvra::calc {
+namespace {
+
+using shell::FormatReal;
+
+// "    " label1 first "     " label2 second, with " hh:min" after each time
+// when both events exist.
+std::string EventLine(int label1, const std::string& first, int label2, const std::string& second,
+                      bool withUnit, int language) {
+  const std::string unit = withUnit ? SunText(kTextUnitHourMinute, language) : "";
+  return "    " + SunText(label1, language) + first + unit + "     " + SunText(label2, language) +
+         second + unit;
+}
+
+}  // namespace
+
+bool CorrectGregorianGap(shell::CalendarDate& date) {
+  if (!astro::IsInGregorianGap(date.year, date.month, date.day)) return false;
+  date.day = 15;
+  shell::ShowMessage(shell::MessageKind::Information,
+                     SunText(kTextGregorianGap, shell::CurrentLanguage()));
+  return true;
+}
+
+DayEvents ComputeDayEvents(const shell::SiteSettings& site, const shell::CalendarDate& date,
+                           astro::TwilightKind twilight) {
+  DayEvents e;
+  e.twilightKind = twilight;
+  // 12:00 zone time: the day argument of the date's noon UT minus the zone's offset.
+  e.noon = astro::ComputeSolarDay(date.year, astro::JulianDayNumber(date.day, date.month, date.year) -
+                                                 astro::JulianDayNumber(0, 1, date.year) -
+                                                 site.ZoneDays());
+  const double mjd0 = astro::LocalMidnightMjd(date.day, date.month, date.year, site.zoneMeridian);
+  const astro::DayRiseSet all =
+      astro::RiseSetAllForDay(mjd0, astro::SinDeg(site.latitude), astro::CosDeg(site.latitude),
+                              site.longitude, twilight);
+  e.sun = all.sun;
+  e.twilight = all.twilight;
+  e.moon = all.moon;
+  return e;
+}
+
+PositionResult ComputePosition(const shell::SiteSettings& site, const shell::CalendarDate& date,
+                               double hours, TimeKind kind) {
+  PositionResult p;
+  p.dayOfYear =
+      static_cast<int>(std::trunc(astro::ModifiedJulianDate(date.day, date.month, date.year, 0) -
+                                  astro::ModifiedJulianDate(0, 1, date.year, 0)));
+  // True and mean local time are clock times of the zone meridian itself.
+  const double longitude = kind == TimeKind::Zone ? site.longitude : site.zoneMeridian;
+  p.sun = astro::SunPositionAtClockTime(date.year, p.dayOfYear, hours, site.latitude, longitude,
+                                        site.zoneMeridian, kind != TimeKind::TrueLocal);
+  return p;
+}
+
+astro::AzimuthTimeResult ComputeTimeForAzimuth(const shell::SiteSettings& site,
+                                               const shell::CalendarDate& date, double azimuth) {
+  const astro::AzimuthTimeResult r =
+      astro::TimeForAzimuth(azimuth, date.year, astro::DayOfYear(date.year, date.month, date.day),
+                            site.latitude, site.longitude, site.zoneMeridian);
+  ShowAzimuthTimeMessages(r);
+  return r;
+}
+
+std::vector<std::string> HeaderLines(const shell::SiteSettings& site,
+                                     const shell::CalendarDate& date, int language) {
+  const std::string deg = SunText(kTextDegreeUnit, language);
+  return {
+      "",
+      RuleLine(),
+      "",
+      SunText(kTextLineDate, language) + FormatReal(4, 0, date.year) + "-" +
+          FormatReal(2, 0, date.month) + "-" + FormatReal(2, 0, date.day),
+      SunText(kTextLineLatitude, language) + FormatReal(6, 2, site.latitude) + deg,
+      SunText(kTextLineLongitude, language) + FormatReal(7, 2, site.longitude) +
+          SunText(kTextLineZoneMeridian, language) + FormatReal(6, 1, site.zoneMeridian) + deg,
+      "",
+  };
+}
+
+std::string RuleLine() { return "  __" + std::string(74, '_'); }
+
+std::vector<std::string> RiseSetLines(const DayEvents& e, int language) {
+  std::vector<std::string> lines;
+  lines.push_back(SunText(kTextLineDeclination, language) + FormatReal(6, 2, e.noon.declination) +
+                  SunText(kTextDegreeUnit, language));
+  lines.push_back(SunText(kTextLineEquationOfTime, language) +
+                  shell::FormatMinutesSeconds(e.noon.equationOfTime) +
+                  SunText(kTextUnitMinSec, language));
+  const RiseSetTexts sun = FormatRiseSet(e.sun, astro::RiseSetKind::Sun, language);
+  lines.push_back(EventLine(kTextLineSunrise, sun.rise, kTextLineSunset, sun.set, sun.withUnit,
+                            language));
+  // Twilight: the evening end first, then the morning beginning.
+  const RiseSetTexts tw = FormatRiseSet(e.twilight, astro::RiseSetKind::Twilight, language);
+  lines.push_back(EventLine(kTextLineTwilightEnd, tw.set, kTextLineTwilightBegin, tw.rise,
+                            tw.withUnit, language));
+  lines.push_back("                        [" + SunText(kTextLineTwilightKind, language) +
+                  SunText(kTextTwilightCivil + static_cast<int>(e.twilightKind), language) + "]");
+  const RiseSetTexts moon = FormatRiseSet(e.moon, astro::RiseSetKind::Moon, language);
+  lines.push_back(EventLine(kTextLineMoonrise, moon.rise, kTextLineMoonset, moon.set,
+                            moon.withUnit, language));
+  return lines;
+}
+
+std::vector<std::string> PositionLines(const std::string& timeText, const PositionResult& p,
+                                       int language) {
+  const std::string deg = SunText(kTextDegreeUnit, language);
+  return {
+      SunText(kTextLineTime, language) + timeText,
+      SunText(kTextLineAltitude, language) + FormatReal(6, 2, p.sun.altitude) + deg + "    " +
+          SunText(kTextLineDeclination, language) +
+          FormatReal(6, 2, std::round(p.sun.declination * 100.0) / 100.0) + deg,
+      SunText(kTextLineAzimuth, language) + FormatReal(7, 2, p.sun.azimuth) + deg + "    " +
+          SunText(kTextLineEquationOfTime, language) +
+          shell::FormatMinutesSeconds(p.sun.equationOfTime) + SunText(kTextUnitMmSs, language),
+      SunText(kTextLineEastNegative, language),
+  };
+}
+
+std::string ReachedAtText(const astro::AzimuthTimeResult& result, int language) {
+  std::string s;
+  for (char c : AzimuthTimeText(result, language)) {
+    if (c != ' ') s += c;
+  }
+  const std::string unit = "hh:mm:ss";
+  if (s.size() > unit.size() && s.compare(s.size() - unit.size(), unit.size(), unit) == 0) {
+    s.insert(s.size() - unit.size(), " ");
+  }
+  return s;
+}
+
+std::vector<std::string> AzimuthLines(double azimuth, const astro::AzimuthTimeResult& r,
+                                      int language) {
+  const std::string deg = SunText(kTextDegreeUnit, language);
+  std::vector<std::string> lines = {
+      SunText(kTextLineAzimuth, language) + FormatReal(7, 2, azimuth) + deg,
+      SunText(kTextLineEastNegative, language),
+      SunText(kTextLineReachedAt, language) + ReachedAtText(r, language),
+  };
+  if (r.solved) {
+    const double altitude = std::round(r.altitude * 100.0) / 100.0;
+    if (altitude > 0) {
+      lines.push_back(SunText(kTextLineAltitude, language) + FormatReal(5, 2, altitude) + deg);
+    } else {
+      lines.push_back(SunText(kTextSunBelowHorizon, language));
+    }
+  }
+  return lines;
+}
+
+}  // namespace kelvra::calc
