@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainterPath>
 
+#include "astro/angles.h"
 #include "canvas/font_faces.h"
 
 namespace kelvra::canvas {
@@ -179,7 +179,7 @@ void PainterPlotSink::Arc(int x1, int y1, int x2, int y2, int sx, int sy, int ex
   // (cx + a cos t, cy - b sin t) lies on the ray of angle atan2(b sin t, a cos t).
   const double t0 = std::atan2(a * (cy - sy), b * (sx - cx));
   double t1 = std::atan2(a * (cy - ey), b * (ex - cx));
-  constexpr double kTwoPi = 2 * std::numbers::pi;
+  constexpr double kTwoPi = 2 * astro::kPi;
   while (t1 <= t0) t1 += kTwoPi;
   const double sweep = t1 - t0;
   const int n = std::clamp(static_cast<int>(std::ceil(sweep * std::sqrt(std::max(a, b)) * 2)),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
@@ -13,8 +14,13 @@ namespace kelvra::dials::altitude {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRad = kPi / 180.0;
+using astro::AcosDeg;
+using astro::AsinDeg;
+using astro::AtanDeg;
+using astro::CosDeg;
+using astro::Radians;
+using astro::SinDeg;
+using astro::TanDeg;
 
 // Above this latitude (degrees) temporal, Babylonian and Italian hours are
 // not constructed: the sun does not rise or set on every day of the year.
@@ -29,7 +35,7 @@ constexpr double kPrintedSheetHeightMm = 200.0;
 // Hour curves are traced every third day.
 constexpr int kDayStep = 3;
 
-double Tan(double degrees) { return std::tan(degrees * kRad); }
+double Tan(double degrees) { return TanDeg(degrees); }
 
 // The temporal hours of the dial: the k page's choice, or the z pages' switch.
 bool UsesTemporalHours(Variant v, const config::DialParameters& p) {
@@ -275,7 +281,7 @@ void SetDateMarks(Dial& d, bool wholeYear, double longScale) {
 void SetScaleLength(Dial& d) {
   const double phi = std::fabs(d.site.latitude);
   d.maxAltitude = phi >= d.obliquity ? 90.0 - phi + d.obliquity : 90.0;
-  const double c = std::cos(d.maxAltitude * kRad);
+  const double c = CosDeg(d.maxAltitude);
   d.scaleLength = std::fabs(c) <= 1e-4 ? 100000.0 : 1.05 * d.gnomonLength * Tan(d.maxAltitude);
 }
 
@@ -523,7 +529,7 @@ void BuildPolarStyle(Dial& d, const config::DialParameters& p, shell::MessageSin
   d.radius = p.cylinderRadius * d.zoom;
   d.pinLength = std::round(p.polarCylinderGnomon * 100.0) / 100.0 * d.zoom;
   d.pinAzimuth = p.wallDeclination;
-  d.thetaMax = std::acos(d.radius / (d.radius + d.pinLength)) / kRad;
+  d.thetaMax = AcosDeg(d.radius / (d.radius + d.pinLength));
   // The hour lines meet at the pole in line with the pin: the south celestial
   // pole for a pin pointing south, the north one for a pin pointing north,
   // in either hemisphere of the earth.
@@ -634,21 +640,21 @@ Variant VariantOf(const config::DialParameters& dial) {
 
 double AltitudeDialOffset(double altitude, double edgeHeight, double plateLength) {
   const double e = edgeHeight, L = plateLength;
-  const double a0 = L > 0 ? std::atan(e / L) / kRad : 90.0;
+  const double a0 = L > 0 ? AtanDeg(e / L) : 90.0;
   if (altitude > a0) {
-    const double s = std::sin(altitude * kRad);
+    const double s = SinDeg(altitude);
     if (std::fabs(s) <= 1e-7) return 1e7;
-    return e * std::cos(altitude * kRad) / s;
+    return e * CosDeg(altitude) / s;
   }
-  const double c = std::cos(altitude * kRad);
+  const double c = CosDeg(altitude);
   if (std::fabs(c) <= 1e-7) return 1e7;
-  return std::min(1e7, L + e - L * std::sin(altitude * kRad) / c);
+  return std::min(1e7, L + e - L * SinDeg(altitude) / c);
 }
 
 double GnomonDrop(double altitude, double gnomonLength) {
-  const double c = std::cos(altitude * kRad);
+  const double c = CosDeg(altitude);
   if (std::fabs(c) <= 1e-5) return (altitude < 0 ? -1e5 : 1e5) * gnomonLength;
-  return gnomonLength * std::sin(altitude * kRad) / c;
+  return gnomonLength * SinDeg(altitude) / c;
 }
 
 double HatOffset(double azimuth, double circumference, bool southern) {
@@ -672,20 +678,20 @@ CylinderShadow ProjectOnCylinder(double altitude, double azimuth, double pinAzim
   // 90 - thetaMax, thetaMax = arccos(R / (R + p)) being the reach of the
   // tangents from the tip (where |theta| = thetaMax).
   if (std::fabs(B) >= 90.0) return out;
-  const double c = std::sin(B * kRad) * (R + p) / R;
+  const double c = SinDeg(B) * (R + p) / R;
   if (std::fabs(c) > 1.0) return out;
-  const double e = std::asin(std::fabs(c)) / kRad;
+  const double e = AsinDeg(std::fabs(c));
   const double theta = (B < 0 ? -1.0 : 1.0) * (e - std::fabs(B));
   out.visible = true;
-  out.x = theta * kRad * R;
-  const double tanA = std::tan(altitude * kRad);
+  out.x = Radians(theta) * R;
+  const double tanA = TanDeg(altitude);
   if (std::fabs(altitude) > 89.0) {
     out.y = 10000.0;
   } else if (std::fabs(B) < 0.01) {
     out.y = p * tanA;
   } else {
     // The horizontal distance from the tip to the wall, times tan(altitude).
-    out.y = R * std::sin(theta * kRad) * tanA / std::sin(B * kRad);
+    out.y = R * SinDeg(theta) * tanA / SinDeg(B);
   }
   return out;
 }

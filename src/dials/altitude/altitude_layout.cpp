@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "astro/angles.h"
 #include "dials/altitude/altitude_texts.h"
 #include "output/hpgl_writer.h"
 #include "shell/catalog.h"
@@ -15,9 +16,8 @@ namespace kelvra::dials::altitude {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRad = kPi / 180.0;
-
+using astro::Radians;
+using astro::TanDeg;
 using shell::FormatReal;
 
 // The shepherd's plot strips: the first at x = 100 plot units, a second one at
@@ -125,7 +125,7 @@ void DrawAltitudeScale(Page& page, const Frame& f, double dialLeft, double right
   page.FilledRectangle(right, y0, right + strip, y0 + scaleHeight, kScaleYellow);
   page.Pen(8);
   for (int alt = 1; alt <= 88; ++alt) {
-    const double dy = gnomon * std::tan(alt * kRad);
+    const double dy = gnomon * TanDeg(alt);
     if (dy > scaleHeight) break;
     const double y = y0 + dy;
     if (alt % 5 == 0) {
@@ -387,7 +387,7 @@ void DrawShepherdDial(Page& page, const Dial& d, const Frame& f) {
   if (f.plot) {
     const double phi = std::fabs(d.site.latitude);
     const double amax = std::min(kPlotMaxAltitude, phi >= d.obliquity ? 90 - phi + d.obliquity : 90.0);
-    scaleMm = std::min(kPlotScaleCap, 1.05 * d.gnomonLength * std::tan(amax * kRad));
+    scaleMm = std::min(kPlotScaleCap, 1.05 * d.gnomonLength * TanDeg(amax));
   }
   double hs = scaleMm * u;
   const double y0 = 0.9 * H > hs ? H / 12 + m : H / 20 + m;
@@ -482,7 +482,7 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
   }
   if (f.gridSpacing) page.Grid(f.origin.x, f.origin.y, *f.gridSpacing);
   const double xo = f.origin.x, yo = f.origin.y;
-  const double half = d.thetaMax * kRad * d.radius;  // mm either side of the pin
+  const double half = Radians(d.thetaMax) * d.radius;  // mm either side of the pin
   // The sheet the tip can reach, within the page.
   Placement pl{xo, yo, u, std::max(-half, (m - xo) / u), (m - yo) / u, std::min(half, (f.Right() - xo) / u),
                (f.Bottom() - yo) / u};

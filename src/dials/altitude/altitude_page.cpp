@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "output/drawing_view.h"
 
 namespace kelvra::dials::altitude {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+using astro::Radians;
+
 constexpr double kLimit = 1e8;  // page coordinates beyond this are pulled in
 
 int Rnd(double v) { return output::RoundHalfEven(std::clamp(v, -kLimit, kLimit)); }
@@ -177,14 +179,14 @@ void PlotPage::Label(double x, double y, std::string_view text, double height, i
     labelHeight_ = height;
   }
   if (angle != labelAngle_) {
-    const double a = angle * kPi / 180.0;
+    const double a = Radians(angle);
     w_.Put("DI " + std::to_string(std::lround(100 * std::cos(a))) + "," +
            std::to_string(std::lround(100 * std::sin(a))) + ";");
     labelAngle_ = angle;
   }
   // The label's origin is the start of its base line: one height below the
   // top of the cell, across the text's direction.
-  const double a = angle * kPi / 180.0;
+  const double a = Radians(angle);
   const double bx = x + height * std::sin(a);
   const double by = y + height * std::cos(a);
   w_.Put("PU " + XY(bx, by) + ";");

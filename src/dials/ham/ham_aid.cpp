@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "astro/angles.h"
 #include "config/dial_parameters.h"
 #include "dials/ham/ham_texts.h"
 #include "shell/number_format.h"
@@ -12,7 +13,12 @@ namespace kelvra::dials::ham {
 
 namespace {
 
-constexpr double kRad = 3.14159265358979323846 / 180.0;
+using astro::AsinDeg;
+using astro::ClampUnit;
+using astro::CosDeg;
+using astro::Radians;
+using astro::SinDeg;
+using astro::TanDeg;
 
 // The part of segment a → b within the rectangle [l, r] × [t, b]; false when
 // none of it is (Liang-Barsky). Keeps far-away ray ends out of the int range
@@ -92,7 +98,7 @@ bool HamMarks::Add(HamMark m) {
   return true;
 }
 
-double HamAid::DateDeclination(int j) { return 23.5 * std::cos((30.0 * j - 210.0) * kRad); }
+double HamAid::DateDeclination(int j) { return 23.5 * CosDeg(30.0 * j - 210.0); }
 
 HamAid::HamAid(const HamAidInputs& inputs, int width, int height, bool isScreen)
     : in_(inputs), screen_(isScreen) {
@@ -100,12 +106,12 @@ HamAid::HamAid(const HamAidInputs& inputs, int width, int height, bool isScreen)
   if (w_ < 1) w_ = 1;
   rho_ = inputs.diameter * w_;
   centre_ = {width / 2.0, std::round(height / 2.0)};
-  const double sp = std::sin(inputs.latitude * kRad), cp = std::cos(inputs.latitude * kRad);
+  const double sp = SinDeg(inputs.latitude), cp = CosDeg(inputs.latitude);
   for (int j = 1; j <= kDates; ++j) {
-    const double d = DateDeclination(j) * kRad;
+    const double d = Radians(DateDeclination(j));
     for (int i = 0; i < kHours; ++i) {
-      const double s = std::clamp(std::cos(15.0 * i * kRad) * cp * std::cos(d) + sp * std::sin(d), -1.0, 1.0);
-      altitude_[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = std::asin(s) / kRad;
+      const double s = ClampUnit(CosDeg(15.0 * i) * cp * std::cos(d) + sp * std::sin(d));
+      altitude_[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = AsinDeg(s);
     }
   }
 }
@@ -115,14 +121,14 @@ double HamAid::Altitude(int j, int i) const {
 }
 
 PointD HamAid::PointerPosition(int j) const {
-  const double theta = (in_.stretch * DateDeclination(j) + in_.equinoxAngle) * kRad;
+  const double theta = Radians(in_.stretch * DateDeclination(j) + in_.equinoxAngle);
   return {centre_.x - rho_ * std::cos(theta), centre_.y - rho_ * std::sin(theta)};
 }
 
 std::optional<PointD> HamAid::RayMeeting(int j, int k, int i) const {
   if (j == k) return std::nullopt;
   const PointD pj = PointerPosition(j), pk = PointerPosition(k);
-  const double tj = std::tan(Altitude(j, i) * kRad), tk = std::tan(Altitude(k, i) * kRad);
+  const double tj = TanDeg(Altitude(j, i)), tk = TanDeg(Altitude(k, i));
   const double denominator = tk - tj;
   if (std::fabs(denominator) < 1e-12) return std::nullopt;  // parallel rays
   const double e = ((pj.y - pk.y) - (pj.x - pk.x) * tj) / denominator;

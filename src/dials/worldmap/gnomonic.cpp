@@ -2,20 +2,26 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/sun_position.h"
 
 namespace kelvra::dials::worldmap {
 
 namespace {
-constexpr double kRad = 3.14159265358979323846 / 180.0;
+
+using astro::CosDeg;
+using astro::Radians;
+using astro::SinDeg;
+
 constexpr double kHorizonU = 1e-6;
+
 }  // namespace
 
 GnomonicXY GnomonicPoint(double centreLatitude, double centreLongitudeEast, double scale,
                          double rotation, double latitude, double longitudeEast) {
-  const double sp0 = std::sin(centreLatitude * kRad), cp0 = std::cos(centreLatitude * kRad);
-  const double sp = std::sin(latitude * kRad), cp = std::cos(latitude * kRad);
-  const double dl = (longitudeEast - centreLongitudeEast) * kRad;
+  const double sp0 = SinDeg(centreLatitude), cp0 = CosDeg(centreLatitude);
+  const double sp = SinDeg(latitude), cp = CosDeg(latitude);
+  const double dl = Radians(longitudeEast - centreLongitudeEast);
   const double cdl = std::cos(dl);
   double u = sp0 * sp + cp0 * cp * cdl;
   GnomonicXY r;
@@ -26,7 +32,7 @@ GnomonicXY GnomonicPoint(double centreLatitude, double centreLongitudeEast, doub
   r.x = scale * cp * std::sin(dl) / u;
   r.y = scale * (cp0 * sp - sp0 * cp * cdl) / u;
   if (std::fabs(rotation) > 0.001) {
-    const double c = std::cos(rotation * kRad), s = std::sin(rotation * kRad);
+    const double c = CosDeg(rotation), s = SinDeg(rotation);
     const double x = r.x * c - r.y * s;
     r.y = r.x * s + r.y * c;
     r.x = x;

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/solar_ephemeris.h"
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
@@ -214,7 +215,7 @@ void CylinderPage::Update() {
   show(wall_, polar);
   wallHint_->setVisible(polar);
   circumference_->setVisible(polar);
-  circumference_->setText(" = " + QString::fromStdString(shell::FormatReal(1, 1, 2 * M_PI * d.cylinderRadius)));
+  circumference_->setText(" = " + QString::fromStdString(shell::FormatReal(1, 1, 2 * astro::kPi * d.cylinderRadius)));
   monthHalves_->setVisible(variant == 0);
   dateLines_->setVisible(variant != 0);
   altitudeScale_->setVisible(!polar);

@@ -10,8 +10,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <cmath>
-#include <numbers>
 
+#include "astro/angles.h"
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
 #include "shell/messages.h"
@@ -139,8 +139,7 @@ void PeaucellierPage::Update() {
   sawyerGroup_->setVisible(!peaucellier);
   peaucellierGroup_->setVisible(peaucellier);
   // A hint for the constant: tan(latitude) / cos(15 deg).
-  const double latitude = shell::State().site.latitude * std::numbers::pi / 180;
-  const double hint = std::tan(latitude) / std::cos(15 * std::numbers::pi / 180);
+  const double hint = astro::TanDeg(shell::State().site.latitude) / astro::CosDeg(15);
   hint_->setText(Text(kHint) + QString::fromStdString(shell::FormatReal(9, 4, hint)));
 }
 
