@@ -97,10 +97,13 @@ void DrawingWindow::Print() {
     PrintHourLineTable();
     return;
   }
-  if (RefuseEmptyOutput(true)) return;
   const config::DialParameters dial = config::ResolvedDial(config::Dial());
   const output::DrawingKind kind = output::DrawingKindOf(dial);
-  if (output::ChecksOriginBeforeOutput(kind)) {
+  if (HamShown()) {
+    // The ham dial aid is printed instead of the dial.
+  } else if (RefuseEmptyOutput(true)) {
+    return;
+  } else if (output::ChecksOriginBeforeOutput(kind)) {
     if (AskOriginOutside()) return;
   } else if (output::TemporalHoursRefusePrint(kind, dial, shell::State().site.latitude)) {
     shell::ShowMessage(shell::MessageKind::Error, shell::Get(kTemporalImpossible));
@@ -264,7 +267,7 @@ void DrawingWindow::WriteCoordinateListing(const SaveChoices& choices, const QSt
 }
 
 bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& path) {
-  if (RefuseEmptyOutput(true)) return false;
+  if (!HamShown() && RefuseEmptyOutput(true)) return false;
   WaitCursor wait;
   output::DrawingView& view = output::TheDrawingView();
   const output::Point page = output::PrinterPageSize(canvas::ExactA4Report());

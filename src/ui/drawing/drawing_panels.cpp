@@ -8,6 +8,8 @@
 #include <stdexcept>
 
 #include "canvas/page_output.h"
+#include "dials/ham/ham_file.h"
+#include "dials/ham/ham_texts.h"
 #include "persist/dial_data_file.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
@@ -117,6 +119,10 @@ void DrawingWindow::PrintPoleInformation() {
 // ---- construction data, parameters, picture ----------------------------------------
 
 void DrawingWindow::SaveConstructionData() {
+  if (HamShown()) {
+    SaveHamMarks();
+    return;
+  }
   const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
   const QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(2)),
                                           QDir::current().filePath(persist::kDefaultDialFileName),
@@ -130,6 +136,10 @@ void DrawingWindow::SaveConstructionData() {
 }
 
 void DrawingWindow::LoadConstructionData() {
+  if (HamShown()) {
+    LoadHamMarks();
+    return;
+  }
   const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
   const QString path = Dialogs().openFile(this, Q(shell::FileDialogTitle(3)), filter);
   if (path.isEmpty()) return;
@@ -141,6 +151,47 @@ void DrawingWindow::LoadConstructionData() {
   // The file's language applies to every window; then the new dial is drawn.
   if (host_) host_->SelectLanguage(shell::State().general.languageIsGerman);
   Activate();
+}
+
+// ---- the ham dial aid's hour points ----------------------------------------------
+
+void DrawingWindow::SaveHamMarks() {
+  using dials::ham::HamText;
+  using dials::ham::TextId;
+  const QString filter = Q(HamText(TextId::FileFilter)) + ";;" + Text(kAllFiles);
+  QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(2)),
+                                    QDir::current().filePath(dials::ham::kDefaultHamFileName),
+                                    filter);
+  if (!path.isEmpty()) {
+    if (QFileInfo(path).suffix().isEmpty()) path += ".ham";
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    const shell::SaveResult r = dials::ham::SaveHamFile(path.toStdString(), hamMarks_);
+    if (r.ok) {
+      shell::ShowMessage(shell::MessageKind::Information, name + HamText(TextId::Saved));
+    } else {
+      shell::ShowMessage(shell::MessageKind::Error, name + " :\n" + HamText(TextId::SaveFailed) +
+                                                        "\n" + r.reason);
+    }
+  }
+  Render(false);
+}
+
+void DrawingWindow::LoadHamMarks() {
+  using dials::ham::HamText;
+  using dials::ham::TextId;
+  const QString filter = Q(HamText(TextId::FileFilter)) + ";;" + Text(kAllFiles);
+  const QString path = Dialogs().openFile(this, Q(HamText(TextId::LoadTitle)), filter);
+  if (!path.isEmpty()) {
+    const dials::ham::HamFileRead read = dials::ham::ReadHamFile(path.toStdString());
+    if (read.marks) {
+      hamMarks_ = *read.marks;
+      shell::State().general.hamMarkMode = true;  // the loaded points are what the user wants to see
+    } else {
+      shell::ShowMessage(shell::MessageKind::Error,
+                         QFileInfo(path).fileName().toStdString() + " :\n" + read.problem);
+    }
+  }
+  Render(false);
 }
 
 void DrawingWindow::OpenParameters() {

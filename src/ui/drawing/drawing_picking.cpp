@@ -6,7 +6,9 @@
 #include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 
+#include "dials/ham/ham_aid.h"
 #include "output/drawing_view.h"
+#include "shell/shared_state.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui/drawing/picture_view.h"
 
@@ -45,6 +47,10 @@ void PictureView::paintEvent(QPaintEvent*) {
 }
 
 void PictureView::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && onModifiedClick &&
+      onModifiedClick(e->position().toPoint(), e->modifiers())) {
+    return;
+  }
   if (e->button() == Qt::LeftButton && onClick) {
     onClick(e->position().toPoint(), e->modifiers().testFlag(Qt::AltModifier));
     return;
@@ -96,6 +102,24 @@ void DrawingWindow::ClickAt(QPoint position, bool alt) {
     view.PickOrigin(p);
   }
   Render(false);
+}
+
+bool DrawingWindow::HamClick(QPoint position, Qt::KeyboardModifiers modifiers) {
+  if (!HamShown()) return false;
+  shell::GeneralState& g = shell::State().general;
+  if (modifiers.testFlag(Qt::ControlModifier)) {
+    const dials::ham::HamAid aid(dials::ham::CurrentHamAidInputs(), pictureSize_.width(),
+                                 pictureSize_.height(), true);
+    hamMarks_.Add(aid.MarkAt({static_cast<double>(position.x()), static_cast<double>(position.y())}));
+  } else if (modifiers.testFlag(Qt::AltModifier)) {
+    hamMarks_.Clear();
+  } else if (modifiers.testFlag(Qt::ShiftModifier)) {
+    g.hamMarkMode = !g.hamMarkMode;
+  } else {
+    return false;
+  }
+  Render(false);
+  return true;
 }
 
 }  // namespace kelvra::ui

@@ -26,6 +26,7 @@
 #include "ui/dialogs/save_panel.h"
 #include "ui/drawing/drawing_host.h"
 #include "ui/drawing/drawing_window_internal.h"
+#include "ui/drawing/ham_panel.h"
 #include "ui/drawing/listing_panels.h"
 #include "ui/drawing/picture_view.h"
 
@@ -65,9 +66,10 @@ DrawingWindow::DrawingWindow(DrawingHost* host, QSize pictureSize)
     const int infoHeight = 26;
     const bool expert =
         output::CommandsOnOpening(Kind(), shell::State().general.mapsEnabled).expertPanel;
+    const int hamRow = shell::State().general.expertMode ? HamPanel::kHeight : 0;
     const output::PictureSize s = output::PictureSizeFor(
         free.width() - 12, column->sizeHint().width(), free.height(), titleHeight + infoHeight + 8,
-        expert ? kExpertPanelHeight : 0);
+        (expert ? kExpertPanelHeight : 0) + hamRow);
     pictureSize = QSize(s.width, s.height);
   }
   pictureSize_ = pictureSize.isValid() && !pictureSize.isEmpty() ? pictureSize : QSize(1000, 700);
@@ -77,6 +79,7 @@ DrawingWindow::DrawingWindow(DrawingHost* host, QSize pictureSize)
   auto* picture = new PictureView(pictureSize_, &picture_, this);
   view_ = picture;
   picture->onClick = [this](QPoint p, bool alt) { ClickAt(p, alt); };
+  picture->onModifiedClick = [this](QPoint p, Qt::KeyboardModifiers m) { return HamClick(p, m); };
   picture->onWheel = [this](int delta) { Wheel(delta); };
   picture->onHover = [this] {
     if (output::ShowsPlacementHints(Kind())) ShowInfo(Q(output::OriginHint()));
@@ -115,6 +118,10 @@ DrawingWindow::DrawingWindow(DrawingHost* host, QSize pictureSize)
     Render(false);
   });
   left->addWidget(expertPanel_);
+  // The ham dial design aid (expert mode).
+  hamPanel_ = new HamPanel(this);
+  connect(hamPanel_, &HamPanel::Changed, this, [this] { Render(); });
+  left->addWidget(hamPanel_);
   outer->addLayout(left);
   outer->addWidget(column, 0, Qt::AlignTop);
 
@@ -280,6 +287,7 @@ void DrawingWindow::ApplyStates() {
   footAction_->setChecked(config::Dial().linesToFoot);
   pictureButton_->setEnabled(s.picture);
   expertPanel_->setVisible(s.expertPanel);
+  hamPanel_->setVisible(shell::State().general.expertMode);
   const bool printPage = output::TheDrawingView().screenPageFormat;
   printFormatAction_->setChecked(printPage);
   fileFormatAction_->setChecked(!printPage);
@@ -333,7 +341,15 @@ void DrawingWindow::Activate() {
   Render(true, hint);
 }
 
+bool DrawingWindow::HamShown() { return shell::State().general.hamOverlay; }
+
 void DrawingWindow::DrawOnto(output::PlotSink& sink) {
+  // The ham dial aid goes first on the screen picture, and is printed (or
+  // saved as a page) instead of the dial.
+  if (HamShown()) {
+    dials::ham::DrawHamAid(sink, dials::ham::CurrentHamAidInputs(), hamMarks_);
+    if (!sink.IsScreen()) return;
+  }
   job_.Draw(sink, output::TheDrawingView(), grid_, output::CurrentPrintArea());
 }
 
@@ -343,7 +359,7 @@ void DrawingWindow::Render(bool rebuild, bool writeHint) {
     job_ = dials::DialJob::OfCurrentDial(view.zoom);
     UpdateListingPanels();
   }
-  if (job_.DrawsNothing()) ShowInfo(Text(kNoDrawing));
+  if (job_.DrawsNothing() && !HamShown()) ShowInfo(Text(kNoDrawing));
   view.imageWidth = pictureSize_.width();
   view.imageHeight = pictureSize_.height();
   {
@@ -473,6 +489,7 @@ void DrawingWindow::Retranslate() {
   }
   for (QPushButton* b : dataButtons_) b->setToolTip(Text(kDataHint));
   ApplyStates();
+  hamPanel_->Fill();
   save_->Retranslate();
   tablePanel_->Retranslate();
   if (activated_) {

@@ -19,6 +19,7 @@
 #include "output/drawing_view.h"
 #include "output/drawing_window_rules.h"
 #include "dials/dial_job.h"
+#include "dials/ham/ham_aid.h"
 #include "ui/main/task_window.h"
 
 class QAction;
@@ -31,6 +32,7 @@ class QPushButton;
 namespace kelvra::ui {
 
 class HourLineTablePanel;
+class HamPanel;
 class DrawingHost;
 class PoleInfoPanel;
 class SavePanel;
@@ -79,6 +81,9 @@ class DrawingWindow final : public TaskWindow {
   bool GridShown() const { return grid_; }
   // The construction listing of the last drawing, or null.
   const dials::ConstructionListing* Listing() const { return job_.Listing(); }
+  // The ham dial design aid's row and the hour points marked on it.
+  HamPanel* Ham() const { return hamPanel_; }
+  const dials::ham::HamMarks& Marks() const { return hamMarks_; }
   // The file name the save panel offers next (the last one saved).
   static std::string& RememberedFileName();
 
@@ -96,6 +101,10 @@ class DrawingWindow final : public TaskWindow {
   void Wheel(int delta);
   // A click on the picture (pixels): the origin, or with Alt the legend.
   void ClickAt(QPoint position, bool alt);
+  // A click while the ham dial aid is shown: Ctrl marks an hour point, Alt
+  // deletes the marks, Shift switches between the rays and the marked
+  // points. False (nothing done) for other clicks or without the aid.
+  bool HamClick(QPoint position, Qt::KeyboardModifiers modifiers);
   // "Bildschirmanzeige wie im Ausdruck" (true) / "... wie in gespeicherter Datei".
   void SetScreenPageFormat(bool printPage);
   void TogglePolarTriangle();
@@ -152,6 +161,10 @@ class DrawingWindow final : public TaskWindow {
                               const std::vector<std::string>& lines);
   void PlacePanels();
   output::DrawingKind Kind() const;
+  // The ham dial aid is on (it is drawn, printed, saved and loaded instead).
+  static bool HamShown();
+  void SaveHamMarks();
+  void LoadHamMarks();
 
   DrawingHost* host_ = nullptr;
   QSize pictureSize_;
@@ -166,6 +179,8 @@ class DrawingWindow final : public TaskWindow {
   QWidget* expertPanel_ = nullptr;
   QCheckBox* coastline_ = nullptr;
   QCheckBox* borders_ = nullptr;
+  HamPanel* hamPanel_ = nullptr;
+  dials::ham::HamMarks hamMarks_;  // kept between drawings
   output::CommandStates states_;
   dials::DialJob job_;
   bool grid_ = false;

@@ -18,6 +18,8 @@ class PictureView final : public QWidget {
   PictureView(QSize size, const QImage* image, QWidget* parent);
 
   std::function<void(QPoint, bool)> onClick;  // position, Alt held
+  // Asked first with the keys held; true when it took the click.
+  std::function<bool(QPoint, Qt::KeyboardModifiers)> onModifiedClick;
   std::function<void(int)> onWheel;           // wheel steps (1/8 degree)
   std::function<void()> onHover;
   std::function<void(QPoint)> onContextMenu;  // global position
