@@ -1,7 +1,5 @@
 #include "canvas/page_output.h"
 
-#include <cmath>
-
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -10,11 +8,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSvgGenerator>
+#include <cmath>
 
 #include "canvas/jpeg_codec.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/safe_save.h"
+#include "texts/canvas.h"
 
 namespace kelvra::canvas {
 
@@ -94,7 +94,7 @@ std::optional<PrinterPage> BeginPrinterPage(QPrinter& printer) {
   return result;
 }
 
-std::string PrinterNotReadyText() { return shell::Get(1590); }
+std::string PrinterNotReadyText() { return shell::Get(texts::canvas::kPrinterNotReady); }
 
 std::optional<PrinterPage> BeginPrinterPageOrWarn(QPrinter& printer) {
   auto page = BeginPrinterPage(printer);

@@ -15,14 +15,12 @@
 #include "shell/catalog.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/horizon.h"
+#include "texts/output.h"
 
 namespace kelvra::cli {
 
 namespace {
-
-// Catalogue numbers.
-enum : int { kComputed = 1162, kSiteHeight = 1163, kSaveError = 1164, kBeyondData = 1190,
-             kHighest = 1121, kDegAtAzimuth = 1122, kSaved = 1962 };
 
 bool StderrIsTerminal(const std::ostream& err) {
 #ifdef KELVRA_HAVE_ISATTY
@@ -146,11 +144,11 @@ int Run(Invocation& inv) {
   if (result.status != calc::ComputeStatus::Done) return kExitFile;
 
   if (result.missing) {
-    inv.err << "kelvra horizon: " << shell::Get(kBeyondData)
+    inv.err << "kelvra horizon: " << shell::Get(texts::horizon::kBeyondData)
             << calc::DirectionNames(result.missing) << '\n';
   }
   if (!calc::WriteHorizonProfileFile(*out, result.file)) {
-    inv.err << "kelvra horizon: " << shell::Get(kSaveError) << *out << '\n';
+    inv.err << "kelvra horizon: " << shell::Get(texts::horizon::kSaveError) << *out << '\n';
     return kExitFile;
   }
   // The highest point of the profile.
@@ -187,11 +185,11 @@ int Run(Invocation& inv) {
         .EndObject();
     inv.out << json.Text() << '\n';
   } else {
-    inv.out << shell::Get(kComputed) << '\n'
-            << shell::Get(kSiteHeight) << result.groundHeight << '\n'
-            << shell::Get(kHighest) << Fixed(2, highest->altitude)
-            << shell::Get(kDegAtAzimuth) << Fixed(1, highest->azimuth) << '\n'
-            << *out << shell::Get(kSaved) << '\n';
+    inv.out << shell::Get(texts::horizon::kComputed) << '\n'
+            << shell::Get(texts::horizon::kSiteHeight) << result.groundHeight << '\n'
+            << shell::Get(texts::horizon::kHighest) << Fixed(2, highest->altitude)
+            << shell::Get(texts::horizon::kDegAtAzimuth) << Fixed(1, highest->azimuth) << '\n'
+            << *out << shell::Get(texts::output::kSaved) << '\n';
   }
   return kExitOk;
 }

@@ -3,27 +3,32 @@
 #include <array>
 #include <vector>
 
+#include "texts/drawwin.h"
+#include "texts/planar.h"
+#include "texts/ui.h"
+
 namespace kelvra::config {
 
 namespace {
 
-// Text numbers of the names (resources/text/ui.tsv, planar.tsv, drawwin.tsv).
-constexpr int kLabelFirst = 183;  // kind list labels 183..196 by entry
-constexpr int kPlaneHorizontal = 1543, kPlaneInclined = 1544, kPlaneVertical = 1545;
-constexpr int kQuadrant = 1547, kHabermel1 = 1548, kHabermel2 = 1549;
-constexpr int kShepherd = 1551, kHat = 1552, kPolarGnomon = 1553;
-constexpr int kDateCircles = 1555, kAltitudeCircles = 1556;
-constexpr int kPageHorizontal = 1611, kPageVertical = 1612, kPageInclining = 1613,
-              kPageUmbrellaHorizontal = 1614, kPageUmbrellaVertical = 1615,
-              kPageUmbrellaInclining = 1616;
-constexpr int kMonthScaleWidth = 1563, kCylinderCircumference = 1564;
-constexpr int kNameHorizontal = 1745, kNameVertical = 1746, kNameInclining = 1747,
-              kNameUmbrella = 1748;
-constexpr int kNameQuadrant = 1801, kNameCylinder = 1802, kSuffixShepherd = 1803,
-              kSuffixHat = 1804, kSuffixPolar = 1805, kNameAzimuthal = 1806,
-              kNameBiazimuthal = 1807, kNameMeanTime = 1808, kNameElevation = 1809,
-              kNameSawyer = 1810, kPrefixBifilar = 1811, kPrefixPeaucellier = 1812,
-              kNameAzimuthalAfterPrefix = 1813, kNameRing = 1814;
+// The texts of the rows (resources/text/ui.tsv, planar.tsv, drawwin.tsv).
+constexpr texts::TextId kNone;
+using texts::ui::kPlaneHorizontal, texts::ui::kPlaneInclined, texts::ui::kPlaneVertical;
+using texts::ui::kQuadrant, texts::ui::kHabermel1, texts::ui::kHabermel2;
+using texts::ui::kShepherd, texts::ui::kHat, texts::ui::kPolarGnomon;
+using texts::ui::kDateCircles, texts::ui::kAltitudeCircles;
+using texts::ui::kPageHorizontal, texts::ui::kPageVertical, texts::ui::kPageInclining,
+    texts::ui::kPageUmbrellaHorizontal, texts::ui::kPageUmbrellaVertical,
+    texts::ui::kPageUmbrellaInclining;
+using texts::ui::kMonthScaleWidth, texts::ui::kCylinderCircumference;
+using texts::planar::kNameHorizontal, texts::planar::kNameVertical,
+    texts::planar::kNameInclining, texts::planar::kNameUmbrella;
+using texts::drawwin::kNameQuadrant, texts::drawwin::kNameCylinder,
+    texts::drawwin::kSuffixShepherd, texts::drawwin::kSuffixHat, texts::drawwin::kSuffixPolar,
+    texts::drawwin::kNameAzimuthal, texts::drawwin::kNameBiazimuthal,
+    texts::drawwin::kNameMeanTime, texts::drawwin::kNameElevation, texts::drawwin::kNameSawyer,
+    texts::drawwin::kPrefixBifilar, texts::drawwin::kPrefixPeaucellier,
+    texts::drawwin::kNameAzimuthalAfterPrefix, texts::drawwin::kNameRing;
 
 // Flag groups shared by several rows.
 constexpr std::uint32_t kOutput = kPrints | kPlotFile;
@@ -48,9 +53,10 @@ using DP = DefaultPlacement;
 using PM = PlotPageMapping;
 
 DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, DialFamily family,
-                int entry, int variantLabel, int captionName, int captionSuffix, int picture,
-                int pageCaption, ParameterPage page, VariantChoice choice, GnomonEdit gnomon, WallEdit wall,
-                DiameterEdit diameter, int monthScaleLabel, DefaultPlacement placement,
+                int entry, texts::TextId variantLabel, texts::TextId captionName,
+                texts::TextId captionSuffix, int picture, texts::TextId pageCaption,
+                ParameterPage page, VariantChoice choice, GnomonEdit gnomon, WallEdit wall,
+                DiameterEdit diameter, texts::TextId monthScaleLabel, DefaultPlacement placement,
                 double legendShare, PlotPageMapping plotPage, bool dxfScaled,
                 std::uint32_t flags) {
   DialKindRow r;
@@ -60,7 +66,7 @@ DialKindRow Row(char letter, bool umbrella, int variant, VariantField field, Dia
   r.variantField = field;
   r.family = family;
   r.entry = entry;
-  r.listLabel = entry >= 0 ? kLabelFirst + entry : 0;
+  r.listLabel = entry >= 0 ? texts::ui::kKindList[entry] : kNone;
   r.variantLabel = variantLabel;
   r.captionName = captionName;
   r.captionSuffix = captionSuffix;
@@ -89,31 +95,31 @@ const std::vector<DialKindRow>& Table() {
     // caption name and suffix, dialog picture, parameters dialog caption, parameter page,
     // variant choice, gnomon field, wall field, diameter field, month scale label, default
     // placement, legend share, plot page mapping, DXF scaled (PlotScale 25, divisor 1000), flags.
-    Row('h', false, 0, VF::None,            F::Planar,             0,  0,                kNameHorizontal,    0,                         2998, kPageHorizontal,         P::Planar,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kPictureButton | kHorizontalFace),
-    Row('v', false, 0, VF::None,            F::Planar,             1,  0,                kNameVertical,      0,                         3000, kPageVertical,           P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kPlanar | kPictureButton),
-    Row('i', false, 0, VF::None,            F::Planar,             2,  0,                kNameInclining,     0,                         0,    kPageInclining,          P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kPlanar | kInclinationEdit | kInclinedFace),
-    Row('h', true,  0, VF::None,            F::Umbrella,           3,  kPlaneHorizontal, kNameUmbrella,      0,                         3001, kPageUmbrellaHorizontal, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kPictureButton | kHorizontalFace),
-    Row('i', true,  0, VF::None,            F::Umbrella,           3,  kPlaneInclined,   kNameUmbrella,      0,                         3002, kPageUmbrellaInclining,  P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kInclinedFace),
-    Row('v', true,  0, VF::None,            F::Umbrella,           3,  kPlaneVertical,   kNameUmbrella,      0,                         3001, kPageUmbrellaVertical,   P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::Wall,    0.30, PM::Standard,    true,  kUmbrella | kPictureButton),
-    Row('q', false, 0, VF::AltitudeVariant, F::Altitude,           4,  kQuadrant,        kNameQuadrant,      0,                         3004, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput),
-    Row('q', false, 1, VF::AltitudeVariant, F::Habermel,           4,  kHabermel1,       kNameQuadrant,      0,                         3010, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
-    Row('q', false, 2, VF::AltitudeVariant, F::Habermel,           4,  kHabermel2,       kNameQuadrant,      0,                         3011, 0,                       P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, 0,                      DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
-    Row('a', false, 0, VF::AzimuthCircles,  F::Azimuthal,          5,  kDateCircles,     kNameAzimuthal,     0,                         3003, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('a', false, 1, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3009, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('a', false, 2, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     0,                         3015, 0,                       P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
-    Row('z', false, 0, VF::CylinderVariant, F::Cylinder,           6,  kShepherd,        kNameCylinder,      kSuffixShepherd,           3005, 0,                       P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kMonthScaleWidth,       DP::None,    0.33, PM::None,        true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
-    Row('z', false, 1, VF::CylinderVariant, F::Cylinder,           6,  kHat,             kNameCylinder,      kSuffixHat,                3012, 0,                       P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kCylinderCircumference, DP::None,    0.33, PM::Standard,    true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
-    Row('z', false, 2, VF::CylinderVariant, F::Cylinder,           6,  kPolarGnomon,     kNameCylinder,      kSuffixPolar,              3013, 0,                       P::Cylinder,           VC::Cylinder,   GE::PolarCylinderGnomon, WE::GnomonDeclination, DE::None,     0,                      DP::Face,    0.33, PM::Standard,    true,  kGrid | kZoom | kPicked | kCheckOrigin | kPictureButton | kOutput | kEnterHint | kCylinderRadiusEdit),
-    Row('k', false, 0, VF::None,            F::HorizontalAltitude, 7,  0,                kNameElevation,     0,                         3006, 0,                       P::HorizontalAltitude, VC::None,       GE::HidokeiGnomon,       WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput | kEnterHint),
-    Row('r', false, 0, VF::None,            F::Ring,               8,  0,                kNameRing,          0,                         3007, 0,                       P::Ring,               VC::None,       GE::None,                WE::None,              DE::Ring,     0,                      DP::None,    0.33, PM::None,        false, kCorrectionTable | kPictureButton | kOutput | kEnterHint),
-    Row('c', false, 0, VF::None,            F::Biazimuthal,        9,  0,                kNameBiazimuthal,   0,                         3016, 0,                       P::Biazimuthal,        VC::None,       GE::None,                WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kMapOverlay | kPictureButton | kPicked | kOriginHint | kPlacementHints | kCheckOrigin | kOutput),
-    Row('m', false, 0, VF::None,            F::MeanTime,           10, 0,                kNameMeanTime,      0,                         3008, 0,                       P::MeanTime,           VC::None,       GE::ConeAxis,            WE::None,              DE::None,     0,                      DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kGraph | kPictureButton | kPicked | kOriginHint | kOutput | kEnterHint),
-    Row('w', false, 0, VF::None,            F::Sawyer,             11, 0,                kNameSawyer,        0,                         3021, 0,                       P::Sawyer,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Sawyer,      false, kZoom | kPictureButton | kPickOrigin | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
-    Row('p', false, 0, VF::None,            F::Peaucellier,        12, 0,                kPrefixPeaucellier, kNameAzimuthalAfterPrefix, 3020, 0,                       P::Sawyer,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Peaucellier, true,  kZoom | kPictureButton | kPicked | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
-    Row('f', false, 0, VF::None,            F::Bifilar,            13, 0,                kPrefixBifilar,     kNameAzimuthalAfterPrefix, 0,    0,                       P::Bifilar,            VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::Bifilar,     false, kZoom | kPictureButton | kPicked | kPlacementHints | kFixedOnPage | kOutput | kEnterHint),
+    Row('h', false, 0, VF::None,            F::Planar,             0,  kNone,            kNameHorizontal,    kNone,                     2998, kPageHorizontal,         P::Planar,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     kNone,                  DP::Face,    0.33, PM::Standard,    true,  kPlanar | kPictureButton | kHorizontalFace),
+    Row('v', false, 0, VF::None,            F::Planar,             1,  kNone,            kNameVertical,      kNone,                     3000, kPageVertical,           P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     kNone,                  DP::Wall,    0.30, PM::Standard,    true,  kPlanar | kPictureButton),
+    Row('i', false, 0, VF::None,            F::Planar,             2,  kNone,            kNameInclining,     kNone,                     0,    kPageInclining,          P::Planar,             VC::None,       GE::GnomonHeight,        WE::WallDeclination,   DE::None,     kNone,                  DP::Face,    0.33, PM::Standard,    true,  kPlanar | kInclinationEdit | kInclinedFace),
+    Row('h', true,  0, VF::None,            F::Umbrella,           3,  kPlaneHorizontal, kNameUmbrella,      kNone,                     3001, kPageUmbrellaHorizontal, P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     kNone,                  DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kPictureButton | kHorizontalFace),
+    Row('i', true,  0, VF::None,            F::Umbrella,           3,  kPlaneInclined,   kNameUmbrella,      kNone,                     3002, kPageUmbrellaInclining,  P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     kNone,                  DP::Face,    0.33, PM::Standard,    true,  kUmbrella | kInclinedFace),
+    Row('v', true,  0, VF::None,            F::Umbrella,           3,  kPlaneVertical,   kNameUmbrella,      kNone,                     3001, kPageUmbrellaVertical,   P::Bifilar,            VC::Plane,      GE::GnomonHeight,        WE::None,              DE::None,     kNone,                  DP::Wall,    0.30, PM::Standard,    true,  kUmbrella | kPictureButton),
+    Row('q', false, 0, VF::AltitudeVariant, F::Altitude,           4,  kQuadrant,        kNameQuadrant,      kNone,                     3004, kNone,                   P::VerticalAltitude,   VC::Altitude,   GE::None,                WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 1, VF::AltitudeVariant, F::Habermel,           4,  kHabermel1,       kNameQuadrant,      kNone,                     3010, kNone,                   P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, kNone,                  DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('q', false, 2, VF::AltitudeVariant, F::Habermel,           4,  kHabermel2,       kNameQuadrant,      kNone,                     3011, kNone,                   P::VerticalAltitude,   VC::Altitude,   GE::HabermelGnomon,      WE::None,              DE::Habermel, kNone,                  DP::None,    0.33, PM::None,        true,  kExpertOnly | kPictureButton | kTemporalLimit | kOutput),
+    Row('a', false, 0, VF::AzimuthCircles,  F::Azimuthal,          5,  kDateCircles,     kNameAzimuthal,     kNone,                     3003, kNone,                   P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 1, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     kNone,                     3009, kNone,                   P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('a', false, 2, VF::AzimuthCircles,  F::Azimuthal,          5,  kAltitudeCircles, kNameAzimuthal,     kNone,                     3015, kNone,                   P::Azimuthal,          VC::CircleMode, GE::None,                WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kOutput),
+    Row('z', false, 0, VF::CylinderVariant, F::Cylinder,           6,  kShepherd,        kNameCylinder,      kSuffixShepherd,           3005, kNone,                   P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kMonthScaleWidth,       DP::None,    0.33, PM::None,        true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 1, VF::CylinderVariant, F::Cylinder,           6,  kHat,             kNameCylinder,      kSuffixHat,                3012, kNone,                   P::Cylinder,           VC::Cylinder,   GE::CylinderGnomon,      WE::None,              DE::None,     kCylinderCircumference, DP::None,    0.33, PM::Standard,    true,  kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('z', false, 2, VF::CylinderVariant, F::Cylinder,           6,  kPolarGnomon,     kNameCylinder,      kSuffixPolar,              3013, kNone,                   P::Cylinder,           VC::Cylinder,   GE::PolarCylinderGnomon, WE::GnomonDeclination, DE::None,     kNone,                  DP::Face,    0.33, PM::Standard,    true,  kGrid | kZoom | kPicked | kCheckOrigin | kPictureButton | kOutput | kEnterHint | kCylinderRadiusEdit),
+    Row('k', false, 0, VF::None,            F::HorizontalAltitude, 7,  kNone,            kNameElevation,     kNone,                     3006, kNone,                   P::HorizontalAltitude, VC::None,       GE::HidokeiGnomon,       WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kOutput | kEnterHint),
+    Row('r', false, 0, VF::None,            F::Ring,               8,  kNone,            kNameRing,          kNone,                     3007, kNone,                   P::Ring,               VC::None,       GE::None,                WE::None,              DE::Ring,     kNone,                  DP::None,    0.33, PM::None,        false, kCorrectionTable | kPictureButton | kOutput | kEnterHint),
+    Row('c', false, 0, VF::None,            F::Biazimuthal,        9,  kNone,            kNameBiazimuthal,   kNone,                     3016, kNone,                   P::Biazimuthal,        VC::None,       GE::None,                WE::None,              DE::None,     kNone,                  DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kMapOverlay | kPictureButton | kPicked | kOriginHint | kPlacementHints | kCheckOrigin | kOutput),
+    Row('m', false, 0, VF::None,            F::MeanTime,           10, kNone,            kNameMeanTime,      kNone,                     3008, kNone,                   P::MeanTime,           VC::None,       GE::ConeAxis,            WE::None,              DE::None,     kNone,                  DP::Centred, 0.29, PM::Standard,    true,  kExpertOnly | kPoleInformation | kGraph | kPictureButton | kPicked | kOriginHint | kOutput | kEnterHint),
+    Row('w', false, 0, VF::None,            F::Sawyer,             11, kNone,            kNameSawyer,        kNone,                     3021, kNone,                   P::Sawyer,             VC::None,       GE::GnomonHeight,        WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::Sawyer,      false, kZoom | kPictureButton | kPickOrigin | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('p', false, 0, VF::None,            F::Peaucellier,        12, kNone,            kPrefixPeaucellier, kNameAzimuthalAfterPrefix, 3020, kNone,                   P::Sawyer,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::Peaucellier, true,  kZoom | kPictureButton | kPicked | kOriginHint | kFixedOnPage | kOutput | kEnterHint),
+    Row('f', false, 0, VF::None,            F::Bifilar,            13, kNone,            kPrefixBifilar,     kNameAzimuthalAfterPrefix, 0,    kNone,                   P::Bifilar,            VC::None,       GE::ShownOnly,           WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::Bifilar,     false, kZoom | kPictureButton | kPicked | kPlacementHints | kFixedOnPage | kOutput | kEnterHint),
     // Kind b is not offered: the horizontal altitude dial fed with the
     // shepherd's gnomon; it prints like kind k but has no plot writer.
-    Row('b', false, 0, VF::None,            F::HorizontalAltitude, -1, 0,                0,                  0,                         0,    0,                       P::Planar,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     0,                      DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kPrints),
+    Row('b', false, 0, VF::None,            F::HorizontalAltitude, -1, kNone,            kNone,              kNone,                     0,    kNone,                   P::Planar,             VC::None,       GE::ShownOnly,           WE::None,              DE::None,     kNone,                  DP::None,    0.33, PM::None,        false, kPictureButton | kTemporalLimit | kPrints),
   };
   return rows;
 }
@@ -220,11 +226,11 @@ char EntryLetter(int entry) {
   return kDefaultDialKind;
 }
 
-int EntryLabel(int entry) {
+texts::TextId EntryLabel(int entry) {
   for (const DialKindRow& r : Table()) {
     if (r.entry == entry) return r.listLabel;
   }
-  return 0;
+  return kNone;
 }
 
 int UmbrellaEntry() {

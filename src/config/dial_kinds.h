@@ -17,6 +17,7 @@
 #include <string>
 
 #include "config/dial_parameters.h"
+#include "texts/text_id.h"
 
 namespace kelvra::config {
 
@@ -145,12 +146,12 @@ struct DialKindRow {
   // drawing window's caption (name + suffix), the picture of the dial type
   // dialog (0: none), the dial named in the parameters dialog's caption.
   int entry = -1;
-  int listLabel = 0;
-  int variantLabel = 0;
-  int captionName = 0;
-  int captionSuffix = 0;
+  texts::TextId listLabel;
+  texts::TextId variantLabel;
+  texts::TextId captionName;
+  texts::TextId captionSuffix;
   int picture = 0;
-  int pageCaption = 0;  // the parameters dialog's caption on the planar and bifilar pages
+  texts::TextId pageCaption;  // the parameters dialog's caption on the planar and bifilar pages
 
   // Dialogs.
   ParameterPage page = ParameterPage::Planar;
@@ -159,7 +160,7 @@ struct DialKindRow {
   GnomonEdit gnomon = GnomonEdit::None;
   WallEdit wall = WallEdit::None;
   DiameterEdit diameter = DiameterEdit::None;
-  int monthScaleLabel = 0;  // label of the month scale field, 0: no field
+  texts::TextId monthScaleLabel;  // label of the month scale field; none: no field
 
   // Drawing window, print and plot.
   DefaultPlacement placement = DefaultPlacement::None;
@@ -194,7 +195,7 @@ int VariantOf(const DialParameters& dial);
 // The letter of a kind list entry (0..13); the umbrella entry gives h.
 char EntryLetter(int entry);
 // The label (text number) of a kind list entry.
-int EntryLabel(int entry);
+texts::TextId EntryLabel(int entry);
 // The entry of the umbrella dial in the kind list.
 int UmbrellaEntry();
 // The kind list entry of `dial` (1, the vertical dial, when none fits).

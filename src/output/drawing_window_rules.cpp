@@ -5,18 +5,11 @@
 
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
+#include "texts/drawwin.h"
 
 namespace kelvra::output {
 
 namespace {
-
-// Catalogue numbers (resources/text/drawwin.tsv).
-constexpr int kCaptionPrefix = 1800;
-constexpr int kHintOrigin = 1815;
-constexpr int kHintPopup = 1816;
-constexpr int kInfoOrigin = 1840;
-constexpr int kFixGnomon = 1841;
-constexpr int kInfoLegend = 1842;
 
 // Above this latitude (degrees) the altitude dials cannot show temporal hours.
 constexpr double kTemporalLatitudeLimit = 63;
@@ -94,17 +87,18 @@ std::string DialTypeName(const DrawingKind& k) {
 }
 
 std::string DrawingWindowCaption(const DrawingKind& k) {
-  return shell::Get(kCaptionPrefix) + DialTypeName(k);
+  return shell::Get(texts::drawwin::kCaptionPrefix) + DialTypeName(k);
 }
 
 std::string PictureHint(const DrawingKind& k) {
-  return shell::Get(k.Row().Has(config::kOriginHint) ? kHintOrigin : kHintPopup);
+  return shell::Get(k.Row().Has(config::kOriginHint) ? texts::drawwin::kHintOrigin
+                                                     : texts::drawwin::kHintPopup);
 }
 
-std::string OriginHint() { return shell::Get(kInfoOrigin); }
-std::string LegendHint() { return shell::Get(kInfoLegend); }
+std::string OriginHint() { return shell::Get(texts::drawwin::kInfoOrigin); }
+std::string LegendHint() { return shell::Get(texts::drawwin::kInfoLegend); }
 bool ShowsPlacementHints(const DrawingKind& k) { return k.Row().Has(config::kPlacementHints); }
-std::string FixGnomonText() { return shell::Get(kFixGnomon); }
+std::string FixGnomonText() { return shell::Get(texts::drawwin::kFixGnomon); }
 Point FixGnomonTextPosition(Point origin) { return {origin.x - 130, origin.y + 30}; }
 
 PictureSize PictureSizeFor(int mainWidth, int columnWidth, int clientHeight, int statusBarHeight,

@@ -15,6 +15,7 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/safe_save.h"
+#include "texts/output.h"
 
 namespace kelvra::output {
 
@@ -22,14 +23,6 @@ namespace {
 
 using astro::Degrees;
 using astro::Radians;
-
-// Catalogue texts of the converter.
-constexpr int kTextNotConverted = 1961;  // " nicht konvertiert!\n..."
-constexpr int kTextSaved = 1962;         // " gespeichert!"
-constexpr int kTextSameFile = 1960;      // plot file and DXF file are one file
-constexpr int kTextOpenError = 1963;     // "Das war ein Datei-Öffnungsfehler!"
-constexpr int kTextTooLong = 1964;       // ": Befehl ist zu lang und wird gekürzt!"
-constexpr int kTextWriteError = 1969;    // the DXF file could not be written
 
 // Argument texts of ordinary commands are cut at this length.
 constexpr std::size_t kLongCommand = 253;
@@ -188,7 +181,7 @@ class Converter {
     }
     if (arg.size() >= kLongCommand) tooLong = true;
     if (tooLong) {
-      const std::string message = Printable(command + arg) + shell::Get(kTextTooLong);
+      const std::string message = Printable(command + arg) + shell::Get(texts::output::kTooLong);
       if (!tooLongShown_) {
         tooLongShown_ = true;
         shell::ShowMessage(shell::MessageKind::Error, message);
@@ -816,7 +809,7 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
   // Converting a file onto itself would replace the plot by its drawing.
   std::error_code sameError;
   if (std::filesystem::equivalent(hpglFile, dxfFile, sameError) && !sameError) {
-    shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextSameFile));
+    shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(texts::output::kSameFile));
     result.status = DxfConversionStatus::SameFile;
     return result;
   }
@@ -827,7 +820,8 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
     in.reset();
   }
   if (!in) {
-    shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextOpenError));
+    shell::ShowMessage(MessageKind::Error,
+                       hpglName + ":\n" + shell::Get(texts::output::kOpenError));
     result.status = DxfConversionStatus::InputUnreadable;
     return result;
   }
@@ -837,13 +831,14 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
   // A plot file holds at least one letter.
   if (Converter::FirstLetter(in.get()) == EOF) {
     if (std::ferror(in.get())) {
-      shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextOpenError));
+      shell::ShowMessage(MessageKind::Error,
+                         hpglName + ":\n" + shell::Get(texts::output::kOpenError));
       result.status = DxfConversionStatus::InputUnreadable;
       return result;
     }
     result.notes.push_back(hpglName + " ist kein HPGL-File!");
     shell::ShowMessage(MessageKind::Warning,
-                       "   File " + hpglName + shell::Get(kTextNotConverted));
+                       "   File " + hpglName + shell::Get(texts::output::kNotConverted));
     result.status = DxfConversionStatus::NotHpgl;
     return result;
   }
@@ -851,8 +846,8 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
 
   shell::SafeSaveFile out;
   if (!out.Open(dxfFile)) {
-    shell::ShowMessage(MessageKind::Error, dxfName + ":\n" + shell::Get(kTextOpenError) + "\n" +
-                                               out.Result().reason);
+    shell::ShowMessage(MessageKind::Error, dxfName + ":\n" + shell::Get(texts::output::kOpenError) +
+                                               "\n" + out.Result().reason);
     result.status = DxfConversionStatus::OutputFailed;
     return result;
   }
@@ -863,24 +858,26 @@ DxfConversionResult ConvertHpglToDxf(const std::filesystem::path& hpglFile,
 
   if (std::ferror(in.get())) {
     out.Discard();
-    shell::ShowMessage(MessageKind::Error, hpglName + ":\n" + shell::Get(kTextOpenError));
+    shell::ShowMessage(MessageKind::Error,
+                       hpglName + ":\n" + shell::Get(texts::output::kOpenError));
     result.status = DxfConversionStatus::InputUnreadable;
     return result;
   }
   if (!converter.converted()) {
     out.Discard();
-    shell::ShowMessage(MessageKind::Error, "File " + hpglName + shell::Get(kTextNotConverted));
+    shell::ShowMessage(MessageKind::Error,
+                       "File " + hpglName + shell::Get(texts::output::kNotConverted));
     result.status = DxfConversionStatus::NothingConverted;
     return result;
   }
   if (!out.Commit()) {
-    shell::ShowMessage(MessageKind::Error,
-                       shell::Get(kTextWriteError) + dxfName + "\n" + out.Result().reason);
+    shell::ShowMessage(MessageKind::Error, shell::Get(texts::output::kDxfWriteError) + dxfName +
+                                               "\n" + out.Result().reason);
     result.status = DxfConversionStatus::OutputFailed;
     return result;
   }
   shell::ShowMessage(MessageKind::Information,
-                     "\n       File " + dxfName + shell::Get(kTextSaved));
+                     "\n       File " + dxfName + shell::Get(texts::output::kSaved));
   result.status = DxfConversionStatus::Converted;
   return result;
 }

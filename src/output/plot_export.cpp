@@ -4,16 +4,9 @@
 
 #include "shell/catalog.h"
 #include "shell/messages.h"
+#include "texts/output.h"
 
 namespace kelvra::output {
-
-namespace {
-constexpr int kTextOpenError = 1963;  // "Das war ein Datei-Öffnungsfehler!"
-constexpr int kTextGridQuestion = 1965;
-constexpr int kTextGridTitle = 1966;
-constexpr int kTextGridPrompt = 1967;
-constexpr int kTextPlotSaved = 1968;  // " gespeichert!     "
-}  // namespace
 
 bool SavePlotFile(const std::filesystem::path& file, int lineStrength,
                   const PlotWriterFunction& write) {
@@ -22,13 +15,13 @@ bool SavePlotFile(const std::filesystem::path& file, int lineStrength,
   if (writer.Open(file)) write(writer);
   if (!writer.Close()) {
     // The old file of that name is untouched.
-    shell::ShowMessage(shell::MessageKind::Error, file.string() + ":\n" +
-                                                      shell::Get(kTextOpenError) + "\n" +
-                                                      writer.SaveError());
+    shell::ShowMessage(
+        shell::MessageKind::Error,
+        file.string() + ":\n" + shell::Get(texts::output::kOpenError) + "\n" + writer.SaveError());
     return false;
   }
-  shell::ShowMessage(shell::MessageKind::Information,
-                     "\n       File " + file.filename().string() + shell::Get(kTextPlotSaved));
+  shell::ShowMessage(shell::MessageKind::Information, "\n       File " + file.filename().string() +
+                                                          shell::Get(texts::output::kPlotSaved));
   return true;
 }
 
@@ -50,8 +43,8 @@ DxfConversionResult ExportDxf(const std::filesystem::path& dxfFile, DxfScale sca
       // The message names the user's file: the intermediate plot file is
       // ours, and the folder (read-only, full) is the user's to mend.
       shell::ShowMessage(shell::MessageKind::Error, dxfFile.string() + ":\n" +
-                                                        shell::Get(kTextOpenError) + "\n" +
-                                                        writer.SaveError());
+                                                        shell::Get(texts::output::kOpenError) +
+                                                        "\n" + writer.SaveError());
       result.status = DxfConversionStatus::OutputFailed;
       return result;
     }
@@ -61,8 +54,8 @@ DxfConversionResult ExportDxf(const std::filesystem::path& dxfFile, DxfScale sca
   return result;
 }
 
-std::string GridQuestionText() { return shell::Get(kTextGridQuestion); }
-std::string GridInputTitle() { return shell::Get(kTextGridTitle); }
-std::string GridInputPrompt() { return shell::Get(kTextGridPrompt); }
+std::string GridQuestionText() { return shell::Get(texts::output::kGridQuestion); }
+std::string GridInputTitle() { return shell::Get(texts::output::kGridTitle); }
+std::string GridInputPrompt() { return shell::Get(texts::output::kGridPrompt); }
 
 }  // namespace kelvra::output

@@ -4,19 +4,17 @@
 #include <filesystem>
 #include <vector>
 
-#include "persist/persist_texts.h"
 #include "persist/text_file.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/persist.h"
 
 namespace kelvra::persist {
 
 namespace {
 
 using shell::MessageKind;
-
-using texts::T;
 
 std::string Trimmed(const std::string& s) {
   const auto b = s.find_first_not_of(" \t");
@@ -53,17 +51,18 @@ bool SaveSettingsFile(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, true);
   if (StoreSettingsLines(fileName, lines)) {
-    shell::ShowMessage(MessageKind::Information, fileName + "  " + T(texts::kSaved));
+    shell::ShowMessage(MessageKind::Information,
+                       fileName + "  " + shell::Get(texts::persist::kSaved));
     return true;
   }
-  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + T(texts::kNotSaved));
+  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + shell::Get(texts::persist::kNotSaved));
   return false;
 }
 
 ReadResult LoadSettingsFile(const std::string& fileName) {
   auto result = ReadSettings(fileName, true, true);
   if (result.outcome == ReadResult::Outcome::Read) {
-    shell::ShowMessage(MessageKind::Information, fileName + T(texts::kLoaded));
+    shell::ShowMessage(MessageKind::Information, fileName + shell::Get(texts::persist::kLoaded));
   }
   return result;
 }
@@ -89,12 +88,15 @@ bool SaveColours(const std::string& settingsFile) {
   std::error_code ec;
   auto lines = std::filesystem::exists(settingsFile, ec) ? ReadTextLines(settingsFile) : std::nullopt;
   if (!lines) {
-    shell::ShowMessage(MessageKind::Problem, settingsFile + T(texts::kColoursMissing1) + "\n" + T(texts::kColoursMissing2));
+    shell::ShowMessage(MessageKind::Problem,
+                       settingsFile + shell::Get(texts::persist::kColoursMissing1) + "\n" +
+                           shell::Get(texts::persist::kColoursMissing2));
     return false;
   }
   const int colours = FindLine(*lines, kColorsSection);
   if (colours < 0) {
-    shell::ShowMessage(MessageKind::Error, settingsFile + " :\n" + T(texts::kNotSaved));
+    shell::ShowMessage(MessageKind::Error,
+                       settingsFile + " :\n" + shell::Get(texts::persist::kNotSaved));
     return false;
   }
   // Drop up to 12 colour lines, stopping at "[Zeiten]", and put the current ones in.
@@ -107,11 +109,12 @@ bool SaveColours(const std::string& settingsFile) {
   for (auto c : set.colors) current.push_back(std::to_string(c));
   lines->insert(lines->begin() + colours + 1, current.begin(), current.end());
   if (!WriteTextLines(settingsFile, *lines)) {
-    shell::ShowMessage(MessageKind::Error, settingsFile + " :\n" + T(texts::kNotSaved));
+    shell::ShowMessage(MessageKind::Error,
+                       settingsFile + " :\n" + shell::Get(texts::persist::kNotSaved));
     return false;
   }
   set.savedColors = set.colors;
-  shell::ShowMessage(MessageKind::Information, T(texts::kColoursSaved));
+  shell::ShowMessage(MessageKind::Information, shell::Get(texts::persist::kColoursSaved));
   return true;
 }
 
@@ -120,13 +123,14 @@ void LoadColours(const std::string& settingsFile) {
   std::error_code ec;
   auto lines = std::filesystem::exists(settingsFile, ec) ? ReadTextLines(settingsFile) : std::nullopt;
   if (!lines) {
-    shell::ShowMessage(MessageKind::Warning, settingsFile + T(texts::kDeactivated));
+    shell::ShowMessage(MessageKind::Warning,
+                       settingsFile + shell::Get(texts::persist::kDeactivated));
     set.colors = shell::kDefaultColors;
     return;
   }
   const int colours = FindLine(*lines, kColorsSection);
   if (colours < 0) {
-    shell::ShowMessage(MessageKind::Information, T(texts::kNoColourSet));
+    shell::ShowMessage(MessageKind::Information, shell::Get(texts::persist::kNoColourSet));
     return;
   }
   std::size_t k = 0;
@@ -137,7 +141,7 @@ void LoadColours(const std::string& settingsFile) {
     if (ToColour(line, v)) {
       set.colors[k++] = v;
     } else {
-      shell::ShowMessage(MessageKind::Error, line + " : " + T(texts::kBadInput));
+      shell::ShowMessage(MessageKind::Error, line + " : " + shell::Get(texts::persist::kBadInput));
     }
   }
 }

@@ -13,13 +13,13 @@
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "persist/atomic_file.h"
-#include "persist/persist_texts.h"
 #include "persist/text_file.h"
 #include "shell/catalog.h"
 #include "shell/day_month.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/persist.h"
 
 namespace kelvra::persist {
 
@@ -29,8 +29,6 @@ using shell::FormatReal;
 using shell::MessageAnswer;
 using shell::MessageButtons;
 using shell::MessageKind;
-
-using texts::T;
 
 char Flag(bool b) { return b ? 'j' : 'n'; }
 char Digit(int v) { return static_cast<char>('0' + std::clamp(v, 0, 9)); }
@@ -200,9 +198,9 @@ double RoundedObliquity(int year) {
 void MakeBackup(const std::string& fileName) {
   auto bytes = ReadFileBytes(fileName);
   if (bytes && WriteFileAtomically(BackupPath(fileName), *bytes)) {
-    shell::ShowMessage(MessageKind::Information, T(texts::kBackupSaved));
+    shell::ShowMessage(MessageKind::Information, shell::Get(texts::persist::kBackupSaved));
   } else {
-    shell::ShowMessage(MessageKind::Error, T(texts::kBackupFailed));
+    shell::ShowMessage(MessageKind::Error, shell::Get(texts::persist::kBackupFailed));
   }
 }
 
@@ -225,14 +223,22 @@ class Reader {
                Style style = Style::ValueInLine, int fieldNumber = 0) {
     std::string msg;
     switch (style) {
-      case Style::ValueInLine: msg = T(texts::kInLine) + std::to_string(line) + ":" + std::string(text); break;
-      case Style::RestOfLine: msg = T(texts::kLine) + std::to_string(line) + ":" + std::string(text); break;
-      case Style::FieldNumber:
-        msg = T(texts::kLine) + std::to_string(line + 1) + "/" + std::to_string(fieldNumber);
+      case Style::ValueInLine:
+        msg = shell::Get(texts::persist::kInLine) + std::to_string(line) + ":" + std::string(text);
         break;
-      case Style::ThreadLines: msg = T(texts::kInLines) + std::to_string(line) + "f. :" + std::string(text); break;
+      case Style::RestOfLine:
+        msg = shell::Get(texts::persist::kLine) + std::to_string(line) + ":" + std::string(text);
+        break;
+      case Style::FieldNumber:
+        msg = shell::Get(texts::persist::kLine) + std::to_string(line + 1) + "/" +
+              std::to_string(fieldNumber);
+        break;
+      case Style::ThreadLines:
+        msg = shell::Get(texts::persist::kInLines) + std::to_string(line) +
+              "f. :" + std::string(text);
+        break;
     }
-    shell::ShowMessage(MessageKind::Error, msg + T(texts::kDamagedValue));
+    shell::ShowMessage(MessageKind::Error, msg + shell::Get(texts::persist::kDamagedValue));
     result_.problems.push_back({line, std::string(text), std::move(fallback), stop});
     if (stop) result_.stopLine = line;
     return stop;
@@ -536,7 +542,8 @@ void Reader::ReadDateLines() {
     if (shell::ParseDayMonthForYear(line, year, refs_.general->language, false).valid) {
       list.push_back(line);
     } else {
-      shell::ShowMessage(MessageKind::Error, T(texts::kBadDate) + line + T(texts::kIn) + fileName_);
+      shell::ShowMessage(MessageKind::Error, shell::Get(texts::persist::kBadDate) + line +
+                                                 shell::Get(texts::persist::kIn) + fileName_);
       result_.problems.push_back({static_cast<int>(i), line, "", false});
     }
   }
@@ -544,8 +551,9 @@ void Reader::ReadDateLines() {
 
 void Reader::DamagedQuestion(int line) {
   result_.outcome = ReadResult::Outcome::Damaged;
-  std::string text = fileName_ + T(texts::kColonLine) + std::to_string(line) + "\n" + T(texts::kDamaged1) +
-                     "\n" + T(texts::kDamaged2);
+  std::string text = fileName_ + shell::Get(texts::persist::kColonLine) + std::to_string(line) +
+                     "\n" + shell::Get(texts::persist::kDamaged1) + "\n" +
+                     shell::Get(texts::persist::kDamaged2);
   if (shell::ShowMessage(MessageKind::Question, text, MessageButtons::YesNo) == MessageAnswer::Yes) {
     MakeBackup(fileName_);
     ResetToDefaults();
@@ -571,8 +579,10 @@ ReadResult Reader::Run() {
     result_.outcome = ReadResult::Outcome::Damaged;
     result_.problems.push_back({0, "", "", true});
     result_.stopLine = 0;
-    if (shell::ShowMessage(MessageKind::Question, T(texts::kDamaged1) + "\n" + T(texts::kDamaged2),
-                           MessageButtons::YesNo) == MessageAnswer::Yes) {
+    if (shell::ShowMessage(
+            MessageKind::Question,
+            shell::Get(texts::persist::kDamaged1) + "\n" + shell::Get(texts::persist::kDamaged2),
+            MessageButtons::YesNo) == MessageAnswer::Yes) {
       // The user's file is kept as a backup before it is replaced.
       MakeBackup(fileName_);
       result_.rewritten = RewriteSettings(fileName_);
@@ -630,7 +640,7 @@ void WriteSettings(std::vector<std::string>& lines, bool keepStoredColours) {
       }
       colours = state.colors.savedColors;
     } else {
-      shell::ShowMessage(MessageKind::Information, T(texts::kNoStoredColours));
+      shell::ShowMessage(MessageKind::Information, shell::Get(texts::persist::kNoStoredColours));
     }
   }
 
@@ -700,20 +710,22 @@ ReadResult ReadSettings(const std::string& fileName, bool readColours, bool read
   if (!file.bytes) {
     ReadResult result;
     result.outcome = ReadResult::Outcome::Missing;
-    result.reason = file.failure == ReadFailure::NotRegular ? T(texts::kNotRegularFile)
-                    : file.failure == ReadFailure::TooLarge ? T(texts::kTooLarge)
+    result.reason = file.failure == ReadFailure::NotRegular
+                        ? shell::Get(texts::persist::kNotRegularFile)
+                    : file.failure == ReadFailure::TooLarge ? shell::Get(texts::persist::kTooLarge)
                                                             : file.reason;
     // Only a settings file that is really not there is offered for creation;
     // a folder or a device of that name is reported like any unreadable file.
     if (file.failure == ReadFailure::Missing && IsSettingsFileName(fileName)) {
-      const std::string text = fileName + " : \n" + T(texts::kMissing) + "\n" + T(texts::kMissingHint);
+      const std::string text = fileName + " : \n" + shell::Get(texts::persist::kMissing) + "\n" +
+                               shell::Get(texts::persist::kMissingHint);
       if (shell::ShowMessage(MessageKind::Question, text, MessageButtons::YesNo) == MessageAnswer::Yes) {
         ResetToDefaults();
         result.rewritten = RewriteSettings(fileName);
       }
     } else {
-      shell::ShowMessage(MessageKind::Error,
-                         fileName + " :\n" + result.reason + "\n" + T(texts::kNoSolution) + " 4");
+      shell::ShowMessage(MessageKind::Error, fileName + " :\n" + result.reason + "\n" +
+                                                 shell::Get(texts::persist::kNoSolution) + " 4");
     }
     return result;
   }
@@ -739,10 +751,11 @@ bool RewriteSettings(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, false);
   if (StoreSettingsLines(fileName, lines)) {
-    shell::ShowMessage(MessageKind::Information, fileName + "  " + T(texts::kSaved));
+    shell::ShowMessage(MessageKind::Information,
+                       fileName + "  " + shell::Get(texts::persist::kSaved));
     return true;
   }
-  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + T(texts::kNotSaved));
+  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + shell::Get(texts::persist::kNotSaved));
   return false;
 }
 

@@ -117,12 +117,17 @@ const std::vector<std::string>& TextCatalog::BuiltinProblems() { return LoadBuil
 
 int CurrentLanguage() { return State().general.language == 2 ? 2 : 1; }
 
-std::string GetRaw(int n) {
-  return std::string(TextCatalog::Builtin().Lookup('T', n + State().general.textOffset, 1));
+std::string GetRaw(texts::TextId id) {
+  return std::string(TextCatalog::Builtin().Lookup('T', id.number + State().general.textOffset, 1));
 }
 
-std::string Get(int n) {
-  std::string text = GetRaw(n);
+std::string GetRawIn(texts::TextId id, int language) {
+  return std::string(
+      TextCatalog::Builtin().Lookup('T', id.number + (language == 2 ? kEnglishOffset : 0), 1));
+}
+
+std::string Get(texts::TextId id) {
+  std::string text = GetRaw(id);
   std::erase(text, '&');
   return text;
 }

@@ -20,6 +20,8 @@
 #include <utility>
 #include <vector>
 
+#include "texts/text_id.h"
+
 namespace kelvra::shell {
 
 class TextCatalog {
@@ -49,10 +51,12 @@ class TextCatalog {
 // Current language: 1 German, 2 English (see GeneralState).
 int CurrentLanguage();
 
-// Text number n + textOffset with every "&" removed.
-std::string Get(int n);
-// Text number n + textOffset as stored (access keys kept).
-std::string GetRaw(int n);
+// Text `id` in the current language with every "&" removed.
+std::string Get(texts::TextId id);
+// Text `id` in the current language as stored (access keys kept).
+std::string GetRaw(texts::TextId id);
+// Text `id` as stored in language 1 (German) or 2 (English).
+std::string GetRawIn(texts::TextId id, int language);
 // Removes every "&" and every ":" (label caption to field name).
 std::string StripCaption(std::string_view text);
 // Row of message table A or B in the current language.

@@ -4,11 +4,11 @@
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/astro.h"
 
 namespace kelvra::shell {
 namespace {
 
-constexpr int kTextErrorInInput = 1900;  // "Fehlerhafte Eingabe !"
 constexpr int kMessageErrorInDate = 57;  // table B: "Datum fehlerhaft!"
 
 std::string Month(int month, int language) {
@@ -37,8 +37,7 @@ DayMonth ParseDayMonthForYear(std::string_view text, int year, int language, boo
   const auto date = astro::ReadDayMonth(text, year);
   if (!date) {
     if (showError) {
-      const int id = kTextErrorInInput + (language == 2 ? 2000 : 0);
-      ShowMessage(MessageKind::Error, TextCatalog::Builtin().Lookup('T', id, 1));
+      ShowMessage(MessageKind::Error, GetRawIn(texts::astro::kErrorInInput, language));
     }
     return result;
   }

@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "texts/ui.h"
+
 namespace kelvra::config {
 namespace {
 
@@ -23,12 +25,12 @@ TEST(DialKinds, EveryRowIsFoundByItsOwnKey) {
 }
 
 TEST(DialKinds, TheKindListHasFourteenEntriesTwelveWithoutExpertMode) {
-  // Labels 183..196 in list order; c and m need expert mode.
+  // The labels of the kind list in list order; c and m need expert mode.
   std::set<int> entries, offered;
   for (const DialKindRow& r : DialKinds()) {
     if (r.entry < 0) continue;
     entries.insert(r.entry);
-    EXPECT_EQ(r.listLabel, 183 + r.entry);
+    EXPECT_EQ(r.listLabel, texts::ui::kKindList[r.entry]);
     if (EntryOffered(r.entry, false)) offered.insert(r.entry);
   }
   EXPECT_EQ(entries.size(), 14u);

@@ -9,6 +9,7 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/time_format.h"
+#include "texts/astro.h"
 
 namespace kelvra::calc {
 namespace {
@@ -17,11 +18,11 @@ using shell::FormatReal;
 
 // "    " label1 first "     " label2 second, with " hh:min" after each time
 // when both events exist.
-std::string EventLine(int label1, const std::string& first, int label2, const std::string& second,
-                      bool withUnit, int language) {
-  const std::string unit = withUnit ? SunText(kTextUnitHourMinute, language) : "";
-  return "    " + SunText(label1, language) + first + unit + "     " + SunText(label2, language) +
-         second + unit;
+std::string EventLine(texts::TextId label1, const std::string& first, texts::TextId label2,
+                      const std::string& second, bool withUnit, int language) {
+  const std::string unit = withUnit ? shell::GetRawIn(texts::astro::kUnitHourMinute, language) : "";
+  return "    " + shell::GetRawIn(label1, language) + first + unit + "     " +
+         shell::GetRawIn(label2, language) + second + unit;
 }
 
 }  // namespace
@@ -30,7 +31,7 @@ bool CorrectGregorianGap(shell::CalendarDate& date) {
   if (!astro::IsInGregorianGap(date.year, date.month, date.day)) return false;
   date.day = 15;
   shell::ShowMessage(shell::MessageKind::Information,
-                     SunText(kTextGregorianGap, shell::CurrentLanguage()));
+                     shell::GetRawIn(texts::astro::kGregorianGap, shell::CurrentLanguage()));
   return true;
 }
 
@@ -76,16 +77,18 @@ astro::AzimuthTimeResult ComputeTimeForAzimuth(const shell::SiteSettings& site,
 
 std::vector<std::string> HeaderLines(const shell::SiteSettings& site,
                                      const shell::CalendarDate& date, int language) {
-  const std::string deg = SunText(kTextDegreeUnit, language);
+  const std::string deg = shell::GetRawIn(texts::astro::kDegreeUnit, language);
   return {
       "",
       RuleLine(),
       "",
-      SunText(kTextLineDate, language) + FormatReal(4, 0, date.year) + "-" +
+      shell::GetRawIn(texts::astro::kLineDate, language) + FormatReal(4, 0, date.year) + "-" +
           FormatReal(2, 0, date.month) + "-" + FormatReal(2, 0, date.day),
-      SunText(kTextLineLatitude, language) + FormatReal(6, 2, site.latitude) + deg,
-      SunText(kTextLineLongitude, language) + FormatReal(7, 2, site.longitude) +
-          SunText(kTextLineZoneMeridian, language) + FormatReal(6, 1, site.zoneMeridian) + deg,
+      shell::GetRawIn(texts::astro::kLineLatitude, language) + FormatReal(6, 2, site.latitude) +
+          deg,
+      shell::GetRawIn(texts::astro::kLineLongitude, language) + FormatReal(7, 2, site.longitude) +
+          shell::GetRawIn(texts::astro::kLineZoneMeridian, language) +
+          FormatReal(6, 1, site.zoneMeridian) + deg,
       "",
   };
 }
@@ -94,38 +97,42 @@ std::string RuleLine() { return "  __" + std::string(74, '_'); }
 
 std::vector<std::string> RiseSetLines(const DayEvents& e, int language) {
   std::vector<std::string> lines;
-  lines.push_back(SunText(kTextLineDeclination, language) + FormatReal(6, 2, e.noon.declination) +
-                  SunText(kTextDegreeUnit, language));
-  lines.push_back(SunText(kTextLineEquationOfTime, language) +
+  lines.push_back(shell::GetRawIn(texts::astro::kLineDeclination, language) +
+                  FormatReal(6, 2, e.noon.declination) +
+                  shell::GetRawIn(texts::astro::kDegreeUnit, language));
+  lines.push_back(shell::GetRawIn(texts::astro::kLineEquationOfTime, language) +
                   shell::FormatMinutesSeconds(e.noon.equationOfTime) +
-                  SunText(kTextUnitMinSec, language));
+                  shell::GetRawIn(texts::astro::kUnitMinSec, language));
   const RiseSetTexts sun = FormatRiseSet(e.sun, astro::RiseSetKind::Sun, language);
-  lines.push_back(EventLine(kTextLineSunrise, sun.rise, kTextLineSunset, sun.set, sun.withUnit,
-                            language));
+  lines.push_back(EventLine(texts::astro::kLineSunrise, sun.rise, texts::astro::kLineSunset,
+                            sun.set, sun.withUnit, language));
   // Twilight: the evening end first, then the morning beginning.
   const RiseSetTexts tw = FormatRiseSet(e.twilight, astro::RiseSetKind::Twilight, language);
-  lines.push_back(EventLine(kTextLineTwilightEnd, tw.set, kTextLineTwilightBegin, tw.rise,
-                            tw.withUnit, language));
-  lines.push_back("                        [" + SunText(kTextLineTwilightKind, language) +
-                  SunText(kTextTwilightCivil + static_cast<int>(e.twilightKind), language) + "]");
+  lines.push_back(EventLine(texts::astro::kLineTwilightEnd, tw.set,
+                            texts::astro::kLineTwilightBegin, tw.rise, tw.withUnit, language));
+  lines.push_back(
+      "                        [" + shell::GetRawIn(texts::astro::kLineTwilightKind, language) +
+      shell::GetRawIn(texts::astro::kTwilightKinds[static_cast<int>(e.twilightKind)], language) +
+      "]");
   const RiseSetTexts moon = FormatRiseSet(e.moon, astro::RiseSetKind::Moon, language);
-  lines.push_back(EventLine(kTextLineMoonrise, moon.rise, kTextLineMoonset, moon.set,
-                            moon.withUnit, language));
+  lines.push_back(EventLine(texts::astro::kLineMoonrise, moon.rise, texts::astro::kLineMoonset,
+                            moon.set, moon.withUnit, language));
   return lines;
 }
 
 std::vector<std::string> PositionLines(const std::string& timeText, const PositionResult& p,
                                        int language) {
-  const std::string deg = SunText(kTextDegreeUnit, language);
+  const std::string deg = shell::GetRawIn(texts::astro::kDegreeUnit, language);
   return {
-      SunText(kTextLineTime, language) + timeText,
-      SunText(kTextLineAltitude, language) + FormatReal(6, 2, p.sun.altitude) + deg + "    " +
-          SunText(kTextLineDeclination, language) +
+      shell::GetRawIn(texts::astro::kLineTime, language) + timeText,
+      shell::GetRawIn(texts::astro::kLineAltitude, language) + FormatReal(6, 2, p.sun.altitude) +
+          deg + "    " + shell::GetRawIn(texts::astro::kLineDeclination, language) +
           FormatReal(6, 2, std::round(p.sun.declination * 100.0) / 100.0) + deg,
-      SunText(kTextLineAzimuth, language) + FormatReal(7, 2, p.sun.azimuth) + deg + "    " +
-          SunText(kTextLineEquationOfTime, language) +
-          shell::FormatMinutesSeconds(p.sun.equationOfTime) + SunText(kTextUnitMmSs, language),
-      SunText(kTextLineEastNegative, language),
+      shell::GetRawIn(texts::astro::kLineAzimuth, language) + FormatReal(7, 2, p.sun.azimuth) +
+          deg + "    " + shell::GetRawIn(texts::astro::kLineEquationOfTime, language) +
+          shell::FormatMinutesSeconds(p.sun.equationOfTime) +
+          shell::GetRawIn(texts::astro::kUnitMmSs, language),
+      shell::GetRawIn(texts::astro::kLineEastNegative, language),
   };
 }
 
@@ -143,18 +150,19 @@ std::string ReachedAtText(const astro::AzimuthTimeResult& result, int language) 
 
 std::vector<std::string> AzimuthLines(double azimuth, const astro::AzimuthTimeResult& r,
                                       int language) {
-  const std::string deg = SunText(kTextDegreeUnit, language);
+  const std::string deg = shell::GetRawIn(texts::astro::kDegreeUnit, language);
   std::vector<std::string> lines = {
-      SunText(kTextLineAzimuth, language) + FormatReal(7, 2, azimuth) + deg,
-      SunText(kTextLineEastNegative, language),
-      SunText(kTextLineReachedAt, language) + ReachedAtText(r, language),
+      shell::GetRawIn(texts::astro::kLineAzimuth, language) + FormatReal(7, 2, azimuth) + deg,
+      shell::GetRawIn(texts::astro::kLineEastNegative, language),
+      shell::GetRawIn(texts::astro::kLineReachedAt, language) + ReachedAtText(r, language),
   };
   if (r.solved) {
     const double altitude = std::round(r.altitude * 100.0) / 100.0;
     if (altitude > 0) {
-      lines.push_back(SunText(kTextLineAltitude, language) + FormatReal(5, 2, altitude) + deg);
+      lines.push_back(shell::GetRawIn(texts::astro::kLineAltitude, language) +
+                      FormatReal(5, 2, altitude) + deg);
     } else {
-      lines.push_back(SunText(kTextSunBelowHorizon, language));
+      lines.push_back(shell::GetRawIn(texts::astro::kSunBelowHorizon, language));
     }
   }
   return lines;

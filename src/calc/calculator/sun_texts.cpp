@@ -6,6 +6,7 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/time_format.h"
+#include "texts/astro.h"
 
 namespace kelvra::calc {
 namespace {
@@ -19,11 +20,6 @@ std::string TwoDigits(long long n) {
 
 }  // namespace
 
-std::string SunText(int id, int language) {
-  return std::string(
-      shell::TextCatalog::Builtin().Lookup('T', id + (language == 2 ? 2000 : 0), 1));
-}
-
 RiseSetTexts FormatRiseSet(const astro::RiseSetResult& result, astro::RiseSetKind kind,
                            int language) {
   using astro::RiseSetState;
@@ -32,17 +28,18 @@ RiseSetTexts FormatRiseSet(const astro::RiseSetResult& result, astro::RiseSetKin
     const bool up = result.state == RiseSetState::AlwaysUp;
     std::string always;
     if (kind == astro::RiseSetKind::Twilight) {
-      always = SunText(up ? kTextAlwaysBright : kTextAlwaysDark, language);
+      always =
+          shell::GetRawIn(up ? texts::astro::kAlwaysBright : texts::astro::kAlwaysDark, language);
     } else if (up) {
       always = std::string(shell::TextCatalog::Builtin().Lookup('A', kMessageAlwaysSeen, language));
     } else {
-      always = SunText(kTextNeverSeen, language);
+      always = shell::GetRawIn(texts::astro::kNeverSeen, language);
     }
     texts.rise = always;
     texts.set = always;
     return texts;
   }
-  const std::string none = SunText(kTextNoEvent, language);
+  const std::string none = shell::GetRawIn(texts::astro::kNoEvent, language);
   texts.rise = result.rise ? shell::FormatHoursMinutes(*result.rise) : none;
   texts.set = result.set ? shell::FormatHoursMinutes(*result.set) : none;
   texts.withUnit = result.state == RiseSetState::Normal;
@@ -60,27 +57,30 @@ std::string AzimuthTimeText(const astro::AzimuthTimeResult& result, int language
   std::string h = std::to_string(hours);
   if (h.size() < 3) h.insert(0, 3 - h.size(), ' ');
   return h + ":" + TwoDigits(seconds / 60) + ":" + TwoDigits(seconds % 60) +
-         SunText(kTextUnitHms, language);
+         shell::GetRawIn(texts::astro::kUnitHms, language);
 }
 
 void ShowAzimuthTimeMessages(const astro::AzimuthTimeResult& result) {
   const int language = shell::CurrentLanguage();
   if (result.outsideBracket) {
     shell::ShowMessage(shell::MessageKind::Error,
-                       SunText(kTextAzimuthRangeAz1, language) +
+                       shell::GetRawIn(texts::astro::kAzimuthRangeAz1, language) +
                            shell::FormatReal(9, 2, result.bracketAzimuth1) +
-                           SunText(kTextAzimuthRangeAzimuth, language) +
+                           shell::GetRawIn(texts::astro::kAzimuthRangeAzimuth, language) +
                            shell::FormatReal(8, 2, result.azimuth) +
-                           SunText(kTextAzimuthRangeAz2, language) +
+                           shell::GetRawIn(texts::astro::kAzimuthRangeAz2, language) +
                            shell::FormatReal(8, 2, result.bracketAzimuth2));
   }
   if (result.someAzimuthsUnreachable) {
-    shell::ShowMessage(shell::MessageKind::Warning, SunText(kTextAzimuthUnsolvable, language));
+    shell::ShowMessage(shell::MessageKind::Warning,
+                       shell::GetRawIn(texts::astro::kAzimuthUnsolvable, language));
   }
   if (!result.solved) {
-    shell::ShowMessage(shell::MessageKind::Error, SunText(kTextAzimuthNoSolution, language));
+    shell::ShowMessage(shell::MessageKind::Error,
+                       shell::GetRawIn(texts::astro::kAzimuthNoSolution, language));
   } else if (!result.reached) {
-    shell::ShowMessage(shell::MessageKind::Warning, SunText(kTextAzimuthStepFailed, language));
+    shell::ShowMessage(shell::MessageKind::Warning,
+                       shell::GetRawIn(texts::astro::kAzimuthStepFailed, language));
   }
 }
 

@@ -10,6 +10,9 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/astro.h"
+#include "texts/horizon.h"
+#include "texts/output.h"
 
 namespace kelvra::calc {
 
@@ -20,25 +23,6 @@ using shell::MessageAnswer;
 using shell::MessageButtons;
 using shell::MessageKind;
 using shell::ShowMessage;
-
-// Catalogue numbers.
-enum : int {
-  kSiteTakenOver = 1140, kNoProfile = 1141, kLoadExisting = 1142,
-  kCentreOutside = 1143, kLoadLater = 1144, kComputeAnyway = 1145,
-  kLoadMissingHead = 1146, kLoadMissingTail = 1147, kDirectionNames = 1148,
-  kOtherCellSize = 1156, kWrongFile = 1157, kFalse = 1158,
-  kDataRow = 1159, kThereWere = 1160, kValuesInsteadOf = 1161,
-  kComputed = 1162, kSiteHeight = 1163, kSaveError = 1164,
-  kFileMissing = 1165, kCancelQuestion = 1166, kAnd = 1167, kStopped = 1168,
-  kGroundUnknown = 1169,
-  kLine = 1170, kCannotRead = 1171, kProfileTooLarge = 1172, kNoLatitude = 1173,
-  kNoLongitude = 1174, kNoStart = 1175, kOnlyPoints = 1176, kOf720 = 1177,
-  kNotANumber = 1178, kWrongAzimuth = 1179, kOutOfRange = 1180,
-  kHeaderLine = 1181, kHeaderWrong = 1182, kHeaderImpossible = 1183,
-  kGridTooLarge = 1184, kValue = 1185, kIsNoNumber = 1186, kHeightRange = 1187,
-  kFileHas = 1188, kRowsInsteadOf = 1189, kRowTooLong = 1191,
-  kCannotSolve = 1907, kSaved = 1962,
-};
 
 constexpr const char* kHeaderExamples[6] = {
     "ncols 3601", "nrows 3601", "xllcorner 8.999861", "yllcorner 46.999861",
@@ -56,49 +40,64 @@ bool Differs(double a, double b) { return std::fabs(a - b) > 1e-9; }
 // ---- texts --------------------------------------------------------------------
 
 std::string ProfileFaultText(const ProfileReadResult& r) {
-  const std::string line = Get(kLine) + std::to_string(r.line);
+  const std::string line = Get(texts::horizon::kLine) + std::to_string(r.line);
   switch (r.fault) {
     case ProfileFault::None:
     case ProfileFault::Missing: return {};
-    case ProfileFault::CannotRead: return Get(kCannotRead) + r.text;
-    case ProfileFault::TooLarge: return Get(kProfileTooLarge);
-    case ProfileFault::BadLatitude: return line + Get(kNoLatitude);
-    case ProfileFault::BadLongitude: return line + Get(kNoLongitude);
-    case ProfileFault::NoStart: return Get(kNoStart);
+    case ProfileFault::CannotRead:
+      return Get(texts::horizon::kCannotRead) + r.text;
+    case ProfileFault::TooLarge:
+      return Get(texts::horizon::kProfileTooLarge);
+    case ProfileFault::BadLatitude:
+      return line + Get(texts::horizon::kNoLatitude);
+    case ProfileFault::BadLongitude:
+      return line + Get(texts::horizon::kNoLongitude);
+    case ProfileFault::NoStart:
+      return Get(texts::horizon::kNoStart);
     case ProfileFault::TooFewPoints:
-      return Get(kOnlyPoints) + std::to_string(r.count) + Get(kOf720);
-    case ProfileFault::BadNumber: return line + Get(kNotANumber) + "\"" + r.text + "\"";
-    case ProfileFault::WrongAzimuth: return line + Get(kWrongAzimuth) + "\"" + r.text + "\"";
-    case ProfileFault::OutOfRange: return line + Get(kOutOfRange) + "\"" + r.text + "\"";
+      return Get(texts::horizon::kOnlyPoints) + std::to_string(r.count) +
+             Get(texts::horizon::kOf720);
+    case ProfileFault::BadNumber:
+      return line + Get(texts::horizon::kNotANumber) + "\"" + r.text + "\"";
+    case ProfileFault::WrongAzimuth:
+      return line + Get(texts::horizon::kWrongAzimuth) + "\"" + r.text + "\"";
+    case ProfileFault::OutOfRange:
+      return line + Get(texts::horizon::kOutOfRange) + "\"" + r.text + "\"";
   }
   return {};
 }
 
 std::string GridFaultText(const GridReadResult& r) {
-  const std::string row = Get(kDataRow) + std::to_string(r.line);
+  const std::string row = Get(texts::horizon::kDataRow) + std::to_string(r.line);
   const int header = std::clamp(r.line, 1, 6) - 1;
   switch (r.fault) {
     case GridFault::None: return {};
-    case GridFault::CannotRead: return Get(kCannotRead) + r.text;
-    case GridFault::TooLarge: return Get(kGridTooLarge);
+    case GridFault::CannotRead:
+      return Get(texts::horizon::kCannotRead) + r.text;
+    case GridFault::TooLarge:
+      return Get(texts::horizon::kGridTooLarge);
     case GridFault::HeaderLine:
-      return Get(kHeaderLine) + std::to_string(r.line) + Get(kHeaderWrong) +
-             kHeaderExamples[header] + (r.text.empty() ? "" : "  (\"" + r.text + "\")");
+      return Get(texts::horizon::kHeaderLine) + std::to_string(r.line) +
+             Get(texts::horizon::kHeaderWrong) + kHeaderExamples[header] +
+             (r.text.empty() ? "" : "  (\"" + r.text + "\")");
     case GridFault::HeaderValue:
-      return Get(kHeaderLine) + std::to_string(r.line) + Get(kHeaderImpossible) +
-             kHeaderExamples[header];
+      return Get(texts::horizon::kHeaderLine) + std::to_string(r.line) +
+             Get(texts::horizon::kHeaderImpossible) + kHeaderExamples[header];
     case GridFault::RowLength:
-      if (r.count < 0) return Get(kDataRow) + Get(kRowTooLong);
-      return row + Get(kThereWere) + Count(r.count, 6) + Get(kValuesInsteadOf) +
-             Count(r.expected, 4);
+      if (r.count < 0) return Get(texts::horizon::kDataRow) + Get(texts::horizon::kRowTooLong);
+      return row + Get(texts::horizon::kThereWere) + Count(r.count, 6) +
+             Get(texts::horizon::kValuesInsteadOf) + Count(r.expected, 4);
     case GridFault::NotANumber:
-      return row + Get(kValue) + std::to_string(r.column) + Get(kIsNoNumber) + "\"" + r.text + "\"";
+      return row + Get(texts::horizon::kValue) + std::to_string(r.column) +
+             Get(texts::horizon::kIsNoNumber) + "\"" + r.text + "\"";
     case GridFault::HeightRange:
-      return row + Get(kValue) + std::to_string(r.column) + Get(kHeightRange) + "\"" + r.text + "\"";
+      return row + Get(texts::horizon::kValue) + std::to_string(r.column) +
+             Get(texts::horizon::kHeightRange) + "\"" + r.text + "\"";
     case GridFault::RowCount:
-      return Get(kFileHas) + std::to_string(r.count) + Get(kRowsInsteadOf) +
-             std::to_string(r.expected);
-    case GridFault::Cancelled: return Get(kStopped);
+      return Get(texts::horizon::kFileHas) + std::to_string(r.count) +
+             Get(texts::horizon::kRowsInsteadOf) + std::to_string(r.expected);
+    case GridFault::Cancelled:
+      return Get(texts::horizon::kStopped);
   }
   return {};
 }
@@ -106,11 +105,11 @@ std::string GridFaultText(const GridReadResult& r) {
 std::string DirectionNames(unsigned directions) {
   std::vector<std::string> names;
   for (int k = 0; k < 8; ++k) {
-    if (directions & (1u << k)) names.push_back(Get(kDirectionNames + k));
+    if (directions & (1u << k)) names.push_back(Get(texts::horizon::kDirectionNames[k]));
   }
   std::string text;
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) text += i + 1 == names.size() ? Get(kAnd) : ", ";
+    if (i > 0) text += i + 1 == names.size() ? Get(texts::horizon::kAnd) : ", ";
     text += names[i];
   }
   return text;
@@ -129,7 +128,7 @@ void TakeHorizonProfile(const HorizonProfileFile& file, const std::string& fileN
   config::Dial().horizonProfile = true;
   shell::SiteSettings& site = shell::State().site;
   if (Differs(site.latitude, file.latitude) || Differs(site.longitude, file.longitude)) {
-    ShowMessage(MessageKind::Information, Get(kSiteTakenOver));
+    ShowMessage(MessageKind::Information, Get(texts::horizon::kSiteTakenOver));
     site.latitude = file.latitude;
     site.longitude = file.longitude;
   }
@@ -139,16 +138,16 @@ ProfileLoad LoadHorizonProfile(const std::string& path, bool* chooseAgain) {
   if (chooseAgain) *chooseAgain = false;
   const ProfileReadResult r = ReadHorizonProfileFile(path);
   if (r.fault == ProfileFault::Missing) {
-    const MessageAnswer a =
-        ShowMessage(MessageKind::Question,
-                    path + " : \n" + Get(kFileMissing) + "\n" + Get(kCancelQuestion),
-                    MessageButtons::YesNo);
+    const MessageAnswer a = ShowMessage(MessageKind::Question,
+                                        path + " : \n" + Get(texts::horizon::kFileMissing) + "\n" +
+                                            Get(texts::horizon::kCancelQuestion),
+                                        MessageButtons::YesNo);
     if (chooseAgain) *chooseAgain = a == MessageAnswer::No;
     return ProfileLoad::Missing;
   }
   if (!r.ok()) {
     ShowMessage(MessageKind::Error,
-                Get(kCannotSolve) + "1\n" + path + "\n" + ProfileFaultText(r));
+                Get(texts::astro::kAzimuthNoSolution) + "1\n" + path + "\n" + ProfileFaultText(r));
     return ProfileLoad::Failed;
   }
   TakeHorizonProfile(r.file, path);
@@ -163,23 +162,25 @@ bool SaveHorizonProfile(const std::string& path) {
   file.description = state.description;
   file.profile = state.profile;
   if (!WriteHorizonProfileFile(path, file)) {
-    ShowMessage(MessageKind::Error, Get(kSaveError) + path);
+    ShowMessage(MessageKind::Error, Get(texts::horizon::kSaveError) + path);
     return false;
   }
   Horizon().fileName = path;
-  ShowMessage(MessageKind::Information, path + Get(kSaved));
+  ShowMessage(MessageKind::Information, path + Get(texts::output::kSaved));
   return true;
 }
 
 bool AskToLoadHorizonProfile() {
-  return ShowMessage(MessageKind::Question, Get(kNoProfile) + "\r\n" + Get(kLoadExisting),
-                     MessageButtons::YesNo) == MessageAnswer::Yes;
+  return ShowMessage(
+             MessageKind::Question,
+             Get(texts::horizon::kNoProfileWasLoaded) + "\r\n" + Get(texts::horizon::kLoadExisting),
+             MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 // ---- computing ----------------------------------------------------------------
 
 void ShowComputationFailed(const std::string& path, const std::string& detail) {
-  std::string text = Get(kCannotSolve) + "0";
+  std::string text = Get(texts::astro::kAzimuthNoSolution) + "0";
   if (!path.empty()) text += "\n" + path;
   if (!detail.empty()) text += "\n" + detail;
   ShowMessage(MessageKind::Error, text);
@@ -187,22 +188,27 @@ void ShowComputationFailed(const std::string& path, const std::string& detail) {
 
 bool AskComputeOutsideGrid() {
   return ShowMessage(MessageKind::Question,
-                     Get(kCentreOutside) + "\n" + Get(kLoadLater) + "\n" + Get(kComputeAnyway),
+                     Get(texts::horizon::kCentreOutside) + "\n" + Get(texts::horizon::kLoadLater) +
+                         "\n" + Get(texts::horizon::kComputeAnyway),
                      MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool AskLoadMissing(unsigned directions) {
   return ShowMessage(MessageKind::Question,
-                     Get(kLoadMissingHead) + DirectionNames(directions) + Get(kLoadMissingTail),
+                     Get(texts::horizon::kLoadMissingHead) + DirectionNames(directions) +
+                         Get(texts::horizon::kLoadMissingTail),
                      MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 bool ReportFurtherTile(TileCheck check) {
   switch (check) {
     case TileCheck::Adjoins: return true;
-    case TileCheck::OtherCellSize: ShowMessage(MessageKind::Error, Get(kOtherCellSize)); return false;
+    case TileCheck::OtherCellSize:
+      ShowMessage(MessageKind::Error, Get(texts::horizon::kOtherCellSize));
+      return false;
     case TileCheck::NotAdjoining:
-      ShowMessage(MessageKind::Error, Get(kWrongFile) + Get(kFalse));
+      ShowMessage(MessageKind::Error,
+                  Get(texts::horizon::kWrongFile) + Get(texts::horizon::kFalse));
       return false;
   }
   return false;
@@ -245,8 +251,9 @@ HorizonProfileFile ComputedProfileFile(const HorizonAccumulator& accumulator) {
 }
 
 void ShowProfileComputed(int groundHeight) {
-  ShowMessage(MessageKind::Information,
-              Get(kComputed) + "\n" + Get(kSiteHeight) + std::to_string(groundHeight));
+  ShowMessage(MessageKind::Information, Get(texts::horizon::kComputed) + "\n" +
+                                            Get(texts::horizon::kSiteHeight) +
+                                            std::to_string(groundHeight));
 }
 
 ComputedHorizon ComputeHorizonProfile(const HorizonSite& site,
@@ -326,7 +333,8 @@ ComputedHorizon ComputeHorizonProfile(const HorizonSite& site,
       ShowComputationFailed(gridFiles[i], GridFaultText(step.read));
       return out;
     }
-    if (firstTile && !step.groundKnown) ShowMessage(MessageKind::Information, Get(kGroundUnknown));
+    if (firstTile && !step.groundKnown)
+      ShowMessage(MessageKind::Information, Get(texts::horizon::kGroundUnknown));
     done += sizes[i];
   }
   control.Report(1.0);

@@ -69,7 +69,7 @@ std::string KnownKinds() {
 
 // " (" + the kind's name in the kind list + ")", or nothing for a kind not in the list.
 std::string KindName(const config::DialKindRow& kind) {
-  if (kind.listLabel == 0) return {};
+  if (!kind.listLabel) return {};
   std::string name = shell::Get(kind.listLabel);
   const auto a = name.find_first_not_of(' ');
   const auto b = name.find_last_not_of(' ');

@@ -3,7 +3,8 @@
 #include "dials/altitude/altitude_geometry.h"
 #include "dials/altitude/altitude_layout.h"
 #include "dials/altitude/altitude_page.h"
-#include "dials/altitude/altitude_texts.h"
+#include "shell/catalog.h"
+#include "texts/altitude.h"
 
 namespace kelvra::dials::altitude {
 
@@ -38,7 +39,7 @@ class AltitudeConstruction final : public Construction {
   void WritePlot(output::HpglWriter& writer, const PlotPlacement& placement, std::vector<std::string>*,
                  const std::string&) const override {
     if (dial_.variant == Variant::Shepherd && ShepherdPlotWantsTwoParts(dial_)) {
-      shell::ShowMessage(shell::MessageKind::Information, Text(TextId::TwoStrips));
+      shell::ShowMessage(shell::MessageKind::Information, shell::Get(texts::altitude::kTwoStrips));
     }
     writer.PutStandardHeader();
     PlotPage page(writer);

@@ -8,7 +8,8 @@
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
 #include "config/dial_kinds.h"
-#include "dials/altitude/altitude_texts.h"
+#include "shell/catalog.h"
+#include "texts/altitude.h"
 
 namespace kelvra::dials::altitude {
 
@@ -181,7 +182,8 @@ struct System {
 };
 
 void ShowTemporalRangeError(shell::MessageSink& messages) {
-  messages.Show(shell::MessageKind::Error, Text(TextId::TemporalRange), shell::MessageButtons::Ok);
+  messages.Show(shell::MessageKind::Error, shell::Get(texts::altitude::kTemporalRange),
+                shell::MessageButtons::Ok);
 }
 
 bool TemporalRangeWrong(const config::DialParameters& p) {
@@ -193,7 +195,7 @@ bool BabylonianItalianAllowed(const Dial& d, shell::MessageSink& messages) {
   const auto& p = d.params;
   if (!p.babylonianHours && !p.italianHours) return false;
   if (std::fabs(d.site.latitude) <= kTemporalLatitudeLimit) return true;
-  messages.Show(shell::MessageKind::Problem, Text(TextId::BabylonianItalianRefused),
+  messages.Show(shell::MessageKind::Problem, shell::Get(texts::altitude::kBabylonianItalianRefused),
                 shell::MessageButtons::Ok);
   return false;
 }
@@ -449,7 +451,8 @@ void BuildHat(Dial& d, const config::DialParameters& p, shell::MessageSink& mess
     d.monthScaleReduced = true;
     if (!reducedShown) {
       reducedShown = true;
-      messages.Show(shell::MessageKind::Problem, Text(TextId::MonthAxisReduced), shell::MessageButtons::Ok);
+      messages.Show(shell::MessageKind::Problem, shell::Get(texts::altitude::kMonthAxisReduced),
+                    shell::MessageButtons::Ok);
     }
   }
   d.localTime = !p.zoneTime;
@@ -458,7 +461,8 @@ void BuildHat(Dial& d, const config::DialParameters& p, shell::MessageSink& mess
   d.dayWidth = 1;
   SetScaleLength(d);
   if (d.scaleLength > 0.9 * kPrintedSheetHeightMm) {
-    messages.Show(shell::MessageKind::Problem, Text(TextId::GnomonTooLong), shell::MessageButtons::Ok);
+    messages.Show(shell::MessageKind::Problem, shell::Get(texts::altitude::kGnomonTooLong),
+                  shell::MessageButtons::Ok);
   }
   const double C = d.monthScale;
   const bool southern = d.site.latitude < 0;
@@ -730,7 +734,8 @@ Dial BuildDial(Variant variant, const shell::SiteSettings& site, const config::D
   }
   if (d.temporal && std::fabs(site.latitude) > kTemporalLatitudeLimit) {
     d.refused = true;
-    messages.Show(shell::MessageKind::Error, Text(TextId::TemporalRefused), shell::MessageButtons::Ok);
+    messages.Show(shell::MessageKind::Error, shell::Get(texts::altitude::kTemporalRefused),
+                  shell::MessageButtons::Ok);
     return d;
   }
   switch (variant) {

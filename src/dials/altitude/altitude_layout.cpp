@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "dials/altitude/altitude_texts.h"
 #include "output/hpgl_writer.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/altitude.h"
 
 namespace kelvra::dials::altitude {
 
@@ -73,18 +73,21 @@ std::string CutToCharacters(std::string s, std::size_t n) {
 }
 
 std::string SiteLine(const Dial& d, bool cylinder) {
-  const std::string unit = cylinder ? Text(TextId::DegreeUnit) : std::string("°");
+  const std::string unit = cylinder ? shell::Get(texts::altitude::kDegreeUnit) : std::string("°");
   const int width = cylinder ? 6 : 5;
-  return CutToCharacters(Text(TextId::Latitude) + FormatReal(width, 2, d.site.latitude) + unit +
-                             Text(TextId::Longitude) + FormatReal(width, 2, d.site.longitude) + unit,
-                         60);
+  return CutToCharacters(
+      shell::Get(texts::altitude::kLatitude) + FormatReal(width, 2, d.site.latitude) + unit +
+          shell::Get(texts::altitude::kLongitude) + FormatReal(width, 2, d.site.longitude) + unit,
+      60);
 }
 
 std::string TimeLine(const Dial& d, bool cylinder) {
-  if (!cylinder && d.temporal) return "[" + Text(TextId::TemporalHours) + " ]";
-  std::string s = d.localTime ? Text(TextId::LocalTime) : Text(TextId::ZoneApparentTime);
-  s += d.params.constructWithEot ? " " + Text(TextId::WithEot) : "  " + Text(TextId::WithoutEot);
-  if (cylinder && d.temporal) s += Text(TextId::TemporalHours);
+  if (!cylinder && d.temporal) return "[" + shell::Get(texts::altitude::kTemporalHours) + " ]";
+  std::string s = d.localTime ? shell::Get(texts::altitude::kLocalTime)
+                              : shell::Get(texts::altitude::kZoneApparentTime);
+  s += d.params.constructWithEot ? " " + shell::Get(texts::altitude::kWithEot)
+                                 : "  " + shell::Get(texts::altitude::kWithoutEot);
+  if (cylinder && d.temporal) s += shell::Get(texts::altitude::kTemporalHours);
   return s;
 }
 
@@ -96,7 +99,7 @@ void CentredText(Page& page, double x, double y, const std::string& text, double
 // The refusal of temporal hours above 65 degrees: the two lines of the text
 // in navy and the title.
 void DrawRefusal(Page& page, const Frame& f, bool cylinder) {
-  const std::string text = Text(TextId::TemporalRefused);
+  const std::string text = shell::Get(texts::altitude::kTemporalRefused);
   const auto br = text.find('\n');
   const std::string first = text.substr(0, br);
   const std::string second = br == std::string::npos ? std::string() : text.substr(br + 1);
@@ -104,15 +107,16 @@ void DrawRefusal(Page& page, const Frame& f, bool cylinder) {
   const char* face = cylinder ? "Times New Roman" : "Times";
   page.Text(f.width / 8, f.height / 2 - 1.5 * h, first, h, kRefusalNavy, face);
   page.Text(f.width / 5, f.height / 2, second, h, kRefusalNavy, face);
-  const std::string title = cylinder ? Text(TextId::TitleCylinderRefused) : Text(TextId::TitleAltitude);
+  const std::string title = cylinder ? shell::Get(texts::altitude::kTitleCylinderRefused)
+                                     : shell::Get(texts::altitude::kTitleAltitude);
   page.Text(f.width / 15 + f.margin, f.Bottom() - 1.8 * f.titleFont, title, f.titleFont, 4);
 }
 
 // The red note of a reduced month scale, downwards near the right edge.
 void DrawReducedNote(Page& page, const Frame& f) {
   const double h = 0.8 * f.generalFont;
-  page.Text(f.Right() - 1.5 * f.generalFont, f.height / 10, Text(TextId::MonthAxisReduced), h, kNoteRed,
-            "Arial", -90);
+  page.Text(f.Right() - 1.5 * f.generalFont, f.height / 10,
+            shell::Get(texts::altitude::kMonthAxisReduced), h, kNoteRed, "Arial", -90);
 }
 
 // The scale of sun altitudes right of a dial (x from dialLeft to right):
@@ -150,11 +154,12 @@ void DrawCylinderLegend(Page& page, const Dial& d, const Frame& f, const std::st
                         const std::string& scaleLine, const std::string& extraLine) {
   const double fh = f.generalFont, ft = f.titleFont, u = f.unitsPerMm;
   const double bottom = f.Bottom();
-  const TextId suffix = d.variant == Variant::Shepherd ? TextId::SuffixShepherd
-                        : d.variant == Variant::Hat    ? TextId::SuffixHat
-                                                       : TextId::SuffixPolar;
-  page.Text(0.36 * f.width + f.margin, bottom - 2.2 * ft, Text(TextId::TitleCylinder), ft, 4);
-  page.Text(0.36 * f.width + f.margin, bottom - 1.1 * ft, Text(suffix), ft, 4);
+  const texts::TextId suffix = d.variant == Variant::Shepherd ? texts::altitude::kSuffixShepherd
+                               : d.variant == Variant::Hat    ? texts::altitude::kSuffixHat
+                                                              : texts::altitude::kSuffixPolar;
+  page.Text(0.36 * f.width + f.margin, bottom - 2.2 * ft,
+            shell::Get(texts::altitude::kTitleCylinder), ft, 4);
+  page.Text(0.36 * f.width + f.margin, bottom - 1.1 * ft, shell::Get(suffix), ft, 4);
 
   // The sketch: the wall (5 mm), the gnomon of its true length, its end.
   const double length = (d.variant == Variant::PolarStyle ? d.pinLength : d.gnomonLength) * u;
@@ -363,13 +368,14 @@ void DrawHorizontalAltitudeDial(Page& page, const Dial& d, const Frame& f) {
 
   // Legend: title, site and time at the lower left, the edge at the lower right.
   const double xt = f.width / 15 + m, yt = f.Bottom() - 1.8 * f.titleFont;
-  page.Text(xt, yt, Text(TextId::TitleAltitude), f.titleFont, 4);
+  page.Text(xt, yt, shell::Get(texts::altitude::kTitleAltitude), f.titleFont, 4);
   page.Text(xt, yt - 2.6 * fh, SiteLine(d, false), fh, 4);
   page.Text(xt, yt - 1.4 * fh, TimeLine(d, false), fh, 4);
   const double e = d.edgeHeight * u;
   const double xs = f.Right() - 25 * u, yb = f.Bottom() - 0.6 * fh;
   DrawSketch(page, {{xs + 20 * u, yb}, {xs, yb}, {xs, yb - e}, {xs - 2 * u, yb - e}, {xs - 2 * u, yb}});
-  const std::string label = Text(TextId::EdgeHeight) + FormatReal(6, 2, d.edgeHeight) + " mm";
+  const std::string label =
+      shell::Get(texts::altitude::kEdgeHeight) + FormatReal(6, 2, d.edgeHeight) + " mm";
   page.Text(xs - 4 * u - page.TextWidth(label, fh), yb - 1.2 * fh, label, fh, kSketchPurple);
 }
 
@@ -406,10 +412,10 @@ void DrawShepherdDial(Page& page, const Dial& d, const Frame& f) {
     DrawShepherdStrip(page, d, f, x0, y0, yb, Half::All);
   }
   if (d.monthScaleReduced) DrawReducedNote(page, f);
-  const std::string gnomon =
-      Text(TextId::GnomonLength) + FormatReal(5, 0, d.gnomonLength * d.zoom) + " mm; ";
-  const std::string scale =
-      Text(TextId::MonthScaleWidth) + " = " + FormatReal(5, 0, d.monthScale) + " mm";
+  const std::string gnomon = shell::Get(texts::altitude::kGnomonLength) +
+                             FormatReal(5, 0, d.gnomonLength * d.zoom) + " mm; ";
+  const std::string scale = shell::Get(texts::altitude::kMonthScaleWidth) + " = " +
+                            FormatReal(5, 0, d.monthScale) + " mm";
   DrawCylinderLegend(page, d, f, gnomon, scale, {});
 }
 
@@ -464,9 +470,10 @@ void DrawHatDial(Page& page, const Dial& d, const Frame& f) {
     page.Text(p.x + 0.2 * fh, p.y + 0.1 * fh, c.label, fh, c.color);
   }
   if (d.monthScaleReduced) DrawReducedNote(page, f);
-  const std::string gnomon =
-      Text(TextId::GnomonLength) + FormatReal(5, 0, d.gnomonLength * d.zoom) + " mm; ";
-  const std::string scale = Text(TextId::Circumference) + " = " + FormatReal(5, 0, C) + " mm";
+  const std::string gnomon = shell::Get(texts::altitude::kGnomonLength) +
+                             FormatReal(5, 0, d.gnomonLength * d.zoom) + " mm; ";
+  const std::string scale =
+      shell::Get(texts::altitude::kCircumference) + " = " + FormatReal(5, 0, C) + " mm";
   DrawCylinderLegend(page, d, f, gnomon, scale, {});
 }
 
@@ -517,10 +524,12 @@ void DrawPolarStyleDial(Page& page, const Dial& d, const Frame& f) {
   page.Line(xo - 2 * u, yo, xo + 2 * u, yo);
   page.Line(xo, yo - 2 * u, xo, yo + 2 * u);
 
-  const std::string gnomon = Text(TextId::GnomonLength) + FormatReal(5, 0, d.pinLength) + " mm;  " +
-                             Text(TextId::CylinderRadius) + " = " + FormatReal(5, 0, d.radius) + " mm";
-  const std::string deviation =
-      Text(TextId::Deviation) + FormatReal(6, 2, d.pinAzimuth) + Text(TextId::DegreeUnit) + "; ";
+  const std::string gnomon =
+      shell::Get(texts::altitude::kGnomonLength) + FormatReal(5, 0, d.pinLength) + " mm;  " +
+      shell::Get(texts::altitude::kCylinderRadius) + " = " + FormatReal(5, 0, d.radius) + " mm";
+  const std::string deviation = shell::Get(texts::altitude::kDeviation) +
+                                FormatReal(6, 2, d.pinAzimuth) +
+                                shell::Get(texts::altitude::kDegreeUnit) + "; ";
   DrawCylinderLegend(page, d, f, gnomon, {}, deviation);
 }
 

@@ -7,7 +7,8 @@
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
-#include "dials/azimuthal/azimuthal_texts.h"
+#include "shell/catalog.h"
+#include "texts/azimuthal.h"
 
 namespace kelvra::dials::azimuthal {
 
@@ -156,8 +157,8 @@ AzimuthalDial BuildAzimuthalDial(const shell::SiteSettings& site, const config::
   if (out.variant == 0 && std::fabs(phi) > 66 && p.temporalHours) {
     out.refused = true;
     messages.Show(shell::MessageKind::Problem,
-                  AzimuthalText(TextId::TemporalRefused) + "\n" +
-                      AzimuthalText(TextId::NotConstructed),
+                  shell::Get(texts::azimuthal::kTemporalRefused) + "\n" +
+                      shell::Get(texts::azimuthal::kNotConstructed),
                   shell::MessageButtons::Ok);
     return out;
   }

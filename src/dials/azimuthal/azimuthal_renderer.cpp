@@ -6,9 +6,10 @@
 #include <vector>
 
 #include "astro/angles.h"
-#include "dials/azimuthal/azimuthal_texts.h"
 #include "output/drawing_view.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/azimuthal.h"
 
 namespace kelvra::dials::azimuthal {
 
@@ -21,51 +22,63 @@ int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 // ---- texts shared by canvas and plot ---------------------------------------------
 
-std::string T(TextId id) { return AzimuthalText(id); }
-
 std::string Title(const AzimuthalDial& d) {
-  if (d.variant == 0) return T(TextId::TitleAzimuthal);
+  if (d.variant == 0) return shell::Get(texts::azimuthal::kTitleAzimuthal);
   switch (d.projection) {
-    case Projection::Tonne: return T(TextId::TitleAzimuthal) + T(TextId::TonneSuffix);
-    case Projection::Stereographic: return T(TextId::TitleStereographic);
-    case Projection::Orthographic: return T(TextId::TitleOrthographic);
+    case Projection::Tonne:
+      return shell::Get(texts::azimuthal::kTitleAzimuthal) +
+             shell::Get(texts::azimuthal::kTonneSuffix);
+    case Projection::Stereographic:
+      return shell::Get(texts::azimuthal::kTitleStereographic);
+    case Projection::Orthographic:
+      return shell::Get(texts::azimuthal::kTitleOrthographic);
     case Projection::EqualDistances: break;
   }
-  return T(TextId::TitleAzimuthal);
+  return shell::Get(texts::azimuthal::kTitleAzimuthal);
 }
 
 std::string SiteLine(const shell::SiteSettings& s) {
-  return T(TextId::Latitude) + FormatReal(5, 2, s.latitude) + T(TextId::DegreeUnit) +
-         T(TextId::Longitude) + FormatReal(5, 2, s.longitude) + T(TextId::DegreeUnit);
+  return shell::Get(texts::azimuthal::kLatitude) + FormatReal(5, 2, s.latitude) +
+         shell::Get(texts::azimuthal::kDegreeUnit) + shell::Get(texts::azimuthal::kLongitude) +
+         FormatReal(5, 2, s.longitude) + shell::Get(texts::azimuthal::kDegreeUnit);
 }
 
 std::string TimeLine(const AzimuthalDial& d) {
   const auto& p = d.params;
-  std::string line = T(p.zoneTime ? TextId::ZoneTime : TextId::LocalTime) + " ";
+  std::string line =
+      shell::Get(p.zoneTime ? texts::azimuthal::kZoneTime : texts::azimuthal::kLocalTime) + " ";
   if (p.altitudeWithEot) {
-    line += T(TextId::WithEot);
-    if (p.zoneTime) line += " = " + T(TextId::CivilTime);
+    line += shell::Get(texts::azimuthal::kWithEot);
+    if (p.zoneTime) line += " = " + shell::Get(texts::azimuthal::kCivilTime);
   } else {
-    line += T(TextId::WithoutEot);
-    if (!p.zoneTime) line += " = " + T(TextId::ApparentTime);
+    line += shell::Get(texts::azimuthal::kWithoutEot);
+    if (!p.zoneTime) line += " = " + shell::Get(texts::azimuthal::kApparentTime);
   }
-  if (d.variant == 1 && !p.zoneTime && !p.altitudeWithEot) line += T(TextId::ApparentTimeShort);
+  if (d.variant == 1 && !p.zoneTime && !p.altitudeWithEot)
+    line += shell::Get(texts::azimuthal::kApparentTimeShort);
   return line;
 }
 
 std::string PlateLine(const AzimuthalDial& d) {
-  return T(TextId::Diameter) + " = " + FormatReal(5, 1, d.params.basePlateDiameter) + " mm";
+  return shell::Get(texts::azimuthal::kDiameter) + " = " +
+         FormatReal(5, 1, d.params.basePlateDiameter) + " mm";
 }
 
 std::string AdditionalLine(const AzimuthalDial& d) {
   if (d.additionalSystems.empty()) return {};
-  std::string line = T(TextId::Additionally);
+  std::string line = shell::Get(texts::azimuthal::kAdditionally);
   for (std::size_t i = 0; i < d.additionalSystems.size(); ++i) {
     if (i > 0) line += ", ";
     switch (d.additionalSystems[i]) {
-      case HourSystem::Temporal: line += T(TextId::TemporalHours); break;
-      case HourSystem::Babylonian: line += T(TextId::BabylonianHours); break;
-      case HourSystem::Italian: line += T(TextId::ItalianHours); break;
+      case HourSystem::Temporal:
+        line += shell::Get(texts::azimuthal::kTemporalHours);
+        break;
+      case HourSystem::Babylonian:
+        line += shell::Get(texts::azimuthal::kBabylonianHours);
+        break;
+      case HourSystem::Italian:
+        line += shell::Get(texts::azimuthal::kItalianHours);
+        break;
       case HourSystem::Ordinary: break;
     }
   }
@@ -73,8 +86,9 @@ std::string AdditionalLine(const AzimuthalDial& d) {
 }
 
 std::string NoteLine(const AzimuthalDial& d) {
-  return T(d.variant == 1 && d.projection == Projection::Tonne ? TextId::DomeNote
-                                                               : TextId::PointerNote);
+  return shell::Get(d.variant == 1 && d.projection == Projection::Tonne
+                        ? texts::azimuthal::kDomeNote
+                        : texts::azimuthal::kPointerNote);
 }
 
 // The Wingdings characters of the two zodiac signs that begin at sign
@@ -144,10 +158,12 @@ struct Canvas {
 
 void DrawRefusal(Canvas& c) {
   c.Font("Times", 30, c.C(4), true);
-  c.sink.TextOut(c.width / 25 + c.m, c.height / 25 + c.m, T(TextId::TitleAzimuthal));
+  c.sink.TextOut(c.width / 25 + c.m, c.height / 25 + c.m,
+                 shell::Get(texts::azimuthal::kTitleAzimuthal));
   c.Font("Times", 30, c.C(4));
-  c.sink.TextOut(c.width / 8 + c.m, c.height / 2 - 45, T(TextId::TemporalRefused));
-  c.sink.TextOut(c.width / 5 + c.m, c.height / 2, T(TextId::NotConstructed));
+  c.sink.TextOut(c.width / 8 + c.m, c.height / 2 - 45,
+                 shell::Get(texts::azimuthal::kTemporalRefused));
+  c.sink.TextOut(c.width / 5 + c.m, c.height / 2, shell::Get(texts::azimuthal::kNotConstructed));
 }
 
 // Compass words about the cross: south above (north below in the south),
@@ -161,12 +177,13 @@ void DrawCompass(Canvas& c, double half, int fh) {
   c.sink.LineTo(xc, yc + h);
   c.Font("Arial", fh, c.C(4));
   if (c.dial.site.latitude >= 0) {
-    c.sink.TextOut(xc - 10, yc - h - c.sink.TextHeight("S"), T(TextId::South));
+    c.sink.TextOut(xc - 10, yc - h - c.sink.TextHeight("S"), shell::Get(texts::azimuthal::kSouth));
   } else {
-    c.sink.TextOut(xc - 10, yc + h, T(TextId::North));
+    c.sink.TextOut(xc - 10, yc + h, shell::Get(texts::azimuthal::kNorth));
   }
-  c.sink.TextOut(xc + h + (c.screen ? 5 : 50) - (c.screen ? 0 : 0), yc - fh / 2, T(TextId::West));
-  const std::string east = T(TextId::East);
+  c.sink.TextOut(xc + h + (c.screen ? 5 : 50) - (c.screen ? 0 : 0), yc - fh / 2,
+                 shell::Get(texts::azimuthal::kWest));
+  const std::string east = shell::Get(texts::azimuthal::kEast);
   c.sink.TextOut(xc - h - (c.screen ? 5 : 30) - c.sink.TextWidth(east), yc - fh / 2, east);
 }
 
@@ -186,7 +203,8 @@ void DrawLegend(Canvas& c, int titleHeight, int fh, double x) {
 void DrawLowLatitudeWarning(Canvas& c, int fh) {
   if (!c.dial.lowLatitude) return;
   c.Font("Arial", fh, c.C(4), true);
-  c.sink.TextOut(c.width / 5 + c.m, c.height - c.m - 2 * fh, T(TextId::LowLatitude));
+  c.sink.TextOut(c.width / 5 + c.m, c.height - c.m - 2 * fh,
+                 shell::Get(texts::azimuthal::kLowLatitude));
 }
 
 void DrawHourLabels(Canvas& c, int fh, double labelRadius, double axisHalf) {
@@ -356,9 +374,10 @@ void DrawAzimuthalDial(PlotSink& sink, const AzimuthalDial& dial, const shell::C
     sink.MoveTo(sx, y + fh / 2);
     sink.LineTo(sx + sl, y + fh / 2);
     c.Font("Arial", fh, c.C(4));
-    const TextId what = dial.zodiacRings ? (k == 0 ? TextId::SignStart : TextId::SignMiddle)
-                                         : (k == 0 ? TextId::MonthStart : TextId::MidMonth);
-    sink.TextOut(sx + sl + 5, y, T(TextId::SampleEquals) + T(what));
+    const texts::TextId what =
+        dial.zodiacRings ? (k == 0 ? texts::azimuthal::kSignStart : texts::azimuthal::kSignMiddle)
+                         : (k == 0 ? texts::azimuthal::kMonthStart : texts::azimuthal::kMidMonth);
+    sink.TextOut(sx + sl + 5, y, shell::Get(texts::azimuthal::kSampleEquals) + shell::Get(what));
   }
   DrawLowLatitudeWarning(c, fh);
 }
@@ -491,12 +510,12 @@ class PlotOut {
     Segment(plate_.xc, plate_.yc - half, plate_.xc, plate_.yc + half);
     Size(0.2, 0.3);
     if (dial_.site.latitude >= 0) {
-      Label(plate_.xc - 40 * S_, plate_.yc + half + 40 * S_, T(TextId::South));
+      Label(plate_.xc - 40 * S_, plate_.yc + half + 40 * S_, shell::Get(texts::azimuthal::kSouth));
     } else {
-      Label(plate_.xc - 40 * S_, plate_.yc - half - fh, T(TextId::North));
+      Label(plate_.xc - 40 * S_, plate_.yc - half - fh, shell::Get(texts::azimuthal::kNorth));
     }
-    Label(plate_.xc + half + 80 * S_, plate_.yc - fh / 2, T(TextId::West));
-    Label(plate_.xc - half - 420 * S_, plate_.yc - fh / 2, T(TextId::East));
+    Label(plate_.xc + half + 80 * S_, plate_.yc - fh / 2, shell::Get(texts::azimuthal::kWest));
+    Label(plate_.xc - half - 420 * S_, plate_.yc - fh / 2, shell::Get(texts::azimuthal::kEast));
   }
 
   void HourLabels(double labelRadius, double axisHalf, double fh) {

@@ -5,8 +5,9 @@
 #include "astro/angles.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
-#include "dials/bifilar/bifilar_texts.h"
 #include "dials/planar/date_line_set.h"
+#include "shell/catalog.h"
+#include "texts/bifilar.h"
 
 namespace kelvra::dials::bifilar {
 
@@ -143,7 +144,7 @@ BifilarDial BuildBifilarDial(const shell::SiteSettings& site, const config::Dial
   // Thread 1 must lie in the plane x = 0, level with the plate.
   if (p[0].x != 0 || p[1].x != 0 || p[1].z != p[0].z) {
     out.thread1Corrected = true;
-    messages.Show(shell::MessageKind::Information, BifilarText(TextId::FirstThreadPlane),
+    messages.Show(shell::MessageKind::Information, shell::Get(texts::bifilar::kFirstThreadPlane),
                   shell::MessageButtons::Ok);
     p[0].x = 0;
     p[1].x = 0;
@@ -165,7 +166,7 @@ BifilarDial BuildBifilarDial(const shell::SiteSettings& site, const config::Dial
 
   if (ThreadsParallel(out.threads)) {
     out.parallel = true;
-    messages.Show(shell::MessageKind::Problem, BifilarText(TextId::ThreadsParallel),
+    messages.Show(shell::MessageKind::Problem, shell::Get(texts::bifilar::kThreadsParallel),
                   shell::MessageButtons::Ok);
     return out;
   }

@@ -4,9 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "dials/bifilar/bifilar_texts.h"
 #include "output/drawing_view.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/bifilar.h"
 
 namespace kelvra::dials::bifilar {
 
@@ -21,13 +22,13 @@ constexpr output::Color kFrameGreen = output::RgbColor(0, 128, 0);
 
 // The legend's texts, shared by the canvas and the plot file.
 std::string TitleText() {
-  return BifilarText(TextId::TitlePrefix) + BifilarText(TextId::Title);
+  return shell::Get(texts::bifilar::kTitlePrefix) + shell::Get(texts::bifilar::kTitle);
 }
 
 std::string SiteText(const shell::SiteSettings& site) {
-  const std::string unit = BifilarText(TextId::DegreeUnit);
-  return BifilarText(TextId::Latitude) + FormatReal(7, 3, site.latitude) + unit +
-         BifilarText(TextId::Longitude) + FormatReal(6, 3, site.longitude) + unit;
+  const std::string unit = shell::Get(texts::bifilar::kDegreeUnit);
+  return shell::Get(texts::bifilar::kLatitude) + FormatReal(7, 3, site.latitude) + unit +
+         shell::Get(texts::bifilar::kLongitude) + FormatReal(6, 3, site.longitude) + unit;
 }
 
 std::string PointText(int n, const config::ThreadPoint& p, double zoom) {
@@ -38,12 +39,13 @@ std::string PointText(int n, const config::ThreadPoint& p, double zoom) {
 // The lines of the thread listing: "   Line1", P1, P2, "   Line2", P3, P4.
 std::vector<std::string> ThreadLines(const BifilarDial& dial) {
   const auto& t = dial.params.bifilarThreads;
-  return {BifilarText(TextId::Line1), PointText(1, t[0], dial.zoom), PointText(2, t[1], dial.zoom),
-          BifilarText(TextId::Line2), PointText(3, t[2], dial.zoom), PointText(4, t[3], dial.zoom)};
+  return {shell::Get(texts::bifilar::kLine1), PointText(1, t[0], dial.zoom),
+          PointText(2, t[1], dial.zoom),      shell::Get(texts::bifilar::kLine2),
+          PointText(3, t[2], dial.zoom),      PointText(4, t[3], dial.zoom)};
 }
 
 std::string HeightText(const BifilarDial& dial) {
-  return BifilarText(TextId::ThreadHeight) +
+  return shell::Get(texts::bifilar::kThreadHeight) +
          FormatReal(5, 2, dial.params.bifilarThreads[0].z * dial.zoom);
 }
 

@@ -6,8 +6,10 @@
 
 #include "astro/angles.h"
 #include "config/dial_parameters.h"
-#include "dials/ham/ham_texts.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/ham.h"
+#include "texts/planar.h"
 
 namespace kelvra::dials::ham {
 
@@ -158,26 +160,28 @@ void DrawHamAid(output::PlotSink& sink, const HamAidInputs& in, const HamMarks& 
   sink.SetFont(font);
   const int x = W / 80;
   double y = x;
-  sink.TextOut(x, Round(y), HamText(TextId::Title));
+  sink.TextOut(x, Round(y), shell::Get(texts::ham::kTitle));
   y += 1.2 * font.height;
   font.bold = false;
   font.height = screen ? 14 : 35;
   sink.SetFont(font);
   const std::string lines[] = {
-      HamText(TextId::Latitude) + shell::FormatReal(5, 2, in.latitude) + HamText(TextId::DegreeUnit),
-      HamText(TextId::LocalTime) + " = " + HamText(TextId::ApparentTime),
-      HamText(TextId::Diameter) + " = " + shell::FormatReal(4, 1, in.diameter) + " mm",
-      HamText(TextId::StretchLegend) + shell::FormatReal(3, 1, in.stretch),
-      HamText(TextId::EquinoxLegend) + shell::FormatReal(6, 2, in.equinoxAngle),
+      shell::Get(texts::planar::kLatitude) + shell::FormatReal(5, 2, in.latitude) +
+          shell::Get(texts::planar::kDegreeUnit),
+      shell::Get(texts::ham::kLocalTime) + " = " + shell::Get(texts::planar::kLocalApparentTime),
+      shell::Get(texts::ham::kDiameter) + " = " + shell::FormatReal(4, 1, in.diameter) + " mm",
+      shell::Get(texts::ham::kStretchLegend) + shell::FormatReal(3, 1, in.stretch),
+      shell::Get(texts::ham::kEquinoxLegend) + shell::FormatReal(6, 2, in.equinoxAngle),
   };
   for (const std::string& line : lines) {
     sink.TextOut(x, Round(y), line);
     y += 1.2 * font.height;
   }
-  const TextId hints[] = {TextId::HintDelete, TextId::HintMark, TextId::HintShowMarks};
+  const texts::TextId hints[] = {texts::ham::kHintDelete, texts::ham::kHintMark,
+                                 texts::ham::kHintShowMarks};
   y = H - x - 3 * 1.2 * font.height;
-  for (TextId hint : hints) {
-    sink.TextOut(x, Round(y), HamText(hint));
+  for (texts::TextId hint : hints) {
+    sink.TextOut(x, Round(y), shell::Get(hint));
     y += 1.2 * font.height;
   }
 

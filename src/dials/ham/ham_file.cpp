@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "dials/ham/ham_texts.h"
 #include "persist/text_file.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/ham.h"
 
 namespace kelvra::dials::ham {
 
@@ -45,27 +46,27 @@ HamFileRead ReadHamLines(const std::vector<std::string>& lines) {
     if (line.empty()) continue;
     if (!header) {
       if (line != kHamFileHeader) {
-        r.problem = HamText(TextId::NotAHamFile);
+        r.problem = shell::Get(texts::ham::kNotAHamFile);
         return r;
       }
       header = true;
       continue;
     }
-    const std::string where = HamText(TextId::Line) + std::to_string(n + 1);
+    const std::string where = shell::Get(texts::ham::kLine) + std::to_string(n + 1);
     const auto semicolon = line.find(';');
     const auto x = semicolon == std::string_view::npos ? std::nullopt : Coordinate(line.substr(0, semicolon));
     const auto y = semicolon == std::string_view::npos ? std::nullopt : Coordinate(line.substr(semicolon + 1));
     if (!x || !y) {
-      r.problem = where + " (\"" + std::string(line) + "\")" + HamText(TextId::NotAPoint);
+      r.problem = where + " (\"" + std::string(line) + "\")" + shell::Get(texts::ham::kNotAPoint);
       return r;
     }
     if (!marks.Add({*x, *y})) {
-      r.problem = where + HamText(TextId::TooManyPoints);
+      r.problem = where + shell::Get(texts::ham::kTooManyPoints);
       return r;
     }
   }
   if (!header) {
-    r.problem = HamText(TextId::NotAHamFile);
+    r.problem = shell::Get(texts::ham::kNotAHamFile);
     return r;
   }
   r.marks = marks;
@@ -76,7 +77,7 @@ HamFileRead ReadHamFile(const std::string& path) {
   const auto lines = persist::ReadTextLines(path);
   if (!lines) {
     HamFileRead r;
-    r.problem = HamText(TextId::Unreadable);
+    r.problem = shell::Get(texts::ham::kUnreadable);
     return r;
   }
   return ReadHamLines(*lines);

@@ -5,7 +5,8 @@
 
 #include "astro/angles.h"
 #include "astro/solar_ephemeris.h"
-#include "dials/peaucellier/peaucellier_texts.h"
+#include "shell/catalog.h"
+#include "texts/peaucellier.h"
 
 namespace kelvra::dials::peaucellier {
 
@@ -57,8 +58,8 @@ PeaucellierDial BuildPeaucellierDial(const shell::SiteSettings& site,
   if (std::fabs(site.latitude) < kLatitudeLimit) {
     d.refused = true;
     messages.Show(shell::MessageKind::Error,
-                  PeaucellierText(TextId::RefusedEnglish) + "\n" +
-                      PeaucellierText(TextId::RefusedGerman),
+                  shell::Get(texts::peaucellier::kRefusedEnglish) + "\n" +
+                      shell::Get(texts::peaucellier::kRefusedGerman),
                   shell::MessageButtons::Ok);
     return d;
   }
@@ -86,7 +87,7 @@ PeaucellierDial BuildPeaucellierDial(const shell::SiteSettings& site,
     const double rise = x(h0, decl), noon = x(15.0, decl);
     l.points = {{rise, l.distance}, {noon, l.distance}, {noon, -l.distance}, {rise, -l.distance}};
     if (j == 0) l.label = "S";
-    if (j == 3) l.label = PeaucellierText(TextId::EquinoxLetter);
+    if (j == 3) l.label = shell::Get(texts::peaucellier::kEquinoxLetter);
     if (j == 6) l.label = "W";
     l.labelAfternoon = {rise, l.distance};
     l.labelMorning = {rise, -l.distance};

@@ -4,9 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "dials/peaucellier/peaucellier_texts.h"
 #include "output/drawing_view.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/peaucellier.h"
 
 namespace kelvra::dials::peaucellier {
 
@@ -17,15 +18,17 @@ using shell::FormatReal;
 
 int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
-std::string T(TextId id) { return PeaucellierText(id); }
+std::string T(texts::TextId id) { return shell::Get(id); }
 
-std::string DesignerLine() { return T(TextId::Construction) + T(TextId::Designer); }
+std::string DesignerLine() {
+  return T(texts::peaucellier::kConstruction) + T(texts::peaucellier::kDesigner);
+}
 
 std::string ParameterLine(const PeaucellierDial& d) {
-  return T(TextId::EquinoxDistance) + " = " + FormatReal(3, 0, std::abs(d.equinoxDistance)) +
-         ";  " + T(TextId::Constant) + " = " + FormatReal(7, 4, d.constant) + ";    " +
-         T(TextId::Latitude) + " = " + FormatReal(7, 2, std::fabs(d.site.latitude)) + " " +
-         (d.southern ? "S" : "N");
+  return T(texts::peaucellier::kEquinoxDistance) + " = " +
+         FormatReal(3, 0, std::abs(d.equinoxDistance)) + ";  " + T(texts::peaucellier::kConstant) +
+         " = " + FormatReal(7, 4, d.constant) + ";    " + T(texts::peaucellier::kLatitude) + " = " +
+         FormatReal(7, 2, std::fabs(d.site.latitude)) + " " + (d.southern ? "S" : "N");
 }
 
 // The hour numbers of a full hour line: clock hour before noon on the
@@ -89,8 +92,8 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
     f.height = screen ? 20 : 60;
     f.bold = true;
     sink.SetFont(f);
-    sink.TextOut(W / 5, H / 5, T(TextId::RefusedEnglish));
-    sink.TextOut(W / 5, H / 7, T(TextId::RefusedGerman));
+    sink.TextOut(W / 5, H / 5, T(texts::peaucellier::kRefusedEnglish));
+    sink.TextOut(W / 5, H / 7, T(texts::peaucellier::kRefusedGerman));
     return;
   }
   const double s = screen ? H / 200.0 : 10.0;
@@ -165,7 +168,7 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
   f.height = lh;
   f.color = output::kBlack;
   sink.SetFont(f);
-  const std::string lines[3] = {T(TextId::Title), DesignerLine(), ParameterLine(d)};
+  const std::string lines[3] = {T(texts::peaucellier::kTitle), DesignerLine(), ParameterLine(d)};
   int x = m + 2 * lh;  // rotated text reaches left of its x
   for (int i = 0; i < 3; ++i) {
     f.bold = i == 0;
@@ -234,10 +237,11 @@ void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
   }
   // The legend near the left edge, running down the page.
   w.Put("SP 1;" + SizeText(0.24 * S, 0.36 * S) + ";");
-  const std::string lines[3] = {T(TextId::Title), DesignerLine(), ParameterLine(d)};
+  const std::string lines[3] = {T(texts::peaucellier::kTitle), DesignerLine(), ParameterLine(d)};
   double x = 1200 * S;
-  for (const std::string& text : d.refused ? std::vector<std::string>{T(TextId::RefusedEnglish)}
-                                           : std::vector<std::string>(lines, lines + 3)) {
+  for (const std::string& text :
+       d.refused ? std::vector<std::string>{T(texts::peaucellier::kRefusedEnglish)}
+                 : std::vector<std::string>(lines, lines + 3)) {
     w.Put("PU " + XY(x, H - 1500 * S) + ";");
     w.PutLabel(text);
     w.Put(";");

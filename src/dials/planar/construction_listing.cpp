@@ -7,9 +7,10 @@
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
 #include "dials/planar/planar_chains.h"
-#include "dials/planar/planar_texts.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
 #include "shell/time_format.h"
+#include "texts/planar.h"
 
 namespace kelvra::dials::planar {
 
@@ -30,7 +31,7 @@ std::string Trim(const std::string& s) {
   return s.substr(a, b - a + 1);
 }
 
-std::string Unit() { return PlanarText(TextId::DegreeUnit); }
+std::string Unit() { return shell::Get(texts::planar::kDegreeUnit); }
 
 // Hours 0..24 as the listing writes them: FormatMinutesSeconds of hours / 4
 // reads as hours:minutes.
@@ -45,20 +46,20 @@ std::string TwoDigits(int v) {
 
 std::string PlanarTitle(char kind, bool umbrella, double inclination) {
   if (umbrella) {
-    if (kind == 'v') return PlanarText(TextId::TitleUmbrellaVertical);
-    if (kind == 'i') return PlanarText(TextId::TitleUmbrellaInclining);
-    return PlanarText(TextId::TitleUmbrellaHorizontal);
+    if (kind == 'v') return shell::Get(texts::planar::kTitleUmbrellaVertical);
+    if (kind == 'i') return shell::Get(texts::planar::kTitleUmbrellaInclining);
+    return shell::Get(texts::planar::kTitleUmbrellaHorizontal);
   }
-  if (kind == 'v') return PlanarText(TextId::TitleVertical);
-  if (kind == 'i' && inclination != 0) return PlanarText(TextId::TitleInclining);
-  return PlanarText(TextId::TitleHorizontal);
+  if (kind == 'v') return shell::Get(texts::planar::kTitleVertical);
+  if (kind == 'i' && inclination != 0) return shell::Get(texts::planar::kTitleInclining);
+  return shell::Get(texts::planar::kTitleHorizontal);
 }
 
 std::string PlanarTypeName(char kind, bool umbrella) {
-  if (umbrella) return PlanarText(TextId::NameUmbrella);
-  if (kind == 'v') return PlanarText(TextId::NameVertical);
-  if (kind == 'i') return PlanarText(TextId::NameInclining);
-  return PlanarText(TextId::NameHorizontal);
+  if (umbrella) return shell::Get(texts::planar::kNameUmbrella);
+  if (kind == 'v') return shell::Get(texts::planar::kNameVertical);
+  if (kind == 'i') return shell::Get(texts::planar::kNameInclining);
+  return shell::Get(texts::planar::kNameHorizontal);
 }
 
 double SubstyleShadowTime(double latitude, double declination, double inclination) {
@@ -122,38 +123,44 @@ PoleStyleText FormatPoleStyle(const PlanarFrame& face, const PoleStyle& ps) {
   std::string title = PlanarTitle(face.kind, face.umbrella, face.inclination);
   if (!title.empty() && title[0] >= 'a' && title[0] <= 'z') title[0] = static_cast<char>(title[0] - 32);
   L.push_back(title);
-  L.push_back(PlanarText(TextId::ListLatitude) + FormatReal(31, 2, face.site.latitude) + Unit());
-  L.push_back(PlanarText(TextId::ListLongitude) + FormatReal(31, 2, face.site.longitude) + Unit());
+  L.push_back(shell::Get(texts::planar::kListLatitude) + FormatReal(31, 2, face.site.latitude) +
+              Unit());
+  L.push_back(shell::Get(texts::planar::kListLongitude) + FormatReal(31, 2, face.site.longitude) +
+              Unit());
   if (face.kind != 'h') {
-    L.push_back(PlanarText(TextId::ListDeclination) + FormatReal(8, 2, face.declination) + Unit());
-    L.push_back(PlanarText(TextId::ListInclination) + FormatReal(8, 2, face.inclination) + Unit());
+    L.push_back(shell::Get(texts::planar::kListDeclination) + FormatReal(8, 2, face.declination) +
+                Unit());
+    L.push_back(shell::Get(texts::planar::kListInclination) + FormatReal(8, 2, face.inclination) +
+                Unit());
   }
-  L.push_back(PlanarText(TextId::ListGnomon) + FormatReal(8, 3, face.gnomonMm) + " [ mm ]");
+  L.push_back(shell::Get(texts::planar::kListGnomon) + FormatReal(8, 3, face.gnomonMm) + " [ mm ]");
   if (ps.parallel) {
-    L.push_back(PlanarText(TextId::ListParallel));
+    L.push_back(shell::Get(texts::planar::kListParallel));
   } else {
-    L.push_back(PlanarText(TextId::ListIntersection) + FormatReal(6, 3, ps.poleX) + "/" +
+    L.push_back(shell::Get(texts::planar::kListIntersection) + FormatReal(6, 3, ps.poleX) + "/" +
                 FormatReal(6, 3, ps.poleY) + ")");
     if (ps.orthogonal) {
-      L.push_back(PlanarText(TextId::ListOrthogonal));
+      L.push_back(shell::Get(texts::planar::kListOrthogonal));
     } else {
       r.styleHeightText = FormatReal(8, 2, ps.styleHeight);
-      L.push_back(PlanarText(TextId::ListStyleHeight) + r.styleHeightText + Unit());
-      L.push_back(PlanarText(TextId::ListStyleLength) + FormatReal(8, 2, ps.styleLength) + " [ mm ]");
+      L.push_back(shell::Get(texts::planar::kListStyleHeight) + r.styleHeightText + Unit());
+      L.push_back(shell::Get(texts::planar::kListStyleLength) + FormatReal(8, 2, ps.styleLength) +
+                  " [ mm ]");
       r.substyleDirectionText = FormatReal(8, 2, ps.substyleDirection);
-      L.push_back(PlanarText(TextId::ListSubstyleDirection) + r.substyleDirectionText + Unit());
+      L.push_back(shell::Get(texts::planar::kListSubstyleDirection) + r.substyleDirectionText +
+                  Unit());
     }
   }
   r.substyleTimeText = HoursText(ps.substyleTime);
   if (!ps.orthogonal) {
-    L.push_back(PlanarText(TextId::ListSubstyleTime) + "  " + r.substyleTimeText + " " +
-                PlanarText(TextId::OClock));
+    L.push_back(shell::Get(texts::planar::kListSubstyleTime) + "  " + r.substyleTimeText + " " +
+                shell::Get(texts::planar::kOClock));
   }
 
   if (ps.dayLengthLines) {
     const auto& deltas = ps.dayLengthDeclinations;
-    const std::string hrs = PlanarText(TextId::HoursShort);
-    std::string text = "\n    " + PlanarText(TextId::DayLengthHeading) + "\n";
+    const std::string hrs = shell::Get(texts::planar::kHoursShort);
+    std::string text = "\n    " + shell::Get(texts::planar::kDayLengthHeading) + "\n";
     text += "    12 " + hrs + ": 0.0°;";
     for (int sign : {1, -1}) {
       int written = 0;
@@ -313,33 +320,36 @@ std::string SunlitText(const HourLineTable& t) {
   std::string text = t.everLit ? Trim(shell::FormatHoursMinutes(t.firstLight)) + " - " +
                                      Trim(shell::FormatHoursMinutes(t.lastLight))
                                : std::string("--:-- - --:--");
-  return text + "   " + PlanarText(TextId::LocalApparentTime);
+  return text + "   " + shell::Get(texts::planar::kLocalApparentTime);
 }
 
 std::string SunlitLine(const HourLineTable& t) {
-  return PlanarText(TextId::SunOnPlane) + SunlitText(t);
+  return shell::Get(texts::planar::kSunOnPlane) + SunlitText(t);
 }
 
 HourLineTableView FormatHourLineTable(const PlanarFrame& face, const HourLineTable& t) {
   HourLineTableView v;
   const std::string unit = Unit();
   const bool horizontal = face.kind == 'h';
-  auto label = [&](TextId id, double value, bool applies) {
-    v.labels.push_back(PlanarText(id) + (applies ? FormatReal(7, 3, value) + unit : " - - - -"));
+  auto label = [&](texts::TextId id, double value, bool applies) {
+    v.labels.push_back(shell::Get(id) + (applies ? FormatReal(7, 3, value) + unit : " - - - -"));
   };
-  label(TextId::TableLatitude, face.site.latitude, true);
-  label(TextId::TableLongitude, face.site.longitude, true);
-  label(TextId::TableZone, face.site.zoneMeridian, true);
-  label(TextId::TableDeclination, face.declination, !horizontal);
-  label(TextId::TableInclination, face.inclination, face.kind == 'i');
-  v.heading = PlanarText(TextId::TableHeading) + PlanarTypeName(face.kind, face.umbrella);
+  label(texts::planar::kTableLatitude, face.site.latitude, true);
+  label(texts::planar::kTableLongitude, face.site.longitude, true);
+  label(texts::planar::kTableZone, face.site.zoneMeridian, true);
+  label(texts::planar::kTableDeclination, face.declination, !horizontal);
+  label(texts::planar::kTableInclination, face.inclination, face.kind == 'i');
+  v.heading = shell::Get(texts::planar::kTableHeading) + PlanarTypeName(face.kind, face.umbrella);
   v.sunlitLine = SunlitLine(t);
 
-  v.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleAngle) + FormatReal(8, 3, t.substyleAngle) + unit);
-  v.memoLines.push_back("  " + PlanarText(TextId::MemoStyleHeight) + FormatReal(8, 3, t.styleHeight) + unit);
-  v.memoLines.push_back("  " + PlanarText(TextId::MemoSubstyleTime) + "  " + HoursText(t.substyleTime));
+  v.memoLines.push_back("  " + shell::Get(texts::planar::kMemoSubstyleAngle) +
+                        FormatReal(8, 3, t.substyleAngle) + unit);
+  v.memoLines.push_back("  " + shell::Get(texts::planar::kMemoStyleHeight) +
+                        FormatReal(8, 3, t.styleHeight) + unit);
+  v.memoLines.push_back("  " + shell::Get(texts::planar::kMemoSubstyleTime) + "  " +
+                        HoursText(t.substyleTime));
   if (!horizontal) {
-    v.memoLines.push_back("  " + PlanarText(TextId::MemoNoonLine) + " " +
+    v.memoLines.push_back("  " + shell::Get(texts::planar::kMemoNoonLine) + " " +
                           FormatReal(8, 3, t.noonLineAngle) + unit);
   }
 
@@ -376,18 +386,18 @@ std::vector<std::string> HourLineTablePage(const PlanarFrame& face, const HourLi
   for (const auto& l : t.labels) out.push_back("     " + l);
   out.push_back("");
   for (const auto& l : poleStyleLines) out.push_back(l);
-  out.push_back("     " + PlanarText(TextId::SunOnPlane) + SunlitText(table));
+  out.push_back("     " + shell::Get(texts::planar::kSunOnPlane) + SunlitText(table));
   for (const auto& l : t.memoLines) out.push_back(l);
   out.push_back("");
   if (face.kind != 'h') {
-    out.push_back(PlanarText(TextId::NoteSubstyle1));
-    out.push_back(PlanarText(TextId::NoteSubstyle2));
+    out.push_back(shell::Get(texts::planar::kNoteSubstyle1));
+    out.push_back(shell::Get(texts::planar::kNoteSubstyle2));
   }
-  out.push_back(PlanarText(TextId::NotePoleS));
+  out.push_back(shell::Get(texts::planar::kNotePoleS));
   out.push_back("");
   out.push_back("");
-  out.push_back(PlanarText(TextId::NoteAngles1));
-  out.push_back(PlanarText(TextId::NoteAngles2));
+  out.push_back(shell::Get(texts::planar::kNoteAngles1));
+  out.push_back(shell::Get(texts::planar::kNoteAngles2));
   out.push_back("");
   std::string head;
   for (int g = 0; g < 4; ++g) {

@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "dials/planar/construction_listing.h"
-#include "dials/planar/planar_texts.h"
 #include "dials/planar/segment_rule.h"
 #include "output/drawing_view.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/planar.h"
 
 namespace kelvra::dials::planar {
 
@@ -128,7 +129,7 @@ void DrawLegend(Ctx& x) {
   x.sink.LineTo(ox, oy + x.u / 2);
 
   // Title, site line, plane line.
-  const std::string unit = PlanarText(TextId::DegreeUnit);
+  const std::string unit = shell::Get(texts::planar::kDegreeUnit);
   int lx = x.pl.legend.x, ly = x.pl.legend.y;
   std::string title = PlanarTitle(f.kind, f.umbrella, f.inclination);
   if (f.umbrella) title += " " + FormatReal(4, 1, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm);
@@ -136,26 +137,29 @@ void DrawLegend(Ctx& x) {
   x.sink.TextOut(lx, ly, title);
   ly += x.screen ? x.sink.TextHeight(title) : 40;
   x.Font(10, 30, x.C(4), false);
-  const std::string site = PlanarText(TextId::Latitude) + FormatReal(6, 2, f.site.latitude) + unit +
-                           PlanarText(TextId::Longitude) + FormatReal(6, 2, f.site.longitude) + unit;
+  const std::string site =
+      shell::Get(texts::planar::kLatitude) + FormatReal(6, 2, f.site.latitude) + unit +
+      shell::Get(texts::planar::kLongitude) + FormatReal(6, 2, f.site.longitude) + unit;
   x.sink.TextOut(lx, ly, site);
   ly += x.screen ? x.sink.TextHeight(site) : 30;
   std::string plane;
   if (f.umbrella) {
     if (f.kind == 'h') {
-      plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, 0.0) + unit + PlanarText(TextId::RadiusLegend) +
+      plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, 0.0) + unit +
+              shell::Get(texts::planar::kRadiusLegend) +
               FormatReal(6, 2, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm) + " mm";
     } else if (f.kind == 'i') {
-      plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit + "; " +
-              PlanarText(TextId::InclinationLegend) + FormatReal(6, 2, f.inclination) + unit;
+      plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit +
+              "; " + shell::Get(texts::planar::kInclinationLegend) +
+              FormatReal(6, 2, f.inclination) + unit;
     } else {
-      plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit;
+      plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit;
     }
   } else if (f.kind == 'v') {
-    plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit;
+    plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit;
   } else if (f.kind == 'i') {
-    plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit + ";  " +
-            PlanarText(TextId::InclinationLegend) + FormatReal(6, 2, f.inclination) + unit;
+    plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit + ";  " +
+            shell::Get(texts::planar::kInclinationLegend) + FormatReal(6, 2, f.inclination) + unit;
   }
   if (!plane.empty()) x.sink.TextOut(lx, ly, plane);
 
@@ -191,11 +195,12 @@ void DrawLegend(Ctx& x) {
   if (!f.umbrella) {
     std::string ts;
     if (p.hoursApparent) {
-      ts = PlanarText(TextId::StraightLinesShow) +
-           PlanarText(p.planarLocalTime ? TextId::LocalApparentTime : TextId::ZoneApparentTime);
+      ts = shell::Get(texts::planar::kStraightLinesShow) +
+           shell::Get(p.planarLocalTime ? texts::planar::kLocalApparentTime
+                                        : texts::planar::kZoneApparentTime);
     } else {
-      ts = PlanarText(TextId::LoopsShow) +
-           PlanarText(p.meanTimeLocal ? TextId::LocalMeanTime : TextId::CivilTime);
+      ts = shell::Get(texts::planar::kLoopsShow) +
+           shell::Get(p.meanTimeLocal ? texts::planar::kLocalMeanTime : texts::planar::kCivilTime);
     }
     x.Font(8, 30, x.C(4), false);
     x.sink.TextOut(Rnd(x.m + 0.73 * x.width), x.m + 4, ts);
@@ -226,7 +231,8 @@ void DrawGnomonSymbol(Ctx& x) {
     x.sink.LineTo(gx + r + 1, base - G - 1);
   }
   x.Font(9, 35, x.C(4), false);
-  const std::string label = PlanarText(TextId::GnomonHeight) + " (=" + FormatReal(6, 2, f.gnomonMm) + ")";
+  const std::string label =
+      shell::Get(texts::planar::kGnomonHeight) + " (=" + FormatReal(6, 2, f.gnomonMm) + ")";
   const int fh = x.screen ? x.sink.TextHeight(label) : 35;
   x.sink.TextOut(gx + G + fh / 2, Rnd(base - 1.7 * fh), label);
 }
@@ -408,7 +414,7 @@ void RenderPlanarDial(PlotSink& sink, const PlanarDial& dial, const CanvasPlacem
     f.height = 0;
     f.pointSize = 1.5 * 9;
     sink.SetFont(f);
-    sink.TextOut(2 * x.u, x.u, PlanarText(TextId::ExtensionNotComputed));
+    sink.TextOut(2 * x.u, x.u, shell::Get(texts::planar::kExtensionNotComputed));
   }
   if (!dial.refused) {
     // 9. hour systems.

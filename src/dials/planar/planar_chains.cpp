@@ -8,8 +8,9 @@
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
-#include "dials/planar/planar_texts.h"
+#include "shell/catalog.h"
 #include "shell/messages.h"
+#include "texts/planar.h"
 
 namespace kelvra::dials::planar {
 
@@ -198,7 +199,7 @@ void TraceTemporal(Tracer& tr, PlanarDial& d, const config::DialParameters& p, d
   const double phi = f.site.latitude;
   if (std::fabs(phi) > 66.0) {
     d.temporalRefused = true;
-    messages.Show(shell::MessageKind::Problem, PlanarText(TextId::TemporalRefused),
+    messages.Show(shell::MessageKind::Problem, shell::Get(texts::planar::kTemporalRefused),
                   shell::MessageButtons::Ok);
     return;
   }
@@ -289,7 +290,7 @@ void TraceBabylonianItalian(Tracer& tr, PlanarDial& d, const config::DialParamet
   const double phi = f.site.latitude;
   if (std::fabs(phi) > 65.0) {
     d.babylonianItalianRefused = true;
-    messages.Show(shell::MessageKind::Problem, PlanarText(TextId::BabylonianItalianRefused),
+    messages.Show(shell::MessageKind::Problem, shell::Get(texts::planar::kBabylonianItalianRefused),
                   shell::MessageButtons::Ok);
     return;
   }
@@ -479,11 +480,11 @@ void BuildPlanarDial(PlanarDial& out, const shell::SiteSettings& site,
     const double r = p.umbrellaRadiusPercent;
     if (r == 0) {
       out.refused = true;
-      sink.Show(shell::MessageKind::Error, PlanarText(TextId::UmbrellaRadiusZero),
+      sink.Show(shell::MessageKind::Error, shell::Get(texts::planar::kUmbrellaRadiusZero),
                 shell::MessageButtons::Ok);
     } else if (AtanDeg(r / 100.0) + p.axisInclination > 85.0) {
       out.refused = true;
-      sink.Show(shell::MessageKind::Warning, PlanarText(TextId::UmbrellaInclination),
+      sink.Show(shell::MessageKind::Warning, shell::Get(texts::planar::kUmbrellaInclination),
                 shell::MessageButtons::Ok);
     }
     if (out.refused) return;

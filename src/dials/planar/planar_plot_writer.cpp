@@ -4,9 +4,10 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "dials/planar/planar_texts.h"
 #include "dials/planar/segment_rule.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/planar.h"
 
 namespace kelvra::dials::planar {
 
@@ -81,7 +82,8 @@ class PlotPath {
   void ListPoint(DevicePoint p, int index) {
     if (!listing_.Active()) return;
     if (index >= 0 && points_[index].hour >= 0) {
-      const std::string prefix = "(" + FormatReal(2, 0, points_[index].hour) + PlanarText(TextId::OClock) + "):";
+      const std::string prefix =
+          "(" + FormatReal(2, 0, points_[index].hour) + shell::Get(texts::planar::kOClock) + "):";
       listing_.Add(p.x, p.y, prefix.c_str());
     } else {
       listing_.Add(p.x, p.y);
@@ -99,15 +101,24 @@ class PlotPath {
 
 std::string FamilyHeading(LineFamily f) {
   switch (f) {
-    case LineFamily::DateLine: return PlanarText(TextId::FamilyDateLine);
-    case LineFamily::DayLength: return PlanarText(TextId::FamilyDayLength);
-    case LineFamily::ApparentHour: return PlanarText(TextId::FamilyApparentHour);
-    case LineFamily::MeanHour: return PlanarText(TextId::FamilyMeanHour);
-    case LineFamily::Analemma: return PlanarText(TextId::FamilyAnalemma);
-    case LineFamily::Temporal: return PlanarText(TextId::FamilyTemporal);
-    case LineFamily::Babylonian: return PlanarText(TextId::FamilyBabylonian);
-    case LineFamily::Italian: return PlanarText(TextId::FamilyItalian);
-    case LineFamily::Altitude: return PlanarText(TextId::FamilyAltitude);
+    case LineFamily::DateLine:
+      return shell::Get(texts::planar::kFamilyDateLine);
+    case LineFamily::DayLength:
+      return shell::Get(texts::planar::kFamilyDayLength);
+    case LineFamily::ApparentHour:
+      return shell::Get(texts::planar::kFamilyApparentHour);
+    case LineFamily::MeanHour:
+      return shell::Get(texts::planar::kFamilyMeanHour);
+    case LineFamily::Analemma:
+      return shell::Get(texts::planar::kFamilyAnalemma);
+    case LineFamily::Temporal:
+      return shell::Get(texts::planar::kFamilyTemporal);
+    case LineFamily::Babylonian:
+      return shell::Get(texts::planar::kFamilyBabylonian);
+    case LineFamily::Italian:
+      return shell::Get(texts::planar::kFamilyItalian);
+    case LineFamily::Altitude:
+      return shell::Get(texts::planar::kFamilyAltitude);
   }
   return {};
 }
@@ -124,25 +135,26 @@ std::string ChainHeading(const Chain& c) {
   switch (c.family) {
     case LineFamily::DateLine:
       if (c.fromDeclination) {
-        return PlanarText(TextId::SunDeclination) + ": " + FormatReal(6, 2, c.declination) +
-               PlanarText(TextId::DegreeUnit);
+        return shell::Get(texts::planar::kSunDeclination) + ": " + FormatReal(6, 2, c.declination) +
+               shell::Get(texts::planar::kDegreeUnit);
       }
-      return PlanarText(TextId::LineWord) + c.label + ":";
+      return shell::Get(texts::planar::kLineWord) + c.label + ":";
     case LineFamily::DayLength:
-      return PlanarText(TextId::SunDeclination) + ": " + FormatReal(6, 2, c.declination) +
-             PlanarText(TextId::DegreeUnit);
+      return shell::Get(texts::planar::kSunDeclination) + ": " + FormatReal(6, 2, c.declination) +
+             shell::Get(texts::planar::kDegreeUnit);
     case LineFamily::ApparentHour:
     case LineFamily::MeanHour:
     case LineFamily::Analemma:
-      return HourText(c.value) + PlanarText(TextId::OClock) + ":";
+      return HourText(c.value) + shell::Get(texts::planar::kOClock) + ":";
     case LineFamily::Babylonian:
-      return HourText(c.value) + ". " + PlanarText(TextId::BabylonianHour) + ":";
+      return HourText(c.value) + ". " + shell::Get(texts::planar::kBabylonianHour) + ":";
     case LineFamily::Italian:
-      return HourText(c.value) + ". " + PlanarText(TextId::ItalianHour) + ":";
+      return HourText(c.value) + ". " + shell::Get(texts::planar::kItalianHour) + ":";
     case LineFamily::Temporal:
-      return FormatReal(4, 2, c.value) + ". " + PlanarText(TextId::TemporalHour) + ":";
+      return FormatReal(4, 2, c.value) + ". " + shell::Get(texts::planar::kTemporalHour) + ":";
     case LineFamily::Altitude:
-      return PlanarText(TextId::SunAltitude) + FormatReal(4, 1, c.value) + PlanarText(TextId::DegreeUnit);
+      return shell::Get(texts::planar::kSunAltitude) + FormatReal(4, 1, c.value) +
+             shell::Get(texts::planar::kDegreeUnit);
   }
   return {};
 }
@@ -185,25 +197,25 @@ void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPl
   const double G = f.gnomonMm * unitsPerMm;
   const PlotOrigin o = PlanarPlotOrigin(dial, pl, S);
   const bool thick = w.LineStrength() != 1;
-  const std::string unit = PlanarText(TextId::DegreeUnit);
+  const std::string unit = shell::Get(texts::planar::kDegreeUnit);
 
   // 1. header and the listing's head.
   w.PutStandardHeader();
-  const std::string timeSystem =
-      PlanarText(p.planarLocalTime ? TextId::LocalApparentTime : TextId::ZoneApparentTime);
+  const std::string timeSystem = shell::Get(p.planarLocalTime ? texts::planar::kLocalApparentTime
+                                                              : texts::planar::kZoneApparentTime);
   if (listingOut) {
     for (const auto& l : poleStyle.lines) listingOut->push_back(l);
     listingOut->push_back("");
-    listingOut->push_back(PlanarText(TextId::HourLinesShow) + " " + timeSystem);
+    listingOut->push_back(shell::Get(texts::planar::kHourLinesShow) + " " + timeSystem);
     if (f.umbrella) {
       listingOut->push_back("");
-      listingOut->push_back(PlanarText(TextId::DiskRadius) +
+      listingOut->push_back(shell::Get(texts::planar::kDiskRadius) +
                             FormatReal(6, 3, f.umbrellaRadiusPercent / 100.0) +
-                            PlanarText(TextId::TimesHeight));
+                            shell::Get(texts::planar::kTimesHeight));
     }
-    listingOut->push_back(PlanarText(TextId::SavedFileName) + plotFileName);
+    listingOut->push_back(shell::Get(texts::planar::kSavedFileName) + plotFileName);
     listingOut->push_back(std::string(76, '-'));
-    listingOut->push_back(PlanarText(TextId::DateLinesBegin));
+    listingOut->push_back(shell::Get(texts::planar::kDateLinesBegin));
   }
 
   // 3. the coordinate grid.
@@ -242,31 +254,34 @@ void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPl
         output::FormatPlotReal(5, 2, 0.5 * S) + ";");
   w.PutLabel((f.umbrella ? "     " : "   ") + title);
   ly -= 320.0 * S;
-  legendLine(0.3, PlanarText(TextId::Latitude) + FormatReal(6, 2, f.site.latitude) + unit +
-                      PlanarText(TextId::Longitude) + FormatReal(6, 2, f.site.longitude) + unit,
+  legendLine(0.3,
+             shell::Get(texts::planar::kLatitude) + FormatReal(6, 2, f.site.latitude) + unit +
+                 shell::Get(texts::planar::kLongitude) + FormatReal(6, 2, f.site.longitude) + unit,
              200);
   std::string plane;
-  if (f.kind == 'v') plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit;
+  if (f.kind == 'v')
+    plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit;
   if (f.kind == 'i') {
-    plane = PlanarText(TextId::Deviation) + FormatReal(6, 2, f.declination) + unit + ";  " +
-            PlanarText(TextId::InclinationLegend) + FormatReal(6, 2, f.inclination) + unit;
+    plane = shell::Get(texts::planar::kDeviation) + FormatReal(6, 2, f.declination) + unit + ";  " +
+            shell::Get(texts::planar::kInclinationLegend) + FormatReal(6, 2, f.inclination) + unit;
   }
   if (!plane.empty()) legendLine(0.3, plane, 200);
   if (f.umbrella) {
-    legendLine(0.3, PlanarText(TextId::DiskRadius) +
-                        FormatReal(6, 2, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm) + " mm, " +
-                        PlanarText(TextId::RodLength) + FormatReal(6, 2, f.gnomonMm) + " mm",
+    legendLine(0.3,
+               shell::Get(texts::planar::kDiskRadius) +
+                   FormatReal(6, 2, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm) + " mm, " +
+                   shell::Get(texts::planar::kRodLength) + FormatReal(6, 2, f.gnomonMm) + " mm",
                200);
   }
-  legendLine(0.24, PlanarText(TextId::EasternNegative), 250);
+  legendLine(0.24, shell::Get(texts::planar::kEasternNegative), 250);
   // The key: a short line in pen 1 and one in pen 3.
   w.Put(";SP 1;PU " + XY(lx, ly + 40.0 * S) + ";PD " + XY(lx + 400.0 * S, ly + 40.0 * S) + ";SP 4");
   lx += 500.0 * S;
-  legendLine(0.24, PlanarText(TextId::ShadowPath), 200);
+  legendLine(0.24, shell::Get(texts::planar::kShadowPath), 200);
   lx -= 500.0 * S;
   w.Put(";SP 3;PU " + XY(lx, ly + 40.0 * S) + ";PD " + XY(lx + 400.0 * S, ly + 40.0 * S) + ";SP 4");
   lx += 500.0 * S;
-  legendLine(0.24, PlanarText(TextId::HourLinesWithoutEot) + timeSystem + ")", 200);
+  legendLine(0.24, shell::Get(texts::planar::kHourLinesWithoutEot) + timeSystem + ")", 200);
   lx -= 500.0 * S;
   // Hour numbers beyond the solstice line.
   w.Put(";PU; SP4;SI " + output::FormatPlotReal(5, 2, 0.2 * S) + "," +

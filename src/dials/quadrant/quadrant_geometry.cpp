@@ -7,7 +7,8 @@
 #include "astro/calendar.h"
 #include "astro/solar_ephemeris.h"
 #include "astro/sun_position.h"
-#include "dials/quadrant/quadrant_texts.h"
+#include "shell/catalog.h"
+#include "texts/quadrant.h"
 
 namespace kelvra::dials::quadrant {
 
@@ -298,8 +299,8 @@ Quadrant BuildQuadrant(const shell::SiteSettings& site, const config::DialParame
   if (q.temporal && std::fabs(site.latitude) > kTemporalLatitudeLimit) {
     q.refused = true;
     messages.Show(shell::MessageKind::Error,
-                  QuadrantText(TextId::TemporalImpossible) + "\n" +
-                      QuadrantText(TextId::NotConstructed),
+                  shell::Get(texts::quadrant::kTemporalImpossible) + "\n" +
+                      shell::Get(texts::quadrant::kNotConstructed),
                   shell::MessageButtons::Ok);
     return q;
   }

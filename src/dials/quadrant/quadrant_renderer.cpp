@@ -5,9 +5,10 @@
 #include <string>
 
 #include "astro/angles.h"
-#include "dials/quadrant/quadrant_texts.h"
 #include "output/drawing_view.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
+#include "texts/quadrant.h"
 
 namespace kelvra::dials::quadrant {
 
@@ -24,29 +25,35 @@ constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
 
 // ---- texts shared by canvas and plot -------------------------------------------
 
-std::string T(TextId id) { return QuadrantText(id); }
+std::string T(texts::TextId id) { return shell::Get(id); }
 
 std::string TitleText(const Quadrant& q) {
-  return T(q.scale == DateScale::Stereographic ? TextId::GunterTitle : TextId::Title);
+  return T(q.scale == DateScale::Stereographic ? texts::quadrant::kGunterTitle
+                                               : texts::quadrant::kTitle);
 }
 
 std::string SiteText(const Quadrant& q) {
-  return T(TextId::Latitude) + FormatReal(6, 2, q.site.latitude) + T(TextId::DegreeUnit) +
-         T(TextId::Longitude) + FormatReal(6, 2, q.site.longitude) + T(TextId::DegreeUnit);
+  return T(texts::quadrant::kLatitude) + FormatReal(6, 2, q.site.latitude) +
+         T(texts::quadrant::kDegreeUnit) + T(texts::quadrant::kLongitude) +
+         FormatReal(6, 2, q.site.longitude) + T(texts::quadrant::kDegreeUnit);
 }
 
 std::string TimeText(const Quadrant& q) {
-  if (q.temporal) return T(TextId::TemporalHours);
+  if (q.temporal) return T(texts::quadrant::kTemporalHours);
   const bool calendar = q.scale == DateScale::CalendarYear || q.scale == DateScale::CalendarHalfYear;
   const bool zone = q.params.zoneTime && q.scale != DateScale::Stereographic;
-  const std::string base = T(zone ? TextId::ZoneApparentTime : TextId::LocalApparentTime);
-  return base + " " + T(q.params.altitudeWithEot && calendar ? TextId::WithEot : TextId::WithoutEot);
+  const std::string base =
+      T(zone ? texts::quadrant::kZoneApparentTime : texts::quadrant::kLocalApparentTime);
+  return base + " " +
+         T(q.params.altitudeWithEot && calendar ? texts::quadrant::kWithEot
+                                                : texts::quadrant::kWithoutEot);
 }
 
 std::string HourText(double value) { return std::to_string(static_cast<int>(std::lround(value))); }
 
 std::string AzimuthText(double azimuth) {
-  return T(TextId::Azimuth) + std::to_string(static_cast<int>(std::lround(std::fabs(azimuth))));
+  return T(texts::quadrant::kAzimuth) +
+         std::to_string(static_cast<int>(std::lround(std::fabs(azimuth))));
 }
 
 // The dates on which the sun enters each sign, Aries first.
@@ -139,8 +146,8 @@ void DrawRefusal(PlotSink& sink, const Quadrant& q, int fh, int m) {
   f.bold = false;
   sink.SetFont(f);
   y += 3 * fh;
-  sink.TextOut(m + 2 * fh, y, T(TextId::TemporalImpossible));
-  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, T(TextId::NotConstructed));
+  sink.TextOut(m + 2 * fh, y, T(texts::quadrant::kTemporalImpossible));
+  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, T(texts::quadrant::kNotConstructed));
 }
 
 // ---- plot file ----------------------------------------------------------------------
@@ -329,7 +336,7 @@ void DrawQuadrant(PlotSink& sink, const Quadrant& q, const shell::ColorSet& colo
   sink.TextOut(lx, ly, SiteText(q));
   ly += small * 5 / 4;
   sink.TextOut(lx, ly, TimeText(q));
-  if (q.temporal) sink.TextOut(m + fh / 2, m + fh / 2, T(TextId::TemporalNote));
+  if (q.temporal) sink.TextOut(m + fh / 2, m + fh / 2, T(texts::quadrant::kTemporalNote));
 }
 
 void PlotQuadrant(output::HpglWriter& w, const Quadrant& q) {
@@ -364,10 +371,10 @@ void PlotQuadrant(output::HpglWriter& w, const Quadrant& q) {
   w.Put(";PU " + XY(400 * S, 1000 * S) + ";" + SizeText(0.18 * S, 0.27 * S) + ";");
   w.PutLabel(SiteText(q));
   w.Put(";PU " + XY(400 * S, 650 * S) + ";");
-  w.PutLabel(q.refused ? T(TextId::TemporalImpossible) : TimeText(q));
+  w.PutLabel(q.refused ? T(texts::quadrant::kTemporalImpossible) : TimeText(q));
   if (q.temporal && !q.refused) {
     w.Put(";PU " + XY(400 * S, H - 400 * S) + ";");
-    w.PutLabel(T(TextId::TemporalNote));
+    w.PutLabel(T(texts::quadrant::kTemporalNote));
   }
   w.Put(output::kTrailerWindow);
 }

@@ -21,25 +21,14 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/horizon.h"
+#include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/site_angles.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-// Catalogue numbers of the panel's texts.
-enum : int {
-  kCaption = 1100, kCentre = 1101, kLatitude = 1102, kLongitude = 1103,
-  kDeg = 1104, kMin = 1105, kSec = 1106, kMinimumDistance = 1107, kPlatform = 1108,
-  kRadius = 1109, kMetres = 1110, kKilometres = 1111, kStart = 1112, kClose = 1113,
-  kCancel = 1114, kLoad = 1115, kSave = 1116, kNoProfile = 1117, kProfile = 1118,
-  kReading = 1119, kComputing = 1120,
-  kLoadTitle = 1130, kProfileFilter = 1131, kAllFiles = 1132, kGridTitle = 1133,
-  kGridFilter = 1134, kSaveComputedTitle = 1135, kSaveTitle = 1136,
-  kStopped = 1168, kGroundUnknown = 1169,
-  kNorth = 1506, kSouth = 1507, kEast = 1508, kWest = 1509,
-};
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -57,8 +46,8 @@ HorizonDialogs RealDialogs() {
 }
 
 QString ProfileFilter(bool withAll) {
-  QString f = Text(kProfileFilter);
-  if (withAll) f += ";;" + Text(kAllFiles);
+  QString f = Text(texts::horizon::kProfileFilter);
+  if (withAll) f += ";;" + Text(texts::horizon::kAllFiles);
   return f;
 }
 
@@ -77,7 +66,8 @@ void ResetHorizonDialogs() { TheHorizonDialogs() = RealDialogs(); }
 
 bool LoadHorizonProfileWithDialog(QWidget* parent) {
   while (true) {
-    const QString path = TheHorizonDialogs().openFile(parent, Text(kLoadTitle), ProfileFilter(true));
+    const QString path =
+        TheHorizonDialogs().openFile(parent, Text(texts::horizon::kLoadTitle), ProfileFilter(true));
     if (path.isEmpty()) return false;
     bool again = false;
     const calc::ProfileLoad r = calc::LoadHorizonProfile(path.toStdString(), &again);
@@ -109,18 +99,18 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
   QFont bold = caption_->font();
   bold.setBold(true);
   caption_->setFont(bold);
-  SetTag(caption_, kCaption);
+  SetTag(caption_, texts::horizon::kCaption);
   outer->addWidget(caption_);
 
   start_ = new QPushButton(this);
   start_->setObjectName("StartButton");
 
   auto* centre = new QGroupBox(this);
-  SetTag(centre, kCentre);
+  SetTag(centre, texts::horizon::kCentre);
   auto* cg = new QGridLayout(centre);
   auto makeAngle = [&](int row, QLabel*& label, QLineEdit*& field, QRadioButton*& plus,
-                       QRadioButton*& minus, QLabel*& dms, int labelTag, int plusTag,
-                       int minusTag, const char* name) {
+                       QRadioButton*& minus, QLabel*& dms, texts::TextId labelTag,
+                       texts::TextId plusTag, texts::TextId minusTag, const char* name) {
     label = new QLabel(centre);
     field = new QLineEdit(centre);
     field->setObjectName(name);
@@ -148,10 +138,10 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
     cg->addWidget(side, row, 2);
     cg->addWidget(dms, row, 3);
   };
-  makeAngle(0, latitudeLabel_, latitude_, north_, south_, latitudeDms_, kLatitude, kNorth, kSouth,
-            "EdLatitude");
-  makeAngle(1, longitudeLabel_, longitude_, east_, west_, longitudeDms_, kLongitude, kEast, kWest,
-            "EdLongitude");
+  makeAngle(0, latitudeLabel_, latitude_, north_, south_, latitudeDms_, texts::horizon::kLatitude,
+            texts::ui::kNorth, texts::ui::kSouth, "EdLatitude");
+  makeAngle(1, longitudeLabel_, longitude_, east_, west_, longitudeDms_, texts::horizon::kLongitude,
+            texts::ui::kEast, texts::ui::kWestKey, "EdLongitude");
   outer->addWidget(centre);
   connect(latitude_, &QLineEdit::editingFinished, this, [this] {
     CheckGuard guard(checking_);
@@ -167,8 +157,8 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
   });
 
   auto* values = new QGridLayout;
-  auto makeWhole = [&](int row, QLabel*& label, QLineEdit*& field, int& value, int labelTag,
-                       int unitTag, int max, const char* name) {
+  auto makeWhole = [&](int row, QLabel*& label, QLineEdit*& field, int& value,
+                       texts::TextId labelTag, texts::TextId unitTag, int max, const char* name) {
     label = new QLabel(this);
     field = new QLineEdit(this);
     field->setObjectName(name);
@@ -188,10 +178,11 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
       CheckIntegerField(field, value, FieldName(label), 0, max);
     });
   };
-  makeWhole(0, minimumDistanceLabel_, minimumDistance_, minimumDistanceValue_, kMinimumDistance,
-            kMetres, calc::kMaxMinimumDistance, "EdMinimumDistance");
-  makeWhole(1, platformLabel_, platform_, platformValue_, kPlatform, kMetres,
-            calc::kMaxPlatformHeight, "EdPlatform");
+  makeWhole(0, minimumDistanceLabel_, minimumDistance_, minimumDistanceValue_,
+            texts::horizon::kMinimumDistance, texts::horizon::kMetres, calc::kMaxMinimumDistance,
+            "EdMinimumDistance");
+  makeWhole(1, platformLabel_, platform_, platformValue_, texts::horizon::kPlatform,
+            texts::horizon::kMetres, calc::kMaxPlatformHeight, "EdPlatform");
   {  // the search radius: at least 1 km
     radiusLabel_ = new QLabel(this);
     radius_ = new QLineEdit(this);
@@ -199,10 +190,10 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
     radius_->setMaximumWidth(90);
     radius_->setAlignment(Qt::AlignRight);
     radiusLabel_->setBuddy(radius_);
-    SetTag(radiusLabel_, kRadius);
+    SetTag(radiusLabel_, texts::horizon::kRadius);
     InstallKeyFilter(radius_, FieldKind::Integer, start_);
     auto* unit = new QLabel(this);
-    SetTag(unit, kKilometres);
+    SetTag(unit, texts::horizon::kKilometres);
     values->addWidget(radiusLabel_, 2, 0);
     values->addWidget(radius_, 2, 1);
     values->addWidget(unit, 2, 2);
@@ -239,11 +230,11 @@ HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
   save_->setObjectName("SaveButton");
   close_ = new QPushButton(this);
   close_->setObjectName("CloseButton");
-  SetTag(start_, kStart);
-  SetTag(cancel_, kCancel);
-  SetTag(load_, kLoad);
-  SetTag(save_, kSave);
-  SetTag(close_, kClose);
+  SetTag(start_, texts::horizon::kStart);
+  SetTag(cancel_, texts::horizon::kStopCalculation);
+  SetTag(load_, texts::horizon::kLoad);
+  SetTag(save_, texts::horizon::kSave);
+  SetTag(close_, texts::horizon::kCancel);
   cancel_->hide();
   buttons->addWidget(start_);
   buttons->addWidget(cancel_);
@@ -291,8 +282,9 @@ void HorizonPanel::Fill() {
 void HorizonPanel::UpdateDms() {
   auto text = [](double value) {
     const DmsAngle a = DecimalToDms(value);
-    return QString::number(a.degrees) + Text(kDeg) + QString::number(a.minutes) + Text(kMin) +
-           QString::number(a.seconds) + Text(kSec);
+    return QString::number(a.degrees) + Text(texts::horizon::kDegrees) +
+           QString::number(a.minutes) + Text(texts::horizon::kMinutes) +
+           QString::number(a.seconds) + Text(texts::horizon::kSeconds);
   };
   latitudeDms_->setText(text(latitudeValue_));
   longitudeDms_->setText(text(longitudeValue_));
@@ -301,12 +293,12 @@ void HorizonPanel::UpdateDms() {
 void HorizonPanel::UpdateProfileLine() {
   const calc::HorizonProfileState& h = calc::Horizon();
   if (!h.horizonProfileLoaded) {
-    profileLine_->setText(Text(kNoProfile));
+    profileLine_->setText(Text(texts::horizon::kNoProfileLoaded));
   } else {
     QString where = h.fileName.empty() ? Q(h.description).trimmed()
                                        : QFileInfo(Q(h.fileName)).fileName();
-    profileLine_->setText(Text(kProfile) + where + "  (" + Trimmed(10, 6, h.latitude) + ", " +
-                          Trimmed(11, 6, h.longitude) + ")");
+    profileLine_->setText(Text(texts::horizon::kProfile) + where + "  (" +
+                          Trimmed(10, 6, h.latitude) + ", " + Trimmed(11, 6, h.longitude) + ")");
   }
   save_->setEnabled(h.horizonProfileLoaded && !running_);
 }
@@ -355,7 +347,8 @@ void HorizonPanel::StartComputation() {
   session->site.searchRadius = radiusValue_;
 
   const QString path = TheHorizonDialogs().openFile(
-      this, Text(kGridTitle), Text(kGridFilter) + ";;" + Text(kAllFiles));
+      this, Text(texts::horizon::kGridTitle),
+      Text(texts::horizon::kGridFilter) + ";;" + Text(texts::horizon::kAllFiles));
   if (path.isEmpty()) return;
   calc::GridHeader header;
   const calc::GridReadResult r = calc::ReadGridHeader(path.toStdString(), header);
@@ -378,7 +371,7 @@ void HorizonPanel::RunTile(const QString& path) {
   if (worker_.joinable()) worker_.join();
   cancelFlag_ = false;
   progress_->setValue(0);
-  stepLine_->setText(Text(kReading) + QFileInfo(path).fileName());
+  stepLine_->setText(Text(texts::horizon::kReading) + QFileInfo(path).fileName());
   Session* session = session_.get();
   const std::string file = path.toStdString();
   const std::function<void()> started = TheHorizonDialogs().workerStarted;
@@ -392,7 +385,7 @@ void HorizonPanel::RunTile(const QString& path) {
           [this, f] {
             if (!running_) return;
             progress_->setValue(static_cast<int>(f * 1000));
-            if (f >= calc::kReadShare) stepLine_->setText(Text(kComputing));
+            if (f >= calc::kReadShare) stepLine_->setText(Text(texts::horizon::kComputing));
           },
           Qt::QueuedConnection);
     };
@@ -408,7 +401,7 @@ void HorizonPanel::TileFinished(const QString& path, const calc::TileStep& step)
   if (!session_) return;
   if (step.cancelled) {
     EndSession();
-    profileLine_->setText(Text(kStopped));
+    profileLine_->setText(Text(texts::horizon::kStopped));
     return;
   }
   if (!step.read.ok()) {
@@ -417,7 +410,7 @@ void HorizonPanel::TileFinished(const QString& path, const calc::TileStep& step)
     return;
   }
   if (session_->headers.size() == 1 && !step.groundKnown) {
-    shell::ShowMessage(shell::MessageKind::Information, shell::Get(kGroundUnknown));
+    shell::ShowMessage(shell::MessageKind::Information, shell::Get(texts::horizon::kGroundUnknown));
   }
   progress_->setValue(1000);
   AskForFurtherTile();
@@ -428,7 +421,8 @@ void HorizonPanel::AskForFurtherTile() {
     const unsigned missing = calc::MissingDirections(session_->headers, session_->site);
     if (!missing || !calc::AskLoadMissing(missing)) break;
     const QString path = TheHorizonDialogs().openFile(
-        this, Text(kGridTitle), Text(kGridFilter) + ";;" + Text(kAllFiles));
+        this, Text(texts::horizon::kGridTitle),
+        Text(texts::horizon::kGridFilter) + ";;" + Text(texts::horizon::kAllFiles));
     if (path.isEmpty()) break;
     calc::GridHeader header;
     const calc::GridReadResult r = calc::ReadGridHeader(path.toStdString(), header);
@@ -454,8 +448,8 @@ void HorizonPanel::Finish() {
   calc::TakeHorizonProfile(file, "");
   Fill();
   emit ProfileChanged();
-  const QString path = TheHorizonDialogs().saveFile(this, Text(kSaveComputedTitle), "horizont.ele",
-                                                    ProfileFilter(false));
+  const QString path = TheHorizonDialogs().saveFile(this, Text(texts::horizon::kSaveComputedTitle),
+                                                    "horizont.ele", ProfileFilter(false));
   if (!path.isEmpty()) calc::SaveHorizonProfile(path.toStdString());
   UpdateProfileLine();
 }
@@ -483,8 +477,8 @@ void HorizonPanel::SaveProfile() {
   const QString suggested = calc::Horizon().fileName.empty()
                                 ? QString("horizont.ele")
                                 : QFileInfo(Q(calc::Horizon().fileName)).fileName();
-  const QString path =
-      TheHorizonDialogs().saveFile(this, Text(kSaveTitle), suggested, ProfileFilter(false));
+  const QString path = TheHorizonDialogs().saveFile(this, Text(texts::horizon::kSaveTitle),
+                                                    suggested, ProfileFilter(false));
   if (!path.isEmpty()) calc::SaveHorizonProfile(path.toStdString());
   UpdateProfileLine();
 }

@@ -10,6 +10,7 @@
 #include "shell/day_month.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 
 namespace kelvra::ui::bridge {
 
@@ -107,7 +108,7 @@ bool LoadOwnDates() {
   }
   std::vector<std::string> valid = ValidDateLines(section);
   if (valid.empty()) {
-    shell::ShowMessage(shell::MessageKind::Problem, shell::Get(1662));
+    shell::ShowMessage(shell::MessageKind::Problem, shell::Get(texts::ui::kNoOwnDates));
     return false;
   }
   shell::State().general.ownDateLines = std::move(valid);

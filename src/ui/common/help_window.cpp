@@ -7,6 +7,7 @@
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/resources.h"
+#include "texts/ui.h"
 
 namespace kelvra::ui {
 
@@ -19,8 +20,8 @@ bool HelpFileExists() {
 }
 
 QString HelpMissingMessage(bool languageSwitch) {
-  QString text = Text(1470) + HelpFolder() + Text(1471);
-  if (languageSwitch) text += "\n" + Text(1472);
+  QString text = Text(texts::ui::kHelpFile) + HelpFolder() + Text(texts::ui::kNotFound);
+  if (languageSwitch) text += "\n" + Text(texts::ui::kNoHelp);
   return text;
 }
 
@@ -52,8 +53,9 @@ bool HelpWindow::ShowTopic(int topic) {
   const QString html = HelpPage(topic);
   if (html.isEmpty()) {
     const QString page = HelpFolder() + QString::number(topic) + ".html";
-    shell::ShowMessage(shell::MessageKind::Information,
-                       (Text(1470) + page + Text(1471)).toStdString());
+    shell::ShowMessage(
+        shell::MessageKind::Information,
+        (Text(texts::ui::kHelpFile) + page + Text(texts::ui::kNotFound)).toStdString());
     return false;
   }
   topic_ = topic;
@@ -62,7 +64,7 @@ bool HelpWindow::ShowTopic(int topic) {
 }
 
 void HelpWindow::Retranslate() {
-  setWindowTitle(Text(1475));
+  setWindowTitle(Text(texts::ui::kHelpCaption));
   if (!HelpPage(topic_).isEmpty()) browser_->setHtml(HelpPage(topic_));
 }
 

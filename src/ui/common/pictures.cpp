@@ -10,6 +10,7 @@
 
 #ifdef KELVRA_HAVE_CANVAS
 #include "canvas/jpeg_codec.h"
+#include "texts/ui.h"
 #endif
 
 namespace kelvra::ui {
@@ -65,13 +66,15 @@ QImage StartPicture(double draw) {
   return BuiltinPicture(draw < 0.4 ? "start_1.jpg" : "start_2.jpg");
 }
 
-// Caption numbers are the family names of the picture strip (T1480..).
+// The captions are the family names of the picture strip.
 const std::vector<FamilyPicture>& FamilyPictures() {
+  using namespace texts::ui;
   static const std::vector<FamilyPicture> pictures = {
-      {"dial_h.jpg", 1480}, {"dial_v.jpg", 1481}, {"dial_i.jpg", 1482},
-      {"dial_s.jpg", 1483}, {"dial_z.jpg", 1484}, {"dial_a.jpg", 1485},
-      {"dial_q.jpg", 1486}, {"dial_k.jpg", 1487}, {"dial_r.jpg", 1488},
-      {"dial_f.jpg", 1489},
+      {"dial_h.jpg", kFamilyHorizontal}, {"dial_v.jpg", kFamilyVertical},
+      {"dial_i.jpg", kFamilyInclining},  {"dial_s.jpg", kFamilyUmbrella},
+      {"dial_z.jpg", kFamilyShepherd},   {"dial_a.jpg", kFamilyAzimuthal},
+      {"dial_q.jpg", kFamilyQuadrant},   {"dial_k.jpg", kFamilyHorizontalAltitude},
+      {"dial_r.jpg", kFamilyRing},       {"dial_f.jpg", kFamilyBifilar},
   };
   return pictures;
 }
@@ -81,12 +84,15 @@ const std::vector<GalleryEntry>& GalleryPictures() {
     std::vector<GalleryEntry> list;
     // The slide show: Kelvra's own dials for many sites and walls; the
     // caption names the kind of each.
-    static const int kinds[] = {1481, 1480, 1481, 1482, 1481, 1480, 1481, 1482, 1481, 1480,
-                                1481, 1481, 1482, 1480, 1481, 1481, 1480, 1482, 1481, 1480,
-                                1481, 1482, 1481, 1480, 1481, 1481,
-                                1484, 1487,   // the shepherd's dial, the horizontal altitude dial
-                                1485, 1489,   // an azimuthal dial, the classical bifilar dial
-                                1486};        // Gunter's quadrant
+    constexpr texts::TextId H = texts::ui::kFamilyHorizontal, V = texts::ui::kFamilyVertical,
+                            I = texts::ui::kFamilyInclining;
+    // clang-format off
+    static const texts::TextId kinds[] = {
+        V, H, V, I, V, H, V, I, V, H, V, V, I, H, V, V, H, I, V, H, V, I, V, H, V, V,
+        texts::ui::kFamilyShepherd, texts::ui::kFamilyHorizontalAltitude,
+        texts::ui::kFamilyAzimuthal, texts::ui::kFamilyBifilar,
+        texts::ui::kFamilyQuadrant};  // Gunter's quadrant
+    // clang-format on
     for (int i = 0; i < static_cast<int>(std::size(kinds)); ++i) {
       list.push_back({QString("gallery_%1.jpg").arg(i + 1, 2, 10, QChar('0')), kinds[i]});
     }

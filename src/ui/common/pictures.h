@@ -8,6 +8,8 @@
 #include <QString>
 #include <vector>
 
+#include "texts/text_id.h"
+
 namespace kelvra::ui {
 
 // The program's icon: a small sundial drawn at run time.
@@ -24,18 +26,18 @@ QImage BuiltinPicture(const QString& name);
 // number in [0, 1) that makes the choice.
 QImage StartPicture(double draw);
 
-// One picture of the slide show: its file and the catalogue number of its
+// One picture of the slide show: its file and the catalogue text of its
 // caption (a dial kind name).
 struct GalleryEntry {
   QString file;
-  int captionTag;
+  texts::TextId captionTag;
 };
 const std::vector<GalleryEntry>& GalleryPictures();  // 26 entries
 
 // The strip of dial family pictures: file, hint and caption tag.
 struct FamilyPicture {
   QString file;
-  int captionTag;
+  texts::TextId captionTag;
 };
 const std::vector<FamilyPicture>& FamilyPictures();
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "shell/catalog.h"
+#include "texts/ui.h"
 
 namespace kelvra::ui {
 
@@ -35,9 +36,11 @@ shell::MessageAnswer QtMessageSink::Show(shell::MessageKind kind, std::string_vi
                   QString::fromUtf8(text.data(), static_cast<int>(text.size())), set,
                   QApplication::activeWindow());
   // The buttons speak the program's language, not the system's.
-  const std::pair<QMessageBox::StandardButton, int> labels[] = {
-      {QMessageBox::Yes, 1575}, {QMessageBox::No, 1576}, {QMessageBox::Cancel, 1577},
-      {QMessageBox::Ok, 1578}};
+  const std::pair<QMessageBox::StandardButton, texts::TextId> labels[] = {
+      {QMessageBox::Yes, texts::ui::kYes},
+      {QMessageBox::No, texts::ui::kNo},
+      {QMessageBox::Cancel, texts::ui::kCancel},
+      {QMessageBox::Ok, texts::ui::kOk}};
   for (const auto& [button, tag] : labels) {
     if (QAbstractButton* b = box.button(button)) b->setText(QString::fromStdString(shell::GetRaw(tag)));
   }

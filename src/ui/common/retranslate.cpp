@@ -13,8 +13,8 @@
 
 namespace kelvra::ui {
 
-QString Raw(int n) { return QString::fromStdString(shell::GetRaw(n)); }
-QString Text(int n) { return QString::fromStdString(shell::Get(n)); }
+QString Raw(texts::TextId id) { return QString::fromStdString(shell::GetRaw(id)); }
+QString Text(texts::TextId id) { return QString::fromStdString(shell::Get(id)); }
 QString Menu(int n) { return QString::fromStdString(shell::MenuCaption(n)); }
 
 namespace {
@@ -37,17 +37,28 @@ void ApplyCaption(QObject* o, const QString& raw) {
 }
 
 void RelabelOne(QObject* o) {
+  if (const texts::TextId tag = TagOf(o)) ApplyCaption(o, Raw(tag));
   bool ok = false;
-  const int tag = o->property(kTagProperty).toInt(&ok);
-  if (ok && tag != 0) ApplyCaption(o, Raw(tag));
   const int menu = o->property(kMenuProperty).toInt(&ok);
   if (ok && menu != 0) ApplyCaption(o, Menu(menu));
 }
 
 }  // namespace
 
-void SetTag(QObject* control, int tag) {
-  control->setProperty(kTagProperty, tag);
+texts::TextId TextProperty(const QObject* control, const char* name) {
+  bool ok = false;
+  const int number = control->property(name).toInt(&ok);
+  return ok ? texts::TextId(number) : texts::TextId();
+}
+
+void SetTextProperty(QObject* control, const char* name, texts::TextId id) {
+  control->setProperty(name, id.number);
+}
+
+texts::TextId TagOf(const QObject* control) { return TextProperty(control, kTagProperty); }
+
+void SetTag(QObject* control, texts::TextId tag) {
+  control->setProperty(kTagProperty, tag.number);
   RelabelOne(control);
 }
 

@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "texts/text_id.h"
+
 class QObject;
 class QWidget;
 
@@ -16,16 +18,22 @@ namespace kelvra::ui {
 inline constexpr const char* kTagProperty = "kelvraTag";
 inline constexpr const char* kMenuProperty = "kelvraMenu";
 
-// Catalogue text n in the current language, access keys kept / removed.
-QString Raw(int n);
-QString Text(int n);
+// Catalogue text `id` in the current language, access keys kept / removed.
+QString Raw(texts::TextId id);
+QString Text(texts::TextId id);
 // Main-menu caption n (1..45) in the current language.
 QString Menu(int n);
 
-// Gives `control` the catalogue number `tag` and sets its caption at once.
+// Gives `control` the catalogue text `tag` and sets its caption at once.
 // Works for labels, buttons (push, radio, check), group boxes, line edits
 // (placeholder text) and actions.
-void SetTag(QObject* control, int tag);
+void SetTag(QObject* control, texts::TextId tag);
+// The catalogue text given to `control` by SetTag (none when it has none).
+texts::TextId TagOf(const QObject* control);
+// A catalogue text kept in the property `name` of `control` (a tool tip or a
+// caption that follows what is shown), read back when relabelling.
+void SetTextProperty(QObject* control, const char* name, texts::TextId id);
+texts::TextId TextProperty(const QObject* control, const char* name);
 // Gives a menu or action the main-menu caption number n and sets it.
 void SetMenuTag(QObject* control, int n);
 

@@ -15,6 +15,7 @@
 
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 #include "ui/common/core_bridge.h"
 
 namespace kelvra::ui {
@@ -63,7 +64,7 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
   f.setBold(true);
   f.setPointSize(f.pointSize() + 2);
   title->setFont(f);
-  SetTag(title, 1393);
+  SetTag(title, texts::ui::kColourPanelTitle);
   outer->addWidget(title);
 
   auto* body = new QHBoxLayout;
@@ -71,7 +72,7 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
   for (int n = 1; n <= 12; ++n) {
     auto* label = new QPushButton(this);
     label->setFlat(true);
-    SetTag(label, 1410 + n);
+    SetTag(label, texts::ui::kColourLabels[n - 1]);
     label->setObjectName(QString("ColourLabel%1").arg(n));
     auto* swatch = new QPushButton(this);
     swatch->setObjectName(QString("Colour%1").arg(n));
@@ -88,9 +89,9 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
 
   auto* patterns = new QGridLayout;
   auto* currentName = new QLabel(this);
-  SetTag(currentName, 1423);
+  SetTag(currentName, texts::ui::kCurrentColours);
   auto* storedName = new QLabel(this);
-  SetTag(storedName, 1424);
+  SetTag(storedName, texts::ui::kStoredColours);
   current_ = new QLabel(this);
   stored_ = new QLabel(this);
   current_->setFixedSize(kPatternSize);
@@ -103,12 +104,12 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
   outer->addLayout(body);
 
   auto* widthBox = new QGroupBox(this);
-  SetTag(widthBox, 1425);
+  SetTag(widthBox, texts::ui::kLineWidth);
   auto* wl = new QHBoxLayout(widthBox);
   widths_ = new QButtonGroup(this);
   for (int w = 1; w <= 3; ++w) {
     auto* radio = new QRadioButton(widthBox);
-    SetTag(radio, 1425 + w);
+    SetTag(radio, texts::ui::kLineWidths[w - 1]);
     widths_->addButton(radio, w);
     wl->addWidget(radio);
   }
@@ -117,13 +118,13 @@ ColourPanel::ColourPanel(QWidget* parent) : QFrame(parent) {
 
   auto* buttons = new QHBoxLayout;
   auto* save = new QPushButton(this);
-  SetTag(save, 1429);
+  SetTag(save, texts::ui::kSaveColours);
   auto* load = new QPushButton(this);
-  SetTag(load, 1430);
+  SetTag(load, texts::ui::kLoadColours);
   auto* reset = new QPushButton(this);
-  SetTag(reset, 1431);
+  SetTag(reset, texts::ui::kResetColours);
   auto* close = new QPushButton(this);
-  SetTag(close, 1432);
+  SetTag(close, texts::ui::kColourPanelClose);
   for (QPushButton* b : {save, load, reset, close}) buttons->addWidget(b);
   save->setEnabled(bridge::HaveSettingsFiles());
   load->setEnabled(bridge::HaveSettingsFiles());
@@ -176,7 +177,8 @@ void ColourPanel::Refresh() {
 
 void ColourPanel::ChooseColour(int n) {
   shell::ColorSet& set = shell::State().colors;
-  const QColor chosen = QColorDialog::getColor(ToQColor(set.Color(n)), this, Text(1433));
+  const QColor chosen =
+      QColorDialog::getColor(ToQColor(set.Color(n)), this, Text(texts::ui::kChooseColour));
   if (!chosen.isValid()) return;
   set.colors[static_cast<std::size_t>(n - 1)] = FromQColor(chosen);
   Refresh();

@@ -15,6 +15,7 @@
 #include "shell/day_month.h"
 #include "shell/shared_state.h"
 #include "shell/zodiac.h"
+#include "texts/ui.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/parameter_pages.h"
@@ -26,7 +27,6 @@ namespace {
 config::DialParameters& D() { return config::Dial(); }
 bool Expert() { return shell::State().general.expertMode; }
 
-constexpr int kFirstPageCaption = 1600;
 constexpr int kPageCount = 10;
 
 }  // namespace
@@ -63,9 +63,9 @@ DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
 
   auto* hints = new QHBoxLayout;
   auto* h1 = new QLabel(this);
-  SetTag(h1, 1663);
+  SetTag(h1, texts::ui::kHintSaveKey);
   auto* h2 = new QLabel(this);
-  SetTag(h2, 1664);
+  SetTag(h2, texts::ui::kHintLoadKey);
   for (QLabel* h : {h1, h2}) {
     h->setStyleSheet("color: #555;");
     hints->addWidget(h);
@@ -74,8 +74,8 @@ DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
   hints->addWidget(cancel_);
   hints->addWidget(close_);
   outer->addLayout(hints);
-  SetTag(close_, wizard_ ? 1518 : 1667);
-  SetTag(cancel_, 1570);
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kParametersClose);
+  SetTag(cancel_, texts::ui::kTypeCancel);
   cancel_->setVisible(wizard_);
   connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { emit CancelWizard(); });
@@ -110,7 +110,7 @@ DialParametersDialog::DialParametersDialog(bool wizard, QWidget* parent)
     UpdateCaption();
   });
   ownGroup_->setVisible(currentPage_ <= 1);
-  if (wizard_) SetCaptionTag(1453, " 3");
+  if (wizard_) SetCaptionTag(texts::ui::kWizardPart, " 3");
   Retranslate();
 }
 
@@ -131,15 +131,15 @@ void DialParametersDialog::FieldChanged(FieldPage* source, const QString& field)
 QWidget* DialParametersDialog::BuildOwnDateGroup() {
   auto* group = new QGroupBox(this);
   group->setObjectName("OwnDateGroup");
-  SetTag(group, 1654);
+  SetTag(group, texts::ui::kOwnDates);
   auto* l = new QVBoxLayout(group);
   auto* listLabel = new QLabel(group);
-  SetTag(listLabel, 1655);
+  SetTag(listLabel, texts::ui::kOwnDateList);
   ownDates_ = new QListWidget(group);
   ownDates_->setObjectName("OwnDateList");
   ownDates_->setMinimumWidth(220);
   auto* maskLabel = new QLabel(group);
-  SetTag(maskLabel, 1656);
+  SetTag(maskLabel, texts::ui::kOwnDateMask);
   dateMask_ = new QLineEdit(group);
   dateMask_->setObjectName("OwnDateMask");
   dateMask_->setPlaceholderText("dd/mm");
@@ -148,13 +148,13 @@ QWidget* DialParametersDialog::BuildOwnDateGroup() {
   // Enter in the mask only moves on to the close button.
   connect(dateMask_, &QLineEdit::returnPressed, this, [this] { close_->setFocus(); });
   auto* add = new QPushButton(group);
-  SetTag(add, 1657);
+  SetTag(add, texts::ui::kOwnDateAdd);
   auto* remove = new QPushButton(group);
-  SetTag(remove, 1658);
+  SetTag(remove, texts::ui::kOwnDateDelete);
   auto* save = new QPushButton(group);
-  SetTag(save, 1659);
+  SetTag(save, texts::ui::kOwnDatesSave);
   auto* load = new QPushButton(group);
-  SetTag(load, 1660);
+  SetTag(load, texts::ui::kOwnDatesLoad);
   save->setEnabled(bridge::HaveSettingsFiles());
   load->setEnabled(bridge::HaveSettingsFiles());
   connect(add, &QPushButton::clicked, this, [this] { AddOwnDate(); });
@@ -212,9 +212,9 @@ void DialParametersDialog::UpdateCaption() {
     // The dial's own name, the horizontal dial for the kinds without a plane.
     caption = Text(row.pageCaption ? row.pageCaption : config::KindRow('h').pageCaption);
   } else {
-    caption = Text(1610) + Text(kFirstPageCaption + page).trimmed();
+    caption = Text(texts::ui::kInputFor) + Text(texts::ui::kPageCaptions[page]).trimmed();
   }
-  if (wizard_) caption = Text(1453) + " 3:  " + caption;
+  if (wizard_) caption = Text(texts::ui::kWizardPart) + " 3:  " + caption;
   SetCaptionText(caption);
 }
 
@@ -262,8 +262,9 @@ bool DialParametersDialog::MayClose() {
 
 void DialParametersDialog::Retranslate() {
   TaskWindow::Retranslate();
-  SetTag(close_, wizard_ ? 1518 : 1667);
-  for (int p = 0; p < pages_->count(); ++p) pages_->setTabText(p, Text(kFirstPageCaption + p));
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kParametersClose);
+  for (int p = 0; p < pages_->count(); ++p)
+    pages_->setTabText(p, Text(texts::ui::kPageCaptions[p]));
   filling_ = true;
   for (FieldPage* page : pageList_) page->Relabel();
   FillOwnDates();

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <cmath>
@@ -22,6 +22,7 @@
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
 #include "shell/zodiac.h"
+#include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/pictures.h"
 
@@ -38,8 +39,8 @@ QString Real(int width, int decimals, double x) {
   return QString::fromStdString(shell::FormatReal(width, decimals, x)).trimmed();
 }
 
-QWidget* Row(QWidget* parent, QLabel*& label, QLineEdit*& edit, int labelTag, int unitTag = 0,
-             int hintTag = 0) {
+QWidget* Row(QWidget* parent, QLabel*& label, QLineEdit*& edit, texts::TextId labelTag,
+             texts::TextId unitTag = {}, texts::TextId hintTag = {}) {
   auto* row = new QWidget(parent);
   auto* l = new QHBoxLayout(row);
   l->setContentsMargins(0, 0, 0, 0);
@@ -67,13 +68,14 @@ QWidget* Row(QWidget* parent, QLabel*& label, QLineEdit*& edit, int labelTag, in
   return row;
 }
 
-QGroupBox* Choice(QWidget* parent, QButtonGroup*& group, int titleTag, std::initializer_list<int> tags) {
+QGroupBox* Choice(QWidget* parent, QButtonGroup*& group, texts::TextId titleTag,
+                  std::initializer_list<texts::TextId> tags) {
   auto* box = new QGroupBox(parent);
   SetTag(box, titleTag);
   auto* l = new QVBoxLayout(box);
   group = new QButtonGroup(box);
   int id = 0;
-  for (int tag : tags) {
+  for (texts::TextId tag : tags) {
     auto* r = new QRadioButton(box);
     SetTag(r, tag);
     group->addButton(r, id++);
@@ -91,7 +93,7 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   auto* outer = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
   auto* listTitle = new QLabel(this);
-  SetTag(listTitle, 1541);
+  SetTag(listTitle, texts::ui::kTypeListTitle);
   QFont bold = listTitle->font();
   bold.setBold(true);
   listTitle->setFont(bold);
@@ -109,10 +111,15 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   outer->addLayout(left);
 
   auto* right = new QVBoxLayout;
-  planeBox_ = Choice(this, planes_, 1542, {1543, 1544, 1545});
-  altitudeBox_ = Choice(this, altitudeVariants_, 1546, {1547, 1548, 1549});
-  cylinderBox_ = Choice(this, cylinderVariants_, 1550, {1551, 1552, 1553});
-  circleBox_ = Choice(this, circleModes_, 1554, {1555, 1556});
+  planeBox_ =
+      Choice(this, planes_, texts::ui::kPlaneChoice,
+             {texts::ui::kPlaneHorizontal, texts::ui::kPlaneInclined, texts::ui::kPlaneVertical});
+  altitudeBox_ = Choice(this, altitudeVariants_, texts::ui::kAltitudeChoice,
+                        {texts::ui::kQuadrant, texts::ui::kHabermel1, texts::ui::kHabermel2});
+  cylinderBox_ = Choice(this, cylinderVariants_, texts::ui::kCylinderChoice,
+                        {texts::ui::kShepherd, texts::ui::kHat, texts::ui::kPolarGnomon});
+  circleBox_ = Choice(this, circleModes_, texts::ui::kCircleChoice,
+                      {texts::ui::kDateCircles, texts::ui::kAltitudeCircles});
   for (QWidget* w : {planeBox_, altitudeBox_, cylinderBox_, circleBox_}) right->addWidget(w);
 
   close_ = new QPushButton(this);
@@ -120,12 +127,17 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   cancel_ = new QPushButton(this);
   cancel_->setObjectName("CancelButton");
 
-  wallRow_ = Row(this, wallLabel_, wall_, 1557, 1559, 1558);
-  inclinationRow_ = Row(this, inclinationLabel_, inclination_, 1561, 1559);
-  gnomonRow_ = Row(this, gnomonLabel_, gnomon_, 1562, 1574);
-  monthScaleRow_ = Row(this, monthScaleLabel_, monthScale_, 1563, 1574);
-  radiusRow_ = Row(this, radiusLabel_, radius_, 1565, 1574);
-  diameterRow_ = Row(this, diameterLabel_, diameter_, 1566, 1574);
+  wallRow_ = Row(this, wallLabel_, wall_, texts::ui::kWallDeclination, texts::ui::kDegreeUnit,
+                 texts::ui::kEasternNegative);
+  inclinationRow_ =
+      Row(this, inclinationLabel_, inclination_, texts::ui::kInclination, texts::ui::kDegreeUnit);
+  gnomonRow_ = Row(this, gnomonLabel_, gnomon_, texts::ui::kGnomonHeight, texts::ui::kMillimetres);
+  monthScaleRow_ = Row(this, monthScaleLabel_, monthScale_, texts::ui::kMonthScaleWidth,
+                       texts::ui::kMillimetres);
+  radiusRow_ =
+      Row(this, radiusLabel_, radius_, texts::ui::kCylinderRadius, texts::ui::kMillimetres);
+  diameterRow_ =
+      Row(this, diameterLabel_, diameter_, texts::ui::kDiameter, texts::ui::kMillimetres);
   for (QWidget* w : {wallRow_, inclinationRow_, gnomonRow_, monthScaleRow_, radiusRow_, diameterRow_})
     right->addWidget(w);
   wall_->setObjectName("EdWall");
@@ -146,9 +158,9 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
 
   right->addStretch();
   auto* f7 = new QLabel(this);
-  SetTag(f7, 1567);
+  SetTag(f7, texts::ui::kContinueWithF7);
   enterHint_ = new QLabel(this);
-  SetTag(enterHint_, 1568);
+  SetTag(enterHint_, texts::ui::kEmptyFieldRestores);
   enterHint_->setStyleSheet("color: #555;");
   expertLine_ = new QLabel(this);
   expertLine_->setObjectName("ExpertLine");
@@ -164,8 +176,8 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   right->addLayout(buttons);
   outer->addLayout(right);
 
-  SetTag(close_, wizard_ ? 1518 : 1569);
-  SetTag(cancel_, 1570);
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kTypeClose);
+  SetTag(cancel_, texts::ui::kTypeCancel);
   cancel_->setVisible(wizard_);
   connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { emit CancelWizard(); });
@@ -189,8 +201,10 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
     if (!file.isEmpty()) emit ShowPicture(file, Text(config::EntryLabel(config::EntryOf(D()))).trimmed());
   });
 
-  if (wizard_) SetCaptionTag(1453, " 2");
-  else SetCaptionTag(1540);
+  if (wizard_)
+    SetCaptionTag(texts::ui::kWizardPart, " 2");
+  else
+    SetCaptionTag(texts::ui::kTypeCaption);
   // Opening: the umbrella entry forces a planar kind; the transitional kind
   // keeps the last plane.
   D() = config::ResolvedDial(D());
@@ -274,19 +288,21 @@ void DialTypeDialog::UpdateVisibility() {
   cylinderBox_->setVisible(row.variantChoice == VariantChoice::Cylinder);
   circleBox_->setVisible(row.variantChoice == VariantChoice::CircleMode);
   wallRow_->setVisible(row.wall != config::WallEdit::None);
-  SetTag(wallLabel_, row.wall == config::WallEdit::GnomonDeclination ? 1560 : 1557);
+  SetTag(wallLabel_, row.wall == config::WallEdit::GnomonDeclination ? texts::ui::kGnomonDeclination
+                                                                     : texts::ui::kWallDeclination);
   inclinationRow_->setVisible(row.Has(config::kInclinationEdit));
   gnomonRow_->setVisible(row.gnomon != config::GnomonEdit::None);
   gnomon_->setReadOnly(row.gnomon == config::GnomonEdit::HabermelGnomon);
-  monthScaleRow_->setVisible(row.monthScaleLabel != 0);
+  monthScaleRow_->setVisible(static_cast<bool>(row.monthScaleLabel));
   if (row.monthScaleLabel) SetTag(monthScaleLabel_, row.monthScaleLabel);
   radiusRow_->setVisible(row.Has(config::kCylinderRadiusEdit));
   diameterRow_->setVisible(row.diameter != config::DiameterEdit::None);
   enterHint_->setVisible(row.Has(config::kEnterHint));
   if (Expert()) {
-    expertLine_->setText(Text(1440) + Text(1441).trimmed() + Text(1444));
+    expertLine_->setText(Text(texts::ui::kExpertModeIs) + Text(texts::ui::kExpertOn).trimmed() +
+                         Text(texts::ui::kExpertChangeInMenu));
   } else {
-    expertLine_->setText(Text(1442) + "\n" + Text(1443));
+    expertLine_->setText(Text(texts::ui::kExpertOff) + "\n" + Text(texts::ui::kExpertOffKinds));
   }
   const QString file = PictureForNumber(PictureNumber());
   const QImage image = file.isEmpty() ? QImage() : BuiltinPicture(file);
@@ -306,7 +322,7 @@ bool DialTypeDialog::LeaveWallDeclination() {
     return true;
   }
   if (std::fabs(r.value) > 180) {
-    shell::ShowMessage(shell::MessageKind::Problem, Text(1571).toStdString());
+    shell::ShowMessage(shell::MessageKind::Problem, Text(texts::ui::kWallOutOfRange).toStdString());
     wall_->setText(Real(7, 2, D().wallDeclination));
     wall_->setFocus();
     return true;
@@ -325,7 +341,8 @@ bool DialTypeDialog::LeaveInclination() {
     return true;
   }
   if (!(r.value > 0) || std::fabs(r.value) > 175) {
-    shell::ShowMessage(shell::MessageKind::Error, Text(1572).toStdString());
+    shell::ShowMessage(shell::MessageKind::Error,
+                       Text(texts::ui::kInclinationOutOfRange).toStdString());
     if (r.value == 0) inclination_->setText(Real(7, 2, D().inclination));
     inclination_->setFocus();
     return true;
@@ -432,7 +449,8 @@ bool DialTypeDialog::LeaveDiameter() {
   const config::GnomonRange* range = config::FindGnomonRange("dialDiameter");
   double v = d.dialDiameter;
   if (CheckRealField(diameter_, v, name, range->typeDialogLeave.max, range->typeDialogLeave.min)) {
-    shell::ShowMessage(shell::MessageKind::Warning, Text(1573).toStdString());
+    shell::ShowMessage(shell::MessageKind::Warning,
+                       Text(texts::ui::kHabermelGnomonTooLong).toStdString());
     return true;
   }
   d.dialDiameter = v;
@@ -451,7 +469,8 @@ bool DialTypeDialog::CloseCheck() {
   // 1. Wall declination.
   if (const auto wall = shell::ParseReal(shell::FilterRealText(wall_->text().toStdString()))) {
     if (std::fabs(*wall) > 180) {
-      shell::ShowMessage(shell::MessageKind::Problem, Text(1571).toStdString());
+      shell::ShowMessage(shell::MessageKind::Problem,
+                         Text(texts::ui::kWallOutOfRange).toStdString());
       wall_->clear();
       wall_->setFocus();
       return false;
@@ -461,7 +480,8 @@ bool DialTypeDialog::CloseCheck() {
   // 2. Inclination.
   if (const auto inc = shell::ParseReal(shell::FilterRealText(inclination_->text().toStdString()))) {
     if (*inc < 0 || std::fabs(*inc) > 175) {
-      shell::ShowMessage(shell::MessageKind::Error, Text(1572).toStdString());
+      shell::ShowMessage(shell::MessageKind::Error,
+                         Text(texts::ui::kInclinationOutOfRange).toStdString());
       inclination_->clear();
       inclination_->setFocus();
       return false;
@@ -505,7 +525,8 @@ bool DialTypeDialog::CloseCheck() {
       const auto r = closeRange("dialDiameter");
       double v = d.dialDiameter;
       if (CheckRealField(diameter_, v, FieldName(diameterLabel_), r.max, r.min)) {
-        shell::ShowMessage(shell::MessageKind::Warning, Text(1573).toStdString());
+        shell::ShowMessage(shell::MessageKind::Warning,
+                           Text(texts::ui::kHabermelGnomonTooLong).toStdString());
         return false;
       }
       d.dialDiameter = v;
@@ -548,7 +569,7 @@ bool DialTypeDialog::MayClose() {
 
 void DialTypeDialog::Retranslate() {
   TaskWindow::Retranslate();
-  SetTag(close_, wizard_ ? 1518 : 1569);
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kTypeClose);
   FillList();
   Fill();
 }

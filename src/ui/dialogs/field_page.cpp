@@ -13,16 +13,13 @@
 
 #include "shell/messages.h"
 #include "shell/number_format.h"
+#include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-constexpr int kUhr = 1666;              // "  Uhr" after an hour
-constexpr int kValueMustBePositive = 1661;
-constexpr int kPleaseCorrectFirst = 1530;
 
 QString Real(int width, int decimals, double x) {
   return QString::fromStdString(shell::FormatReal(width, decimals, x)).trimmed();
@@ -37,7 +34,7 @@ QStringList Numbered(int first, int last, int step, const QString& before, const
 }  // namespace
 
 ListSpec ClockHourList() {
-  return {[] { return Numbered(0, 24, 1, " ", Text(kUhr)); }};
+  return {[] { return Numbered(0, 24, 1, " ", Text(texts::ui::kHourUnit)); }};
 }
 
 ListSpec TemporalHourList() {
@@ -144,7 +141,7 @@ void FieldPage::Store(const config::FieldInfo& field, double value, const QObjec
   emit FieldChanged(QString::fromUtf8(field.name.data(), static_cast<int>(field.name.size())));
 }
 
-FieldPage::Edit& FieldPage::AddEdit(std::string_view name, int labelTag, QWidget* parent) {
+FieldPage::Edit& FieldPage::AddEdit(std::string_view name, texts::TextId label, QWidget* parent) {
   const config::FieldInfo& field = Find(name);
   if (field.type != config::FieldType::Real && field.type != config::FieldType::Integer)
     throw std::invalid_argument("parameter page: \"" + std::string(name) + "\" is not a number");
@@ -160,7 +157,7 @@ FieldPage::Edit& FieldPage::AddEdit(std::string_view name, int labelTag, QWidget
   e->edit->setAlignment(Qt::AlignRight);
   InstallKeyFilter(e->edit, real ? FieldKind::Real : FieldKind::Integer, context_.enterTarget);
   e->label->setBuddy(e->edit);
-  SetTag(e->label, labelTag);
+  SetTag(e->label, label);
   Edit* raw = e.get();
   connect(e->edit, &QLineEdit::editingFinished, this, [this, raw] {
     if (!filling_ && raw->leaveCheck_) LeaveField(*raw);
@@ -169,7 +166,7 @@ FieldPage::Edit& FieldPage::AddEdit(std::string_view name, int labelTag, QWidget
   return *raw;
 }
 
-QCheckBox* FieldPage::AddSwitch(std::string_view name, int tag, QWidget* parent) {
+QCheckBox* FieldPage::AddSwitch(std::string_view name, texts::TextId tag, QWidget* parent) {
   auto b = std::make_unique<Binding>();
   b->kind = Binding::Kind::Switch;
   b->field = &Find(name);
@@ -320,7 +317,8 @@ bool FieldPage::CloseCheckOf(Edit& e) {
       const auto parsed =
           shell::ParseReal(shell::FilterRealText(e.edit->text().toStdString()));
       if (!parsed || !(*parsed > 0)) {
-        shell::ShowMessage(shell::MessageKind::Error, Text(kValueMustBePositive).toStdString());
+        shell::ShowMessage(shell::MessageKind::Error,
+                           Text(texts::ui::kValueMustBePositive).toStdString());
         ShowEdit(e);
         return false;
       }
@@ -351,7 +349,8 @@ bool FieldPage::LeaveChecks() {
     if (!e->edit->isVisibleTo(this)) continue;
     if (!CloseCheckOf(*e)) {
       e->edit->setFocus();
-      shell::ShowMessage(shell::MessageKind::Error, Text(kPleaseCorrectFirst).toStdString());
+      shell::ShowMessage(shell::MessageKind::Error,
+                         Text(texts::ui::kCorrectInputFirst).toStdString());
       return false;
     }
   }

@@ -29,6 +29,7 @@
 
 #include "config/dial_fields.h"
 #include "config/dial_kinds.h"
+#include "texts/text_id.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -64,7 +65,7 @@ ListSpec AltitudeIntervalList(); // "10 °", "  5 °", " 2.5 °"
 
 // One radio button of a choice: its text number and the value it stores.
 struct ChoiceEntry {
-  int tag;
+  texts::TextId tag;
   double value;
 };
 
@@ -132,8 +133,8 @@ class FieldPage : public QWidget {
  protected:
   // Declaring controls. `field` must name a row of the field table; the
   // control's object name is the field name. The page lays the controls out.
-  Edit& AddEdit(std::string_view field, int labelTag, QWidget* parent);
-  QCheckBox* AddSwitch(std::string_view field, int tag, QWidget* parent);
+  Edit& AddEdit(std::string_view field, texts::TextId label, QWidget* parent);
+  QCheckBox* AddSwitch(std::string_view field, texts::TextId tag, QWidget* parent);
   QComboBox* AddList(std::string_view field, ListSpec spec, QWidget* parent);
   std::vector<QRadioButton*> AddChoice(std::string_view field,
                                        std::initializer_list<ChoiceEntry> entries,

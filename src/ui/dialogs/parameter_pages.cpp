@@ -5,20 +5,19 @@
 #include <span>
 #include <vector>
 
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/pages/azimuthal_page.h"
 #include "ui/dialogs/pages/bifilar_page.h"
 #include "ui/dialogs/pages/cylinder_page.h"
-#include "ui/dialogs/pages/peaucellier_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
+#include "ui/dialogs/pages/peaucellier_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 #include "ui/dialogs/pages/quadrant_page.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-constexpr int kPageNotBuiltYet = 1665;
 
 // A page whose family's parameters are not part of the program yet.
 class PlaceholderPage final : public FieldPage {
@@ -27,7 +26,7 @@ class PlaceholderPage final : public FieldPage {
       : FieldPage(id, context, parent) {
     auto* l = new QVBoxLayout(this);
     auto* note = new QLabel(this);
-    SetTag(note, kPageNotBuiltYet);
+    SetTag(note, texts::ui::kPageFollows);
     note->setAlignment(Qt::AlignCenter);
     l->addWidget(note);
   }

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "texts/drawwin.h"
+
 namespace kelvra::ui {
 
 namespace {
@@ -17,19 +19,18 @@ namespace {
 using output::CoordinateTarget;
 using output::SaveFormat;
 
-constexpr int kTitleHpgl = 1845;
-constexpr int kTitleDxf = 1846;
-constexpr int kTitleSvg = 1860;
-constexpr int kTitlePdf = 1861;
-
-int TitleTag(SaveFormat f) {
+texts::TextId TitleTag(SaveFormat f) {
   switch (f) {
-    case SaveFormat::Hpgl: return kTitleHpgl;
-    case SaveFormat::Dxf: return kTitleDxf;
-    case SaveFormat::Svg: return kTitleSvg;
-    case SaveFormat::Pdf: return kTitlePdf;
+    case SaveFormat::Hpgl:
+      return texts::drawwin::kTitleHpgl;
+    case SaveFormat::Dxf:
+      return texts::drawwin::kTitleDxf;
+    case SaveFormat::Svg:
+      return texts::drawwin::kTitleSvg;
+    case SaveFormat::Pdf:
+      return texts::drawwin::kTitlePdf;
   }
-  return kTitleHpgl;
+  return texts::drawwin::kTitleHpgl;
 }
 
 bool IsPlotFormat(SaveFormat f) { return f == SaveFormat::Hpgl || f == SaveFormat::Dxf; }
@@ -54,14 +55,14 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
   // The file format: the plotter formats and the printed page as a file.
   auto* formatRow = new QHBoxLayout;
   auto* formatLabel = new QLabel(this);
-  SetTag(formatLabel, 1862);
+  SetTag(formatLabel, texts::drawwin::kFileFormat);
   formatRow->addWidget(formatLabel);
   formats_ = new QButtonGroup(this);
   const SaveFormat all[] = {SaveFormat::Hpgl, SaveFormat::Dxf, SaveFormat::Svg, SaveFormat::Pdf};
   for (int i = 0; i < 4; ++i) {
     auto* b = new QRadioButton(this);
     b->setObjectName(QString("SaveFormat%1").arg(i));
-    SetTag(b, 1863 + i);
+    SetTag(b, texts::drawwin::kFileFormats[i]);
     formats_->addButton(b, static_cast<int>(all[i]));
     formatRow->addWidget(b);
   }
@@ -72,7 +73,7 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
 
   auto* nameRow = new QHBoxLayout;
   auto* nameLabel = new QLabel(this);
-  SetTag(nameLabel, 1858);
+  SetTag(nameLabel, texts::drawwin::kFileName);
   name_ = new QLineEdit(this);
   name_->setObjectName("SaveFileName");
   name_->setMaxLength(static_cast<int>(output::kMaxSaveNameLength));
@@ -85,7 +86,7 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
   connect(name_, &QLineEdit::returnPressed, this, [this] { emit Accepted(Choices()); });
 
   coordinateBox_ = new QGroupBox(this);
-  SetTag(coordinateBox_, 1847);
+  SetTag(coordinateBox_, texts::drawwin::kCoordinateBox);
   auto* cl = new QVBoxLayout(coordinateBox_);
   coordinates_ = new QButtonGroup(this);
   const CoordinateTarget targets[] = {CoordinateTarget::None, CoordinateTarget::Printer,
@@ -93,13 +94,13 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
   for (int i = 0; i < 3; ++i) {
     auto* b = new QRadioButton(coordinateBox_);
     b->setObjectName(QString("Coordinates%1").arg(i));
-    SetTag(b, 1848 + i);
+    SetTag(b, texts::drawwin::kCoordinateTargets[i]);
     coordinates_->addButton(b, static_cast<int>(targets[i]));
     cl->addWidget(b);
   }
   auto* coordinateRow = new QHBoxLayout;
   coordinateNameLabel_ = new QLabel(coordinateBox_);
-  SetTag(coordinateNameLabel_, 1859);
+  SetTag(coordinateNameLabel_, texts::drawwin::kCoordinateFileName);
   coordinateName_ = new QLineEdit(coordinateBox_);
   coordinateName_->setObjectName("CoordinateFileName");
   coordinateName_->setReadOnly(true);
@@ -112,13 +113,13 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
   });
 
   strengthBox_ = new QGroupBox(this);
-  SetTag(strengthBox_, 1851);
+  SetTag(strengthBox_, texts::drawwin::kStrengthBox);
   auto* sl = new QHBoxLayout(strengthBox_);
   strengths_ = new QButtonGroup(this);
   for (int i = 0; i < 3; ++i) {
     auto* b = new QRadioButton(strengthBox_);
     b->setObjectName(QString("Strength%1").arg(i + 1));
-    SetTag(b, 1852 + i);
+    SetTag(b, texts::drawwin::kStrengths[i]);
     strengths_->addButton(b, i + 1);
     sl->addWidget(b);
   }
@@ -129,10 +130,10 @@ SavePanel::SavePanel(QWidget* parent) : QFrame(parent) {
   buttons->addStretch(1);
   cancel_ = new QPushButton(this);
   cancel_->setObjectName("SaveCancel");
-  SetTag(cancel_, 1855);
+  SetTag(cancel_, texts::drawwin::kCancel);
   next_ = new QPushButton(this);
   next_->setObjectName("SaveNext");
-  SetTag(next_, 1856);
+  SetTag(next_, texts::drawwin::kNext);
   next_->setDefault(true);
   buttons->addWidget(cancel_);
   buttons->addWidget(next_);

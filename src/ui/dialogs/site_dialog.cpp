@@ -15,6 +15,7 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/site_angles.h"
 
@@ -25,12 +26,15 @@ namespace {
 // The input form is remembered from one opening to the next.
 bool rememberedDmsForm = false;
 
-// Catalogue numbers of the dialog's texts.
-constexpr int kCaption = 1500;
-constexpr int kLabels[3] = {1501, 1502, 1503};
-constexpr int kHints[3] = {1504, 1505, 1505};
-constexpr int kPositive[3] = {1506, 1509, 1510};  // Nord, West, West
-constexpr int kNegative[3] = {1507, 1508, 1526};  // Süd, Ost, Os&t
+// The texts of the three angles: latitude, longitude, zone meridian.
+constexpr texts::TextId kLabels[3] = {texts::ui::kSiteLatitude, texts::ui::kSiteLongitude,
+                                      texts::ui::kSiteZone};
+constexpr texts::TextId kHints[3] = {texts::ui::kSouthNegative, texts::ui::kEastNegative,
+                                     texts::ui::kEastNegative};
+constexpr texts::TextId kPositive[3] = {texts::ui::kNorth, texts::ui::kWestKey,
+                                        texts::ui::kWest};  // Nord, West, West
+constexpr texts::TextId kNegative[3] = {texts::ui::kSouth, texts::ui::kEast,
+                                        texts::ui::kEastZone};  // Süd, Ost, Os&t
 constexpr double kLimit[3] = {90, 180, 180};
 
 double& SiteAngle(int angle) {
@@ -45,12 +49,12 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
   auto* outer = new QVBoxLayout(this);
 
   auto* form = new QGroupBox(this);
-  SetTag(form, 1515);
+  SetTag(form, texts::ui::kInputForm);
   auto* fl = new QHBoxLayout(form);
   formDecimal_ = new QRadioButton(form);
   formDms_ = new QRadioButton(form);
-  SetTag(formDecimal_, 1513);
-  SetTag(formDms_, 1514);
+  SetTag(formDecimal_, texts::ui::kDecimal);
+  SetTag(formDms_, texts::ui::kDegreesMinutesSeconds);
   fl->addWidget(formDecimal_);
   fl->addWidget(formDms_);
   fl->addStretch();
@@ -66,13 +70,13 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
   auto* hDec = new QLabel(this);
-  SetTag(hDec, 1513);
+  SetTag(hDec, texts::ui::kDecimal);
   auto* hDeg = new QLabel(this);
-  SetTag(hDeg, 1522);
+  SetTag(hDeg, texts::ui::kDegreesHead);
   auto* hMin = new QLabel(this);
-  SetTag(hMin, 1523);
+  SetTag(hMin, texts::ui::kMinutesHead);
   auto* hSec = new QLabel(this);
-  SetTag(hSec, 1524);
+  SetTag(hSec, texts::ui::kSecondsHead);
   grid->addWidget(hDec, 0, 1);
   grid->addWidget(hDeg, 0, 3);
   grid->addWidget(hMin, 0, 4);
@@ -130,7 +134,7 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
   year_->setMaximumWidth(70);
   year_->setAlignment(Qt::AlignRight);
   yearLabel_->setBuddy(year_);
-  SetTag(yearLabel_, 1511);
+  SetTag(yearLabel_, texts::ui::kSiteYear);
   InstallKeyFilter(year_, FieldKind::Integer, close_);
   connect(year_, &QLineEdit::editingFinished, this, [this] { LeaveYear(); });
   yearRow->addWidget(yearLabel_);
@@ -138,9 +142,9 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
   yearRow->addStretch();
   outer->addLayout(yearRow);
   auto* range = new QLabel(this);
-  SetTag(range, 1512);
+  SetTag(range, texts::ui::kYearRange);
   auto* enter = new QLabel(this);
-  SetTag(enter, 1516);
+  SetTag(enter, texts::ui::kEnterRestores);
   enter->setStyleSheet("color: #555;");
   outer->addWidget(range);
   outer->addWidget(enter);
@@ -150,15 +154,17 @@ SiteDialog::SiteDialog(bool wizard, QWidget* parent)
   buttons->addWidget(cancel_);
   buttons->addWidget(close_);
   outer->addLayout(buttons);
-  SetTag(close_, wizard_ ? 1518 : 1517);
-  SetTag(cancel_, 1519);
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kSiteClose);
+  SetTag(cancel_, texts::ui::kSiteCancel);
   cancel_->setVisible(wizard_);
   close_->setDefault(true);
   connect(close_, &QPushButton::clicked, this, [this] { CloseWindow(); });
   connect(cancel_, &QPushButton::clicked, this, [this] { emit CancelWizard(); });
 
-  if (wizard_) SetCaptionTag(1453, "1");
-  else SetCaptionTag(kCaption);
+  if (wizard_)
+    SetCaptionTag(texts::ui::kWizardPart, "1");
+  else
+    SetCaptionTag(texts::ui::kSiteCaption);
   dmsForm_ = rememberedDmsForm;
   (dmsForm_ ? formDms_ : formDecimal_)->setChecked(true);
   Fill();
@@ -235,7 +241,9 @@ bool SiteDialog::LeaveDms(int angle, int part) {
     const DmsAngle d = DecimalToDms(SiteAngle(angle));
     value = part == 0 ? d.degrees : part == 1 ? d.minutes : d.seconds;
   }
-  const QString name = part == 0 ? AngleName(angle) : Text(part == 1 ? 1520 : 1521);
+  const QString name = part == 0
+                           ? AngleName(angle)
+                           : Text(part == 1 ? texts::ui::kMinutesName : texts::ui::kSecondsName);
   if (CheckIntegerField(field, value, name, 0, kMax[angle][part])) return true;
   return !CloseCheckNoGuard(angle != 0);
 }
@@ -281,7 +289,8 @@ bool SiteDialog::CloseCheckNoGuard(bool askZoneQuestion) {
   if (CheckIntegerField(year_, year, FieldName(yearLabel_), 1300, 2500)) return false;
   s.year = year;
   if (askZoneQuestion && ZoneFarFromLongitude(s.longitude, s.zoneMeridian)) {
-    const auto answer = shell::ShowMessage(shell::MessageKind::Warning, Text(1525).toStdString(),
+    const auto answer = shell::ShowMessage(shell::MessageKind::Warning,
+                                           Text(texts::ui::kZoneFarFromLongitude).toStdString(),
                                            shell::MessageButtons::YesNo);
     if (answer != shell::MessageAnswer::Yes) {
       QLineEdit* zone = dmsForm_ ? dms_[2][0] : decimal_[2];
@@ -300,7 +309,7 @@ bool SiteDialog::MayClose() {
 
 void SiteDialog::Retranslate() {
   TaskWindow::Retranslate();
-  SetTag(close_, wizard_ ? 1518 : 1517);
+  SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kSiteClose);
 }
 
 }  // namespace kelvra::ui

@@ -17,6 +17,8 @@
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/drawwin.h"
+#include "texts/output.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/save_panel.h"
 #include "ui/drawing/drawing_window.h"
@@ -77,7 +79,7 @@ std::string& DrawingWindow::RememberedFileName() {
 
 bool DrawingWindow::RefuseEmptyOutput(bool printing) {
   if (!job_.DrawsNothing() && (!printing || job_.Kind().Has(config::kPrints))) return false;
-  shell::ShowMessage(shell::MessageKind::Information, shell::Get(kNoDrawing));
+  shell::ShowMessage(shell::MessageKind::Information, shell::Get(texts::drawwin::kNoDrawing));
   return true;
 }
 
@@ -88,7 +90,8 @@ bool DrawingWindow::AskOriginOutside() {
   if (!output::ChecksOriginBeforeOutput(Kind())) return false;
   if (!output::OriginOutsidePicture(view.origin, pictureSize_.width(), pictureSize_.height()))
     return false;
-  return shell::ShowMessage(shell::MessageKind::Attention, shell::Get(kOriginOutside),
+  return shell::ShowMessage(shell::MessageKind::Attention,
+                            shell::Get(texts::drawwin::kOriginOutside),
                             shell::MessageButtons::YesNo) == shell::MessageAnswer::Yes;
 }
 
@@ -106,7 +109,7 @@ void DrawingWindow::Print() {
   } else if (output::ChecksOriginBeforeOutput(kind)) {
     if (AskOriginOutside()) return;
   } else if (output::TemporalHoursRefusePrint(kind, dial, shell::State().site.latitude)) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kTemporalImpossible));
+    shell::ShowMessage(shell::MessageKind::Error, shell::Get(texts::drawwin::kTemporalImpossible));
     return;
   }
   QPrinter& printer = DrawingPrinter();
@@ -178,7 +181,7 @@ bool DrawingWindow::Save(const SaveChoices& choices) {
     case SaveFormat::Svg: filter = "SVG (*.svg)"; break;
     case SaveFormat::Pdf: filter = "PDF (*.pdf)"; break;
   }
-  filter += ";;" + Text(kAllFiles);
+  filter += ";;" + Text(texts::drawwin::kAllFiles);
   const QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(1)),
                                           QDir::current().filePath(Q(choices.fileName)), filter);
   if (path.isEmpty()) return false;
@@ -237,11 +240,12 @@ void DrawingWindow::WriteCoordinateListing(const SaveChoices& choices, const QSt
         QFileInfo(Q(output::CoordinateFileName(QFileInfo(plotPath).fileName().toStdString())))
             .fileName());
     if (QFile::exists(file)) {
-      shell::ShowMessage(shell::MessageKind::Problem,
-                         shell::Get(kOverwriting) + QFileInfo(file).fileName().toStdString());
+      shell::ShowMessage(shell::MessageKind::Problem, shell::Get(texts::drawwin::kOverwriting) +
+                                                          QFileInfo(file).fileName().toStdString());
     }
     if (!persist::WriteTextLines(file.toStdString(), lines)) {
-      shell::ShowMessage(shell::MessageKind::Error, shell::Get(kWriteFailed) + file.toStdString());
+      shell::ShowMessage(shell::MessageKind::Error,
+                         shell::Get(texts::drawwin::kWriteFailed) + file.toStdString());
     }
     return;
   }
@@ -283,12 +287,12 @@ bool DrawingWindow::WritePageFormat(const SaveChoices& choices, const QString& p
              : canvas::WritePdfPage(path.toStdString(), draw, &error, title);
   }
   if (!ok) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kWriteFailed) + error);
+    shell::ShowMessage(shell::MessageKind::Error, shell::Get(texts::drawwin::kWriteFailed) + error);
     return false;
   }
-  shell::ShowMessage(shell::MessageKind::Information,
-                     "\n       File " + QFileInfo(path).fileName().toStdString() +
-                         shell::Get(kSavedBack));
+  shell::ShowMessage(shell::MessageKind::Information, "\n       File " +
+                                                          QFileInfo(path).fileName().toStdString() +
+                                                          shell::Get(texts::output::kPlotSaved));
   return true;
 }
 

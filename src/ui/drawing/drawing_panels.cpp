@@ -9,11 +9,14 @@
 
 #include "canvas/page_output.h"
 #include "dials/ham/ham_file.h"
-#include "dials/ham/ham_texts.h"
 #include "persist/dial_data_file.h"
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/drawwin.h"
+#include "texts/ham.h"
+#include "texts/persist.h"
+#include "texts/planar.h"
 #include "ui/common/pictures.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/save_panel.h"
@@ -86,7 +89,7 @@ void DrawingWindow::PrintHourLineTable() {
     lines.erase(lines.begin());
   }
   WaitCursor wait;
-  if (!ui::PrintHourLineTable(printer, heading, lines, shell::Get(kTableNextPage)))
+  if (!ui::PrintHourLineTable(printer, heading, lines, shell::Get(texts::planar::kTableNextPage)))
     shell::ShowMessage(shell::MessageKind::Warning, canvas::PrinterNotReadyText());
 }
 
@@ -123,7 +126,7 @@ void DrawingWindow::SaveConstructionData() {
     SaveHamMarks();
     return;
   }
-  const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
+  const QString filter = Text(texts::drawwin::kLoadFilter) + ";;" + Text(texts::drawwin::kAllFiles);
   const QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(2)),
                                           QDir::current().filePath(persist::kDefaultDialFileName),
                                           filter);
@@ -140,13 +143,13 @@ void DrawingWindow::LoadConstructionData() {
     LoadHamMarks();
     return;
   }
-  const QString filter = Text(kLoadFilter) + ";;" + Text(kAllFiles);
+  const QString filter = Text(texts::drawwin::kLoadFilter) + ";;" + Text(texts::drawwin::kAllFiles);
   const QString path = Dialogs().openFile(this, Q(shell::FileDialogTitle(3)), filter);
   if (path.isEmpty()) return;
   try {
     persist::LoadDialDataFile(path.toStdString());
   } catch (const std::exception&) {
-    shell::ShowMessage(shell::MessageKind::Error, shell::Get(kCannotSolve) + "4");
+    shell::ShowMessage(shell::MessageKind::Error, shell::Get(texts::drawwin::kCannotSolve) + "4");
   }
   // The file's language applies to every window; then the new dial is drawn.
   if (host_) host_->SelectLanguage(shell::State().general.languageIsGerman);
@@ -156,9 +159,8 @@ void DrawingWindow::LoadConstructionData() {
 // ---- the ham dial aid's hour points ----------------------------------------------
 
 void DrawingWindow::SaveHamMarks() {
-  using dials::ham::HamText;
-  using dials::ham::TextId;
-  const QString filter = Q(HamText(TextId::FileFilter)) + ";;" + Text(kAllFiles);
+  const QString filter =
+      Q(shell::Get(texts::ham::kFileFilter)) + ";;" + Text(texts::drawwin::kAllFiles);
   QString path = Dialogs().saveFile(this, Q(shell::FileDialogTitle(2)),
                                     QDir::current().filePath(dials::ham::kDefaultHamFileName),
                                     filter);
@@ -167,20 +169,20 @@ void DrawingWindow::SaveHamMarks() {
     const std::string name = QFileInfo(path).fileName().toStdString();
     const shell::SaveResult r = dials::ham::SaveHamFile(path.toStdString(), hamMarks_);
     if (r.ok) {
-      shell::ShowMessage(shell::MessageKind::Information, name + HamText(TextId::Saved));
+      shell::ShowMessage(shell::MessageKind::Information,
+                         name + shell::Get(texts::persist::kSaved));
     } else {
-      shell::ShowMessage(shell::MessageKind::Error, name + " :\n" + HamText(TextId::SaveFailed) +
-                                                        "\n" + r.reason);
+      shell::ShowMessage(shell::MessageKind::Error,
+                         name + " :\n" + shell::Get(texts::persist::kNotSaved) + "\n" + r.reason);
     }
   }
   Render(false);
 }
 
 void DrawingWindow::LoadHamMarks() {
-  using dials::ham::HamText;
-  using dials::ham::TextId;
-  const QString filter = Q(HamText(TextId::FileFilter)) + ";;" + Text(kAllFiles);
-  const QString path = Dialogs().openFile(this, Q(HamText(TextId::LoadTitle)), filter);
+  const QString filter =
+      Q(shell::Get(texts::ham::kFileFilter)) + ";;" + Text(texts::drawwin::kAllFiles);
+  const QString path = Dialogs().openFile(this, Q(shell::Get(texts::ham::kLoadTitle)), filter);
   if (!path.isEmpty()) {
     const dials::ham::HamFileRead read = dials::ham::ReadHamFile(path.toStdString());
     if (read.marks) {

@@ -21,6 +21,7 @@
 #include "shell/catalog.h"
 #include "shell/messages.h"
 #include "shell/shared_state.h"
+#include "texts/drawwin.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/save_panel.h"
@@ -100,10 +101,10 @@ DrawingWindow::DrawingWindow(DrawingHost* host, QSize pictureSize)
   expert->setContentsMargins(4, 0, 4, 0);
   coastline_ = new QCheckBox(expertPanel_);
   coastline_->setObjectName("CoastlineBox");
-  SetTag(coastline_, kCoastline);
+  SetTag(coastline_, texts::drawwin::kCoastline);
   borders_ = new QCheckBox(expertPanel_);
   borders_->setObjectName("BordersBox");
-  SetTag(borders_, kBorders);
+  SetTag(borders_, texts::drawwin::kBorders);
   coastline_->setChecked(shell::State().general.drawCoastline);
   borders_->setChecked(shell::State().general.drawBorders);
   expert->addWidget(coastline_);
@@ -168,7 +169,7 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(3);
-  auto button = [&](const char* name, int tag, std::function<void()> run) {
+  auto button = [&](const char* name, texts::TextId tag, std::function<void()> run) {
     auto* b = new QPushButton(column);
     b->setObjectName(name);
     SetTag(b, tag);
@@ -177,9 +178,9 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
     layout->addWidget(b);
     return b;
   };
-  drawButton_ = button("DrawButton", kDraw, [this] { Draw(); });
+  drawButton_ = button("DrawButton", texts::drawwin::kDraw, [this] { Draw(); });
   drawButton_->installEventFilter(this);
-  gridButton_ = button("GridButton", kGrid, [this] { DrawWithGrid(); });
+  gridButton_ = button("GridButton", texts::drawwin::kGrid, [this] { DrawWithGrid(); });
   gridButton_->installEventFilter(this);
   auto* zoomRow = new QHBoxLayout;
   zoomInButton_ = new QPushButton("+", column);
@@ -198,74 +199,76 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
   connect(zoomOutButton_, &QPushButton::clicked, this, [this] { ZoomOut(); });
   layout->addLayout(zoomRow);
   layout->addSpacing(8);
-  QPushButton* colours = button("ColorsButton", kColors, [this] {
+  QPushButton* colours = button("ColorsButton", texts::drawwin::kColors, [this] {
     if (host_) host_->ShowColourPanel();
   });
   colours->hide();
-  tableButton_ = button("HourLinesButton", kHourLines, [this] { ShowHourLineTable(); });
-  poleButton_ = button("StabInfoButton", kStabInfo, [this] { ShowPoleInformation(); });
-  QPushButton* coordinates = button("CoordinatesButton", kCoordinates, [this] {
-    OpenSavePanel(SaveFormat::Hpgl, true, true);
-  });
+  tableButton_ =
+      button("HourLinesButton", texts::drawwin::kHourLines, [this] { ShowHourLineTable(); });
+  poleButton_ =
+      button("StabInfoButton", texts::drawwin::kStyleInfo, [this] { ShowPoleInformation(); });
+  QPushButton* coordinates = button("CoordinatesButton", texts::drawwin::kCoordinates,
+                                    [this] { OpenSavePanel(SaveFormat::Hpgl, true, true); });
   coordinates->hide();
   layout->addSpacing(8);
-  button("PrintButton", kPrint, [this] { Print(); });
-  button("SaveHpglButton", kSaveHpgl, [this] { OpenSavePanel(SaveFormat::Hpgl); });
-  button("SaveDxfButton", kSaveDxf, [this] { OpenSavePanel(SaveFormat::Dxf); });
-  QPushButton* vector = button("SaveVectorButton", kSaveVector, [this] {
-    OpenSavePanel(SaveFormat::Pdf);
-  });
-  vector->setProperty("kelvraHint", kSaveVectorHint);
+  button("PrintButton", texts::drawwin::kPrint, [this] { Print(); });
+  button("SaveHpglButton", texts::drawwin::kSaveHpgl, [this] { OpenSavePanel(SaveFormat::Hpgl); });
+  button("SaveDxfButton", texts::drawwin::kSaveDxf, [this] { OpenSavePanel(SaveFormat::Dxf); });
+  QPushButton* vector = button("SaveVectorButton", texts::drawwin::kSaveVector,
+                               [this] { OpenSavePanel(SaveFormat::Pdf); });
+  SetTextProperty(vector, "kelvraHint", texts::drawwin::kSaveVectorHint);
   layout->addSpacing(8);
-  dataButtons_ << button("SaveDataButton", kSaveData, [this] { SaveConstructionData(); });
-  dataButtons_ << button("LoadDataButton", kLoadData, [this] { LoadConstructionData(); });
+  dataButtons_ << button("SaveDataButton", texts::drawwin::kSaveData,
+                         [this] { SaveConstructionData(); });
+  dataButtons_ << button("LoadDataButton", texts::drawwin::kLoadData,
+                         [this] { LoadConstructionData(); });
   for (QPushButton* b : dataButtons_) b->installEventFilter(this);
   layout->addSpacing(8);
-  button("ParameterButton", kParameter, [this] { OpenParameters(); });
-  pictureButton_ = button("PictureButton", kPicture, [this] { TogglePicture(); });
+  button("ParameterButton", texts::drawwin::kParameter, [this] { OpenParameters(); });
+  pictureButton_ = button("PictureButton", texts::drawwin::kPicture, [this] { TogglePicture(); });
   layout->addSpacing(8);
-  button("CloseButton", kClose, [this] { CloseWindow(); });
+  button("CloseButton", texts::drawwin::kClose, [this] { CloseWindow(); });
   layout->addStretch(1);
 }
 
 void DrawingWindow::BuildPopupMenu() {
   popup_ = new QMenu(this);
   popup_->setObjectName("DrawingPopup");
-  auto add = [this](int tag, std::function<void()> run) {
+  auto add = [this](texts::TextId tag, std::function<void()> run) {
     QAction* a = popup_->addAction(QString());
     SetTag(a, tag);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
     return a;
   };
-  add(kMenuPrint, [this] { Print(); });
-  add(kMenuHpgl, [this] { OpenSavePanel(SaveFormat::Hpgl, false); });
-  add(kMenuDxf, [this] { OpenSavePanel(SaveFormat::Dxf, false); });
-  add(kMenuSvg, [this] { OpenSavePanel(SaveFormat::Svg, false); });
-  add(kMenuPdf, [this] { OpenSavePanel(SaveFormat::Pdf, false); });
+  add(texts::drawwin::kMenuPrint, [this] { Print(); });
+  add(texts::drawwin::kMenuHpgl, [this] { OpenSavePanel(SaveFormat::Hpgl, false); });
+  add(texts::drawwin::kMenuDxf, [this] { OpenSavePanel(SaveFormat::Dxf, false); });
+  add(texts::drawwin::kMenuSvg, [this] { OpenSavePanel(SaveFormat::Svg, false); });
+  add(texts::drawwin::kMenuPdf, [this] { OpenSavePanel(SaveFormat::Pdf, false); });
   popup_->addSeparator();
-  add(kMenuSaveData, [this] { SaveConstructionData(); });
-  add(kMenuLoadData, [this] { LoadConstructionData(); });
+  add(texts::drawwin::kMenuSaveData, [this] { SaveConstructionData(); });
+  add(texts::drawwin::kMenuLoadData, [this] { LoadConstructionData(); });
   popup_->addSeparator();
-  printFormatAction_ = add(kMenuPrintFormat, [this] { SetScreenPageFormat(true); });
-  fileFormatAction_ = add(kMenuFileFormat, [this] { SetScreenPageFormat(false); });
+  printFormatAction_ = add(texts::drawwin::kMenuPrintFormat, [this] { SetScreenPageFormat(true); });
+  fileFormatAction_ = add(texts::drawwin::kMenuFileFormat, [this] { SetScreenPageFormat(false); });
   printFormatAction_->setCheckable(true);
   fileFormatAction_->setCheckable(true);
   popup_->addSeparator();
-  add(kMenuDraw, [this] { DrawKeepZoom(); });
-  gridAction_ = add(kMenuDrawGrid, [this] { DrawWithGrid(); });
-  add(kMenuColors, [this] {
+  add(texts::drawwin::kMenuDraw, [this] { DrawKeepZoom(); });
+  gridAction_ = add(texts::drawwin::kMenuDrawGrid, [this] { DrawWithGrid(); });
+  add(texts::drawwin::kMenuColors, [this] {
     if (host_) host_->ShowColourPanel();
   });
-  poleAction_ = add(kMenuPoleInfo, [this] { ShowPoleInformation(); });
-  footAction_ = add(kMenuLinesToFoot, [this] { ToggleLinesToFoot(); });
+  poleAction_ = add(texts::drawwin::kMenuPoleInfo, [this] { ShowPoleInformation(); });
+  footAction_ = add(texts::drawwin::kMenuLinesToFoot, [this] { ToggleLinesToFoot(); });
   footAction_->setCheckable(true);
-  triangleAction_ = add(kMenuPolarTriangle, [this] { TogglePolarTriangle(); });
+  triangleAction_ = add(texts::drawwin::kMenuPolarTriangle, [this] { TogglePolarTriangle(); });
   triangleAction_->setCheckable(true);
   popup_->addSeparator();
-  zoomOutAction_ = add(kMenuZoomOut, [this] { ZoomOut(); });
-  zoomInAction_ = add(kMenuZoomIn, [this] { ZoomIn(); });
+  zoomOutAction_ = add(texts::drawwin::kMenuZoomOut, [this] { ZoomOut(); });
+  zoomInAction_ = add(texts::drawwin::kMenuZoomIn, [this] { ZoomIn(); });
   popup_->addSeparator();
-  add(kMenuClose, [this] { CloseWindow(); });
+  add(texts::drawwin::kMenuClose, [this] { CloseWindow(); });
 }
 
 void DrawingWindow::ApplyStates() {
@@ -291,8 +294,8 @@ void DrawingWindow::ApplyStates() {
   const bool printPage = output::TheDrawingView().screenPageFormat;
   printFormatAction_->setChecked(printPage);
   fileFormatAction_->setChecked(!printPage);
-  zoomInButton_->setToolTip(Text(kZoomInHint));
-  zoomOutButton_->setToolTip(Text(kZoomOutHint));
+  zoomInButton_->setToolTip(Text(texts::drawwin::kZoomInHint));
+  zoomOutButton_->setToolTip(Text(texts::drawwin::kZoomOutHint));
 }
 
 // ---- activation and drawing -------------------------------------------------------
@@ -359,7 +362,7 @@ void DrawingWindow::Render(bool rebuild, bool writeHint) {
     job_ = dials::DialJob::OfCurrentDial(view.zoom);
     UpdateListingPanels();
   }
-  if (job_.DrawsNothing() && !HamShown()) ShowInfo(Text(kNoDrawing));
+  if (job_.DrawsNothing() && !HamShown()) ShowInfo(Text(texts::drawwin::kNoDrawing));
   view.imageWidth = pictureSize_.width();
   view.imageHeight = pictureSize_.height();
   {
@@ -445,7 +448,7 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == drawButton_ || watched == gridButton_) {
       if (output::ShowsPlacementHints(Kind())) ShowInfo(Q(output::LegendHint()));
     } else if (dataButtons_.contains(static_cast<QPushButton*>(watched))) {
-      ShowInfo(Text(kDataHint));
+      ShowInfo(Text(texts::drawwin::kDataHint));
     }
   }
   // "&Zeichnen" draws also when it receives the focus from the keyboard.
@@ -484,10 +487,9 @@ void DrawingWindow::Retranslate() {
   view_->setToolTip(Q(output::PictureHint(kind)));
   if (output::PlacedLikePlanar(kind)) ShowInfo(Q(output::OriginHint()));
   for (QPushButton* b : findChildren<QPushButton*>()) {
-    const QVariant hint = b->property("kelvraHint");
-    if (hint.isValid()) b->setToolTip(Text(hint.toInt()));
+    if (const texts::TextId hint = TextProperty(b, "kelvraHint")) b->setToolTip(Text(hint));
   }
-  for (QPushButton* b : dataButtons_) b->setToolTip(Text(kDataHint));
+  for (QPushButton* b : dataButtons_) b->setToolTip(Text(texts::drawwin::kDataHint));
   ApplyStates();
   hamPanel_->Fill();
   save_->Retranslate();

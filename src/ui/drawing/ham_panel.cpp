@@ -7,17 +7,16 @@
 
 #include "config/dial_fields.h"
 #include "dials/ham/ham_aid.h"
-#include "dials/ham/ham_texts.h"
+#include "shell/catalog.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/ham.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-using dials::ham::TextId;
 
 double FieldValue(const char* name) {
   return config::FindField(name)->get(config::CurrentFieldRefs());
@@ -32,16 +31,17 @@ HamPanel::HamPanel(QWidget* parent) : QWidget(parent) {
   row->setContentsMargins(4, 0, 4, 0);
   switch_ = new QCheckBox(this);
   switch_->setObjectName("HamSwitch");
-  SetTag(switch_, static_cast<int>(TextId::Toggle));
+  SetTag(switch_, texts::ham::kToggle);
   row->addWidget(switch_);
   fields_[0] = {"habermelGnomon", nullptr, nullptr, 1};
   fields_[1] = {"hamStretch", nullptr, nullptr, 2};
   fields_[2] = {"hamEquinoxAngle", nullptr, nullptr, 2};
-  const TextId labels[] = {TextId::Diameter, TextId::StretchLabel, TextId::EquinoxLabel};
+  const texts::TextId labels[] = {texts::ham::kDiameter, texts::ham::kStretchLabel,
+                                  texts::ham::kEquinoxLabel};
   for (int i = 0; i < 3; ++i) {
     Field& f = fields_[i];
     f.label = new QLabel(this);
-    SetTag(f.label, static_cast<int>(labels[i]));
+    SetTag(f.label, labels[i]);
     f.edit = new QLineEdit(this);
     f.edit->setObjectName(f.name);
     f.edit->setFixedWidth(60);

@@ -11,16 +11,12 @@
 #include <QVBoxLayout>
 
 #include "shell/catalog.h"
+#include "texts/drawwin.h"
+#include "texts/planar.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-constexpr int kTablePrint = 1828;        // "&Print"
-constexpr int kPanelClose = 1891;        // "Schliessen"
-constexpr int kLongitudeCorrection = 1892;
-constexpr int kPrintInfo = 1890;         // "&Print  Info"
-constexpr int kTableTime = 1783;         // "Zeit" / "Time"
 
 QFont FixedFont() {
   QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -78,13 +74,13 @@ HourLineTablePanel::HourLineTablePanel(QWidget* parent) : QFrame(parent) {
   auto* buttons = new QHBoxLayout;
   correction_ = new QCheckBox(this);
   correction_->setObjectName("LongitudeCorrection");
-  SetTag(correction_, kLongitudeCorrection);
+  SetTag(correction_, texts::drawwin::kLongitudeCorrection);
   print_ = new QPushButton(this);
   print_->setObjectName("PrintTable");
-  SetTag(print_, kTablePrint);
+  SetTag(print_, texts::drawwin::kPrint);
   close_ = new QPushButton(this);
   close_->setObjectName("CloseTable");
-  SetTag(close_, kPanelClose);
+  SetTag(close_, texts::drawwin::kPanelClose);
   buttons->addWidget(correction_);
   buttons->addStretch(1);
   buttons->addWidget(print_);
@@ -121,7 +117,9 @@ void HourLineTablePanel::Retranslate() {
   // Four groups of time, angle and tangent with a narrow spacer between them.
   QStringList headers;
   for (int g = 0; g < 4; ++g) {
-    headers << Text(kTableTime) + "\n[hh;mm]" << " Grad\n[dd.dd]" << " tan(alpha)";
+    headers << Text(texts::planar::kTableTime) + "\n[hh;mm]"
+            << " Grad\n[dd.dd]"
+            << " tan(alpha)";
     if (g < 3) headers << QString();
   }
   grid_->setHorizontalHeaderLabels(headers);
@@ -145,10 +143,10 @@ PoleInfoPanel::PoleInfoPanel(QWidget* parent) : QFrame(parent) {
   auto* buttons = new QHBoxLayout;
   auto* print = new QPushButton(this);
   print->setObjectName("PrintInfo");
-  SetTag(print, kPrintInfo);
+  SetTag(print, texts::drawwin::kPrintInfo);
   auto* close = new QPushButton(this);
   close->setObjectName("CloseInfo");
-  SetTag(close, kPanelClose);
+  SetTag(close, texts::drawwin::kPanelClose);
   buttons->addStretch(1);
   buttons->addWidget(print);
   buttons->addWidget(close);

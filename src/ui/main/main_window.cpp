@@ -31,14 +31,15 @@
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 #include "shell/startup.h"
-#include "ui/dialogs/colour_panel.h"
+#include "texts/ui.h"
 #include "ui/common/core_bridge.h"
-#include "ui/dialogs/dial_parameters_dialog.h"
-#include "ui/dialogs/dial_type_dialog.h"
-#include "ui/drawing/drawing_window.h"
 #include "ui/common/help_window.h"
 #include "ui/common/pictures.h"
+#include "ui/dialogs/colour_panel.h"
+#include "ui/dialogs/dial_parameters_dialog.h"
+#include "ui/dialogs/dial_type_dialog.h"
 #include "ui/dialogs/site_dialog.h"
+#include "ui/drawing/drawing_window.h"
 #include "ui/main/task_window.h"
 
 namespace kelvra::ui {
@@ -51,7 +52,7 @@ QString VersionText() { return QStringLiteral(KELVRA_VERSION_TEXT); }
 // picture of the current dial kind.
 class PlaceholderWindow final : public TaskWindow {
  public:
-  PlaceholderWindow(const QString& name, int helpTopic, int captionTag)
+  PlaceholderWindow(const QString& name, int helpTopic, texts::TextId captionTag)
       : TaskWindow(name, helpTopic) {
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel(this);
@@ -69,7 +70,7 @@ class PlaceholderWindow final : public TaskWindow {
     layout->addWidget(picture, 1);
     auto* note = new QLabel(this);
     note->setAlignment(Qt::AlignCenter);
-    SetTag(note, 1474);
+    SetTag(note, texts::ui::kWindowFollows);
     layout->addWidget(note);
     SetCaptionTag(captionTag);
     resize(560, 560);
@@ -252,34 +253,34 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::BuildPopupMenus() {
   popup_ = new QMenu(this);
-  auto add = [this](QMenu* m, int tag, std::function<void()> run) {
+  auto add = [this](QMenu* m, texts::TextId tag, std::function<void()> run) {
     auto* a = m->addAction(QString());
     SetTag(a, tag);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
     return a;
   };
-  add(popup_, 1460, [this] { SaveSettings(); });
-  add(popup_, 1461, [this] { LoadDialData(); });
-  popupDateActions_ << add(popup_, 1462, [] { bridge::SaveOwnDates(); });
-  popupDateActions_ << add(popup_, 1463, [this] {
+  add(popup_, texts::ui::kPopupSaveSettings, [this] { SaveSettings(); });
+  add(popup_, texts::ui::kPopupLoad, [this] { LoadDialData(); });
+  popupDateActions_ << add(popup_, texts::ui::kPopupSaveDates, [] { bridge::SaveOwnDates(); });
+  popupDateActions_ << add(popup_, texts::ui::kPopupLoadDates, [this] {
     if (bridge::LoadOwnDates()) {
       if (auto* t = FindTask(kDialParametersDialog)) t->Retranslate();
     }
   });
   for (QAction* a : popupDateActions_) a->setVisible(false);
   popup_->addSeparator();
-  add(popup_, 1464, [this] { OpenSiteDialog(); });
-  add(popup_, 1465, [this] { OpenDialTypeDialog(); });
-  add(popup_, 1466, [this] { OpenDialParametersDialog(); });
-  add(popup_, 1467, [this] { OpenDrawingWindow(); });
+  add(popup_, texts::ui::kPopupSite, [this] { OpenSiteDialog(); });
+  add(popup_, texts::ui::kPopupDialType, [this] { OpenDialTypeDialog(); });
+  add(popup_, texts::ui::kPopupParameters, [this] { OpenDialParametersDialog(); });
+  add(popup_, texts::ui::kPopupDrawing, [this] { OpenDrawingWindow(); });
   popup_->addSeparator();
-  add(popup_, 1468, [this] { ToggleHints(); });
-  add(popup_, 1469, [this] { CloseAllWindows(); });
+  add(popup_, texts::ui::kPopupHints, [this] { ToggleHints(); });
+  add(popup_, texts::ui::kPopupClose, [this] { CloseAllWindows(); });
 
   wizardPopup_ = new QMenu(this);
-  add(wizardPopup_, 1450, [this] { WizardNext(); });
-  add(wizardPopup_, 1451, [this] { WizardCancel(); });
-  add(wizardPopup_, 1452, [this] { ShowHelp(); });
+  add(wizardPopup_, texts::ui::kWizardNext, [this] { WizardNext(); });
+  add(wizardPopup_, texts::ui::kWizardCancel, [this] { WizardCancel(); });
+  add(wizardPopup_, texts::ui::kWizardHelp, [this] { ShowHelp(); });
 }
 
 void MainWindow::ShowPopup(const QPoint& globalPos) {
@@ -325,14 +326,14 @@ void MainWindow::BuildPanels() {
     }
     button->setIconSize(QSize(62, 100));
     button->setAutoRaise(true);
-    button->setProperty("kelvraHint", families[static_cast<std::size_t>(i)].captionTag);
+    SetTextProperty(button, "kelvraHint", families[static_cast<std::size_t>(i)].captionTag);
     connect(button, &QToolButton::clicked, this, [this, i] { ShowFamilyPicture(i); });
     sl->addWidget(button);
   }
 
   galleryButton_ = new QPushButton(desk_);
   galleryButton_->setObjectName("GalleryButton");
-  SetTag(galleryButton_, 1401);
+  SetTag(galleryButton_, texts::ui::kStartGallery);
   connect(galleryButton_, &QPushButton::clicked, this, [this] { StartGallery(); });
 
   // The slide show.
@@ -346,7 +347,7 @@ void MainWindow::BuildPanels() {
   galleryCaption_->setFont(captionFont);
   auto* controls = new QHBoxLayout;
   auto* intervalName = new QLabel(galleryPanel_);
-  SetTag(intervalName, 1403);
+  SetTag(intervalName, texts::ui::kGalleryInterval);
   gallerySlider_ = new QSlider(Qt::Horizontal, galleryPanel_);
   gallerySlider_->setRange(10, 210);  // tenths of a second
   gallerySlider_->setSingleStep(1);
@@ -355,7 +356,7 @@ void MainWindow::BuildPanels() {
   galleryInterval_ = new QLabel(galleryPanel_);
   galleryInterval_->setMinimumWidth(50);
   auto* stop = new QPushButton(galleryPanel_);
-  SetTag(stop, 1402);
+  SetTag(stop, texts::ui::kStopGallery);
   controls->addWidget(intervalName);
   controls->addWidget(gallerySlider_, 1);
   controls->addWidget(galleryInterval_);
@@ -388,9 +389,9 @@ void MainWindow::BuildPanels() {
   aboutTitle->setFont(big);
   auto* aboutLine = new QLabel(aboutPanel_);
   aboutLine->setAlignment(Qt::AlignCenter);
-  SetTag(aboutLine, 1405);
+  SetTag(aboutLine, texts::ui::kAboutLine);
   auto* ok = new QPushButton(aboutPanel_);
-  SetTag(ok, 1406);
+  SetTag(ok, texts::ui::kAboutOk);
   connect(ok, &QPushButton::clicked, aboutPanel_, &QWidget::hide);
   al->addWidget(aboutTitle);
   al->addWidget(aboutLine);
@@ -457,7 +458,9 @@ void MainWindow::FirstShow() {
         f.contains("Dingbat", Qt::CaseInsensitive) || f == "DejaVu Sans")
       symbol = true;
   }
-  if (!symbol) shell::ShowMessage(shell::MessageKind::Warning, Text(1473).toStdString());
+  if (!symbol)
+    shell::ShowMessage(shell::MessageKind::Warning,
+                       Text(texts::ui::kSymbolFontMissing).toStdString());
   UpdateStatus();
   emit FirstShown();
 }
@@ -701,14 +704,16 @@ TaskWindow* MainWindow::OpenDrawingWindow() {
 TaskWindow* MainWindow::OpenCalculator(int mode) {
   static const int topics[] = {4, 28, 29, 30, 49};
   return OpenTask(kCalculatorWindow, [mode] {
-    return new PlaceholderWindow(kCalculatorWindow, topics[std::clamp(mode, 0, 4)], 1477);
+    return new PlaceholderWindow(kCalculatorWindow, topics[std::clamp(mode, 0, 4)],
+                                 texts::ui::kCalculatorCaption);
   });
 }
 
 TaskWindow* MainWindow::OpenTables(int kind) {
   const int topic = kind >= 10 ? 50 : 51;
-  return OpenTask(kTablesWindow,
-                  [topic] { return new PlaceholderWindow(kTablesWindow, topic, 1478); });
+  return OpenTask(kTablesWindow, [topic] {
+    return new PlaceholderWindow(kTablesWindow, topic, texts::ui::kTablesCaption);
+  });
 }
 
 void MainWindow::ReopenConfigDialogs() {
@@ -776,12 +781,13 @@ void MainWindow::NextGalleryPicture() {
                                                 600, 600, Qt::KeepAspectRatio,
                                                 Qt::SmoothTransformation)));
   galleryCaption_->setText(Text(entry.captionTag));
-  galleryCaption_->setProperty("kelvraCaption", entry.captionTag);
+  SetTextProperty(galleryCaption_, "kelvraCaption", entry.captionTag);
   galleryPicture_ = (galleryPicture_ + 1) % static_cast<int>(pictures.size());
 }
 
 void MainWindow::ShowAbout() {
-  aboutPanel_->findChild<QLabel*>("AboutTitle")->setText(Text(1404) + VersionText());
+  aboutPanel_->findChild<QLabel*>("AboutTitle")
+      ->setText(Text(texts::ui::kAboutTitle) + VersionText());
   aboutPanel_->show();
   ArrangePanels();
 }
@@ -801,15 +807,16 @@ void MainWindow::SetExpertMode(bool on) {
   const std::string program = "KELVRA.EXE " + VersionText().toStdString();
   if (on) {
     shell::ShowMessage(shell::MessageKind::Information,
-                       (Text(1440) + Text(1441)).toStdString());
+                       (Text(texts::ui::kExpertModeIs) + Text(texts::ui::kExpertOn)).toStdString());
   } else {
     config::DialParameters& dial = config::Dial();
     const double obliquity = config::kDefaultObliquity;
     dial.ringHoleOffset = 0;
     dial.ringHoleOffsetNorth = obliquity / 2;
     dial.ringHoleOffsetSouth = -obliquity / 2;
-    shell::ShowMessage(shell::MessageKind::Information,
-                       (Text(1442) + "\n" + Text(1443)).toStdString());
+    shell::ShowMessage(
+        shell::MessageKind::Information,
+        (Text(texts::ui::kExpertOff) + "\n" + Text(texts::ui::kExpertOffKinds)).toStdString());
     if (!config::KindOffered(dial, false)) dial.kind = 'h';
     dial.cylinderVariant = 0;
   }
@@ -844,7 +851,7 @@ void MainWindow::LoadDefaults() {
   if (!shell::CurrentStartupHooks().resetDialParameters) config::ResetDialParameters();
   ReopenConfigDialogs();
   UpdateStatus();
-  statusBar()->showMessage(Text(1499), 4000);
+  statusBar()->showMessage(Text(texts::ui::kDefaultsLoaded), 4000);
 }
 
 void MainWindow::ShowHelp() {
@@ -886,7 +893,8 @@ void MainWindow::PrintWindow() {
 
 void MainWindow::SaveSettings() {
   if (bridge::WriteSettingsFile())
-    statusBar()->showMessage(Text(1497) + QString::fromStdString(bridge::SettingsPath()), 4000);
+    statusBar()->showMessage(
+        Text(texts::ui::kSettingsSaved) + QString::fromStdString(bridge::SettingsPath()), 4000);
 }
 
 void MainWindow::ReloadSettings() {
@@ -898,16 +906,16 @@ void MainWindow::ReloadSettings() {
 }
 
 void MainWindow::SaveDialData() {
-  const QString filter = Text(1495) + ";;" + Text(1496);
+  const QString filter = Text(texts::ui::kDialDataFilter) + ";;" + Text(texts::ui::kAllFilesFilter);
   const QString path = QFileDialog::getSaveFileName(
       this, QString::fromStdString(shell::FileDialogTitle(2)), "myDial.kel", filter);
   if (path.isEmpty()) return;
   if (bridge::SaveDialData(path.toStdString()))
-    statusBar()->showMessage(Text(1497) + path, 4000);
+    statusBar()->showMessage(Text(texts::ui::kSettingsSaved) + path, 4000);
 }
 
 void MainWindow::LoadDialData() {
-  const QString filter = Text(1495) + ";;" + Text(1496);
+  const QString filter = Text(texts::ui::kDialDataFilter) + ";;" + Text(texts::ui::kAllFilesFilter);
   const QString path = QFileDialog::getOpenFileName(
       this, QString::fromStdString(shell::FileDialogTitle(3)), QString(), filter);
   if (path.isEmpty()) return;
@@ -915,7 +923,7 @@ void MainWindow::LoadDialData() {
     SelectLanguage(shell::State().general.languageIsGerman);
     ReopenConfigDialogs();
     UpdateStatus();
-    statusBar()->showMessage(Text(1498) + path, 4000);
+    statusBar()->showMessage(Text(texts::ui::kLoaded) + path, 4000);
   }
 }
 
@@ -924,18 +932,19 @@ void MainWindow::LoadDialData() {
 void MainWindow::UpdateStatus() {
   const shell::SiteSettings& s = shell::State().site;
   statusSite_->setText(QString("  %1 %2°   %3 %4°   %5 %6°   %7 %8")
-                           .arg(Text(1407))
+                           .arg(Text(texts::ui::kStatusLatitude))
                            .arg(s.latitude, 0, 'f', 4)
-                           .arg(Text(1408))
+                           .arg(Text(texts::ui::kStatusLongitude))
                            .arg(s.longitude, 0, 'f', 4)
-                           .arg(Text(1409))
+                           .arg(Text(texts::ui::kStatusZone))
                            .arg(s.zoneMeridian, 0, 'f', 2)
-                           .arg(Text(1390))
+                           .arg(Text(texts::ui::kStatusYear))
                            .arg(s.year));
   const config::DialParameters& dial = config::Dial();
   QString kind = QString::fromStdString(config::KindCode(dial));
-  statusKind_->setText("  " + Text(1391) + ": " + kind + "  ");
-  statusExpert_->setText(shell::State().general.expertMode ? "  " + Text(1392) + "  " : QString());
+  statusKind_->setText("  " + Text(texts::ui::kStatusDialType) + ": " + kind + "  ");
+  statusExpert_->setText(
+      shell::State().general.expertMode ? "  " + Text(texts::ui::kStatusExpert) + "  " : QString());
 }
 
 void MainWindow::Retranslate() {
@@ -948,11 +957,11 @@ void MainWindow::Retranslate() {
   actions_[39]->setText(Menu(39) + "\t" +
                         QKeySequence(Qt::ALT | Qt::Key_F1).toString(QKeySequence::NativeText));
   for (QToolButton* b : strip_->findChildren<QToolButton*>()) {
-    b->setToolTip(Text(b->property("kelvraHint").toInt()));
+    b->setToolTip(Text(TextProperty(b, "kelvraHint")));
   }
-  if (pictureCaptionTag_ != 0) pictureCaption_->setText(Text(pictureCaptionTag_));
-  const QVariant gallery = galleryCaption_->property("kelvraCaption");
-  if (gallery.isValid()) galleryCaption_->setText(Text(gallery.toInt()));
+  if (pictureCaptionTag_) pictureCaption_->setText(Text(pictureCaptionTag_));
+  if (const texts::TextId gallery = TextProperty(galleryCaption_, "kelvraCaption"))
+    galleryCaption_->setText(Text(gallery));
   if (aboutPanel_->isVisible()) ShowAbout();
   UpdateStatus();
   ArrangePanels();

@@ -155,7 +155,7 @@ class MainWindow : public QMainWindow, public Retranslatable, public DrawingHost
   bool mayOpenWindow_ = true;
   bool cancelling_ = false;
   int galleryPicture_ = 0;
-  int pictureCaptionTag_ = 0;
+  texts::TextId pictureCaptionTag_;
   bool firstShown_ = false;
   bool screenA4_ = true;
 };

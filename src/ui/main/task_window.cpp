@@ -10,10 +10,10 @@ TaskWindow::TaskWindow(QString name, int helpTopic, QWidget* parent)
   setObjectName(name_);
 }
 
-void TaskWindow::SetCaptionTag(int tag, QString suffix) {
+void TaskWindow::SetCaptionTag(texts::TextId tag, QString suffix) {
   captionTag_ = tag;
   captionSuffix_ = std::move(suffix);
-  if (tag != 0) SetCaptionText(Text(tag) + captionSuffix_);
+  if (tag) SetCaptionText(Text(tag) + captionSuffix_);
 }
 
 void TaskWindow::SetCaptionText(const QString& text) {
@@ -34,7 +34,7 @@ bool TaskWindow::CloseWindow(bool force) {
 
 void TaskWindow::Retranslate() {
   RelabelTree(this);
-  if (captionTag_ != 0) SetCaptionText(Text(captionTag_) + captionSuffix_);
+  if (captionTag_) SetCaptionText(Text(captionTag_) + captionSuffix_);
 }
 
 void TaskWindow::showEvent(QShowEvent* event) {

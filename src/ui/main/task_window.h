@@ -29,9 +29,9 @@ class TaskWindow : public QWidget, public Retranslatable {
   const QString& Name() const { return name_; }
   int HelpTopic() const { return helpTopic_; }
 
-  // The window caption: catalogue text `tag` (0: the caption set by
+  // The window caption: catalogue text `tag` (none: the caption set by
   // SetCaptionText stays), with an optional suffix such as a wizard step.
-  void SetCaptionTag(int tag, QString suffix = {});
+  void SetCaptionTag(texts::TextId tag, QString suffix = {});
   void SetCaptionText(const QString& text);
 
   // The window became the active child window: show values changed elsewhere.
@@ -60,7 +60,7 @@ class TaskWindow : public QWidget, public Retranslatable {
  private:
   QString name_;
   int helpTopic_;
-  int captionTag_ = 0;
+  texts::TextId captionTag_;
   QString captionSuffix_;
   bool forced_ = false;
   bool closed_ = false;

@@ -1,6 +1,8 @@
 // The binding of parameter pages to the field table: a page that declares its
 // fields by name gets its ranges, checks, messages and stores from the table,
 // and every control of a field shows the one value across pages.
+#include "ui/dialogs/field_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -14,10 +16,10 @@
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
-#include "ui/dialogs/field_page.h"
-#include "ui/dialogs/parameter_pages.h"
 #include "ui/dialogs/pages/planar_page.h"
+#include "ui/dialogs/parameter_pages.h"
 #include "ui_test_support.h"
 
 namespace kelvra::ui {
@@ -31,13 +33,14 @@ class SamplePage final : public FieldPage {
   SamplePage(const PageContext& context, QWidget* parent)
       : FieldPage(config::ParameterPage::Ring, context, parent) {
     auto* l = new QVBoxLayout(this);
-    shadow = &AddEdit("maxShadowLength", 1621, this);
-    diameter = &AddEdit("ringDiameter", 1621, this).Shown(6, 1);
-    hidden = &AddEdit("ringHoleAngle", 1621, this);
-    babylonian = AddSwitch("babylonianHours", 1633, this);
+    shadow = &AddEdit("maxShadowLength", texts::ui::kPlanarGnomon, this);
+    diameter = &AddEdit("ringDiameter", texts::ui::kPlanarGnomon, this).Shown(6, 1);
+    hidden = &AddEdit("ringHoleAngle", texts::ui::kPlanarGnomon, this);
+    babylonian = AddSwitch("babylonianHours", texts::ui::kBabylonianHours, this);
     hoursFrom = AddList("hoursFrom", ClockHourList(), this);
     altitudeFrom = AddList("altitudeFrom", AltitudeList(), this);
-    zone = AddChoice("zoneTime", {{1628, 0}, {1629, 1}}, this);
+    zone = AddChoice("zoneTime",
+                     {{texts::ui::kAtLocalMeridian, 0}, {texts::ui::kAtZoneMeridian, 1}}, this);
     for (Edit* e : {shadow, diameter, hidden}) {
       l->addWidget(e->label);
       l->addWidget(e->edit);
@@ -185,12 +188,12 @@ TEST_F(FieldPageTest, ControlsOfOneFieldShowOneValueAcrossPages) {
 TEST_F(FieldPageTest, AFieldNameOutsideTheTableIsRefusedAtOnce) {
   struct Misnamed final : FieldPage {
     Misnamed() : FieldPage(config::ParameterPage::Ring, PageContext{}, nullptr) {
-      AddSwitch("noSuchField", 0, this);
+      AddSwitch("noSuchField", texts::TextId(), this);
     }
   };
   struct NotANumber final : FieldPage {
     NotANumber() : FieldPage(config::ParameterPage::Ring, PageContext{}, nullptr) {
-      AddEdit("hoursApparent", 0, this);
+      AddEdit("hoursApparent", texts::TextId(), this);
     }
   };
   EXPECT_THROW(Misnamed{}, std::invalid_argument);

@@ -10,6 +10,7 @@
 
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 #include "ui/calc/horizon_panel.h"
 #include "ui/common/retranslate.h"
 
@@ -17,24 +18,12 @@ namespace kelvra::ui {
 
 namespace {
 
-// Catalogue numbers of the page's texts.
-enum : int {
-  kCircles = 1554, kDateCircles = 1555, kAltitudeCircles = 1556,
-  kSpacing = 1360, kEqual = 1361, kTonne = 1362, kStereographic = 1363, kOrthographic = 1364,
-  kHorizontoscope = 1365, kObserver = 1366, kPlate = 1367, kZodiacLines = 1368,
-  kPerMonthFirst = 1369, kSunOnPlate = 1373, kCalendarDate = 1374, kZodiacScale = 1375,
-  kMonthLines = 1376, kJanuaryOutside = 1377, kDecemberOutside = 1378, kEcliptic = 1379,
-  kHorizon = 1380, kWithEot = 1381, kApparentTime = 1382,
-  kHourLines = 1622, kFrom = 1624, kTo = 1625, kInterval = 1626, kTimeFor = 1627,
-  kLocalMeridian = 1628, kZoneMeridian = 1629, kAdditional = 1632, kBabylonian = 1633,
-  kItalian = 1634, kTemporal = 1635, kSunshine = 1645,
-};
-
 // " 1 pro Monat" .. "Solstizien & Äquinox", stored as 1 .. 4.
 ListSpec ZodiacLineList() {
   return {[] {
             QStringList entries;
-            for (int i = 0; i < 4; ++i) entries << Text(kPerMonthFirst + i);
+            for (int i = 0; i < 4; ++i)
+              entries << Text(texts::ui::kAzimuthalZodiacLinesPerMonth[i]);
             return entries;
           },
           [](int entry) { return entry + 1; },
@@ -51,17 +40,22 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
 
   // The circles and their arrangement.
   auto* circles = new QGroupBox(this);
-  SetTag(circles, kCircles);
+  SetTag(circles, texts::ui::kCircleChoice);
   auto* cl = new QGridLayout(circles);
-  const auto mode = AddChoice("azimuthCircleMode", {{kDateCircles, 0}, {kAltitudeCircles, 1}}, circles);
+  const auto mode =
+      AddChoice("azimuthCircleMode",
+                {{texts::ui::kDateCircles, 0}, {texts::ui::kAltitudeCircles, 1}}, circles);
   cl->addWidget(mode[0], 0, 0);
   cl->addWidget(mode[1], 0, 1);
   auto* spacing = new QGroupBox(circles);
   spacing->setObjectName("SpacingGroup");
-  SetTag(spacing, kSpacing);
+  SetTag(spacing, texts::ui::kAzimuthalSpacing);
   auto* sl = new QVBoxLayout(spacing);
   for (QRadioButton* b : AddChoice("altitudeCircleSpacing",
-                                   {{kEqual, 0}, {kTonne, 1}, {kStereographic, 2}, {kOrthographic, 3}},
+                                   {{texts::ui::kAzimuthalEqualSpacing, 0},
+                                    {texts::ui::kAzimuthalTonneSpacing, 1},
+                                    {texts::ui::kAzimuthalStereographic, 2},
+                                    {texts::ui::kAzimuthalOrthographic, 3}},
                                    spacing)) {
     sl->addWidget(b);
   }
@@ -69,14 +63,14 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
   cl->addWidget(spacing, 1, 0, 1, 2);
   auto* scope = new QGroupBox(circles);
   scope->setObjectName("HorizontoscopeGroup");
-  SetTag(scope, kHorizontoscope);
+  SetTag(scope, texts::ui::kAzimuthalHorizontoscope);
   auto* hl = new QGridLayout(scope);
-  observer_ = &AddEdit("observerDistance", kObserver, scope).Shown(6, 1);
+  observer_ = &AddEdit("observerDistance", texts::ui::kAzimuthalObserver, scope).Shown(6, 1);
   hl->addWidget(observer_->label, 0, 0);
   hl->addWidget(observer_->edit, 0, 1);
   horizontoscope_ = scope;
   cl->addWidget(scope, 2, 0, 1, 2);
-  plate_ = &AddEdit("basePlateDiameter", kPlate, circles).Shown(6, 1);
+  plate_ = &AddEdit("basePlateDiameter", texts::ui::kAzimuthalBasePlate, circles).Shown(6, 1);
   cl->addWidget(plate_->label, 3, 0);
   cl->addWidget(plate_->edit, 3, 1);
   grid->addWidget(circles, 0, 0);
@@ -86,25 +80,29 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
   auto* dates = new QGroupBox(this);
   auto* dl = new QGridLayout(dates);
   auto* sun = new QLabel(dates);
-  SetTag(sun, kSunOnPlate);
-  const auto scale = AddChoice("azimuthZodiacScale", {{kCalendarDate, 0}, {kZodiacScale, 1}}, dates);
+  SetTag(sun, texts::ui::kAzimuthalSunOnPlate);
+  const auto scale = AddChoice(
+      "azimuthZodiacScale",
+      {{texts::ui::kAzimuthalCalendarDate, 0}, {texts::ui::kAzimuthalZodiacScale, 1}}, dates);
   dl->addWidget(sun, 0, 0);
   dl->addWidget(scale[0], 0, 1);
   dl->addWidget(scale[1], 0, 2);
   auto* order = new QLabel(dates);
-  SetTag(order, kMonthLines);
-  const auto outside = AddChoice("juneOutside", {{kJanuaryOutside, 1}, {kDecemberOutside, 0}}, dates);
+  SetTag(order, texts::ui::kAzimuthalMonthLines);
+  const auto outside = AddChoice(
+      "juneOutside",
+      {{texts::ui::kAzimuthalJanuaryOutside, 1}, {texts::ui::kAzimuthalDecemberOutside, 0}}, dates);
   dl->addWidget(order, 1, 0);
   dl->addWidget(outside[0], 1, 1);
   dl->addWidget(outside[1], 1, 2);
   auto* lines = new QLabel(dates);
-  SetTag(lines, kZodiacLines);
+  SetTag(lines, texts::ui::kAzimuthalZodiacLines);
   zodiacLines_ = AddList("zodiacLinesPerMonth", ZodiacLineList(), dates);
   lines->setBuddy(zodiacLines_);
   dl->addWidget(lines, 2, 0);
   dl->addWidget(zodiacLines_, 2, 1, 1, 2);
-  ecliptic_ = AddSwitch("drawEcliptic", kEcliptic, dates);
-  horizon_ = AddSwitch("horizonProfile", kHorizon, dates);
+  ecliptic_ = AddSwitch("drawEcliptic", texts::ui::kAzimuthalEcliptic, dates);
+  horizon_ = AddSwitch("horizonProfile", texts::ui::kAzimuthalHorizonProfile, dates);
   dl->addWidget(ecliptic_, 3, 0, 1, 3);
   dl->addWidget(horizon_, 4, 0, 1, 3);
   dateGroup_ = dates;
@@ -123,16 +121,16 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
 
   // Time and hour lines.
   auto* hours = new QGroupBox(this);
-  SetTag(hours, kHourLines);
+  SetTag(hours, texts::ui::kHourLines);
   auto* hr = new QGridLayout(hours);
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(hours);
-    SetTag(h, kFrom + k);
+    SetTag(h, texts::ui::kRangeHeads[k]);
     hr->addWidget(h, 0, 1 + k);
   }
   struct System {
     const char* on;
-    int tag;
+    texts::TextId tag;
     const char* from;
     const char* to;
     const char* interval;
@@ -140,13 +138,13 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
     ListSpec step;
   };
   const System systems[kSystems] = {
-      {"hoursApparent", kApparentTime, "otherHoursFrom", "otherHoursTo", "otherHourInterval",
-       ClockHourList(), MinuteIntervalList(5)},
-      {"babylonianHours", kBabylonian, "babylonianFrom", "babylonianTo", "babylonianInterval",
+      {"hoursApparent", texts::ui::kApparentTimeSwitch, "otherHoursFrom", "otherHoursTo",
+       "otherHourInterval", ClockHourList(), MinuteIntervalList(5)},
+      {"babylonianHours", texts::ui::kBabylonianHours, "babylonianFrom", "babylonianTo",
+       "babylonianInterval", ClockHourList(), MinuteIntervalList(4)},
+      {"italianHours", texts::ui::kItalianHours, "italianFrom", "italianTo", "italianInterval",
        ClockHourList(), MinuteIntervalList(4)},
-      {"italianHours", kItalian, "italianFrom", "italianTo", "italianInterval", ClockHourList(),
-       MinuteIntervalList(4)},
-      {"temporalHours", kTemporal, "temporalFrom", "temporalTo", "temporalInterval",
+      {"temporalHours", texts::ui::kTemporalHours, "temporalFrom", "temporalTo", "temporalInterval",
        TemporalHourList(), TemporalIntervalList()},
   };
   for (int s = 0; s < kSystems; ++s) {
@@ -160,18 +158,20 @@ AzimuthalPage::AzimuthalPage(const PageContext& context, QWidget* parent)
     for (int k = 0; k < 3; ++k) hr->addWidget(lists_[s][k], row, 1 + k);
     if (s == 0) {
       auto* additional = new QLabel(hours);
-      SetTag(additional, kAdditional);
+      SetTag(additional, texts::ui::kAdditionalLines);
       hr->addWidget(additional, 2, 0, 1, 4);
     }
   }
   auto* timeFor = new QLabel(hours);
-  SetTag(timeFor, kTimeFor);
-  const auto zone = AddChoice("zoneTime", {{kLocalMeridian, 0}, {kZoneMeridian, 1}}, hours);
+  SetTag(timeFor, texts::ui::kHourLinesForTime);
+  const auto zone = AddChoice(
+      "zoneTime", {{texts::ui::kAtLocalMeridian, 0}, {texts::ui::kAtZoneMeridian, 1}}, hours);
   hr->addWidget(timeFor, 6, 0);
   hr->addWidget(zone[0], 6, 1);
   hr->addWidget(zone[1], 6, 2, 1, 2);
-  hr->addWidget(AddSwitch("altitudeWithEot", kWithEot, hours), 7, 0, 1, 4);
-  hr->addWidget(AddSwitch("sunshineDurationLines", kSunshine, hours), 8, 0, 1, 4);
+  hr->addWidget(AddSwitch("altitudeWithEot", texts::ui::kConstructWithEot, hours), 7, 0, 1, 4);
+  hr->addWidget(AddSwitch("sunshineDurationLines", texts::ui::kSunshineDuration, hours), 8, 0, 1,
+                4);
   hr->setRowStretch(9, 1);
   grid->addWidget(hours, 0, 1, 2, 1);
 

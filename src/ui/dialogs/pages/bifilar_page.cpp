@@ -18,6 +18,9 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/bifilar.h"
+#include "texts/planar.h"
+#include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/retranslate.h"
 
@@ -25,29 +28,16 @@ namespace kelvra::ui {
 
 namespace {
 
-// Catalogue numbers of the page's texts.
-enum : int {
-  kBifilarChoice = 1670, kUmbrellaChoice = 1671, kClassic = 1672, kOnlyThreadOne = 1673,
-  kTimeFor = 1674, kApparentLocal = 1675, kApparentZone = 1676, kPlaneKind = 1677,
-  kPlaneHorizontal = 1678, kPlaneInclined = 1679, kPlaneVertical = 1680, kRod = 1681,
-  kDisk = 1682, kDiskNote1 = 1683, kDiskNote2 = 1684, kDesk = 1685, kDeskNote = 1686,
-  kWall = 1687, kDiskRadius = 1688, kDiskRange = 1689, kThread1 = 1690, kThread2 = 1691,
-  kLocalTime = 1692, kZoneTime = 1693,
-  kHourLines = 1622, kApparentHours = 1623, kFrom = 1624, kTo = 1625, kInterval = 1626,
-  kHourTime = 1627, kLinesToFoot = 1630, kMeanHours = 1631, kAdditional = 1632,
-  kBabylonian = 1633, kItalian = 1634, kTemporal = 1635, kExtendTemporal = 1636,
-  kAltitude = 1637, kDateLines = 1639, kCount = 1640, kFirstDateMode = 1641, kSunshine = 1645,
-  kMarkAnalemma = 1646, kAnalemmaHour = 1647, kEveryMonth = 1648, kFirstAnalemmaDays = 1649,
-  kDeskImpossible = 1702, kRadiusZero = 1703,
-};
-
 constexpr int kBifilarEntry = 13;  // the bifilar dial in the dial type dialog's list
 
 config::DialParameters& D() { return config::Dial(); }
 bool Expert() { return shell::State().general.expertMode; }
 
 // "P1.x = " .. "P2.z = " and "P3.x = " .. "P4.z = ".
-int PointLabel(int n, int c) { return (n <= 2 ? 1350 : 1694) + 3 * ((n - 1) % 2) + c; }
+texts::TextId PointLabel(int n, int c) {
+  const int i = 3 * ((n - 1) % 2) + c;
+  return n <= 2 ? texts::bifilar::kPoints12[i] : texts::ui::kBifilarPoints34[i];
+}
 
 std::string PointName(int n, int c) {
   return "bifilarThreads.p" + std::to_string(n) + "." + std::string(1, "xyz"[c]);
@@ -57,7 +47,7 @@ std::string PointName(int n, int c) {
 ListSpec DateLineList() {
   return {[] {
             QStringList entries;
-            for (int i = 0; i < 4; ++i) entries << Text(kFirstDateMode + i);
+            for (int i = 0; i < 4; ++i) entries << Text(texts::ui::kDateLineChoices[i]);
             entries << QString();
             return entries;
           },
@@ -75,7 +65,7 @@ ListSpec MeanIntervalList() {
 ListSpec AnalemmaDayList() {
   return {[] {
     QStringList entries;
-    for (int i = 0; i < 5; ++i) entries << Text(kFirstAnalemmaDays + i);
+    for (int i = 0; i < 5; ++i) entries << Text(texts::ui::kAnalemmaDays[i]);
     return entries;
   }};
 }
@@ -102,8 +92,8 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
   bifilarChoice_->setObjectName("BifilarChoice");
   umbrellaChoice_ = new QRadioButton(this);
   umbrellaChoice_->setObjectName("UmbrellaChoice");
-  SetTag(bifilarChoice_, kBifilarChoice);
-  SetTag(umbrellaChoice_, kUmbrellaChoice);
+  SetTag(bifilarChoice_, texts::ui::kBifilarChoice);
+  SetTag(umbrellaChoice_, texts::ui::kUmbrellaChoice);
   choiceGroup->addButton(bifilarChoice_);
   choiceGroup->addButton(umbrellaChoice_);
   choice->addWidget(bifilarChoice_);
@@ -122,11 +112,11 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
   bifilar->setObjectName("BifilarGroup");
   bifilarGroup_ = bifilar;
   auto* bl = new QGridLayout(bifilar);
-  classic_ = AddSwitch("michnikClassic", kClassic, bifilar);
+  classic_ = AddSwitch("michnikClassic", texts::ui::kBifilarClassic, bifilar);
   bl->addWidget(classic_, 0, 0, 1, 2);
   for (int thread = 0; thread < 2; ++thread) {
     auto* box = new QGroupBox(bifilar);
-    SetTag(box, thread == 0 ? kThread1 : kThread2);
+    SetTag(box, thread == 0 ? texts::ui::kBifilarThread1 : texts::ui::kBifilarThread2);
     auto* tl = new QGridLayout(box);
     for (int k = 0; k < 2; ++k) {
       const int n = 2 * thread + k + 1;
@@ -144,29 +134,31 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
     bl->addWidget(box, 1 + thread, 0, 1, 2);
   }
   auto* hours = new QGroupBox(bifilar);
-  SetTag(hours, kHourLines);
+  SetTag(hours, texts::ui::kHourLines);
   auto* hl = new QGridLayout(hours);
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(hours);
-    SetTag(h, kFrom + k);
+    SetTag(h, texts::ui::kRangeHeads[k]);
     hl->addWidget(h, 0, 1 + k);
   }
-  hoursApparent_ = AddSwitch("hoursApparent", kApparentHours, hours);
+  hoursApparent_ = AddSwitch("hoursApparent", texts::ui::kApparentHours, hours);
   hl->addWidget(hoursApparent_, 1, 0);
   hourLists_[0] = AddList("hoursFrom", ClockHourList(), hours);
   hourLists_[1] = AddList("hoursTo", ClockHourList(), hours);
   hourLists_[2] = AddList("hourInterval", MinuteIntervalList(5), hours);
   for (int k = 0; k < 3; ++k) hl->addWidget(hourLists_[k], 1, 1 + k);
   auto* timeFor = new QLabel(hours);
-  SetTag(timeFor, kTimeFor);
-  const auto time = AddChoice("planarLocalTime", {{kApparentLocal, 1}, {kApparentZone, 0}}, hours);
+  SetTag(timeFor, texts::ui::kBifilarTimeFor);
+  const auto time = AddChoice(
+      "planarLocalTime",
+      {{texts::ui::kBifilarApparentLocal, 1}, {texts::ui::kBifilarApparentZone, 0}}, hours);
   hl->addWidget(timeFor, 2, 0);
   hl->addWidget(time[0], 2, 1);
   hl->addWidget(time[1], 2, 2, 1, 2);
-  linesToFoot_ = AddSwitch("linesToFoot", kLinesToFoot, hours);
+  linesToFoot_ = AddSwitch("linesToFoot", texts::ui::kLinesToFoot, hours);
   hl->addWidget(linesToFoot_, 3, 0, 1, 4);
   auto* count = new QLabel(hours);
-  SetTag(count, kCount);
+  SetTag(count, texts::ui::kDateLineCount);
   auto* dateMode = AddList("dateLineMode", DateLineList(), hours);
   count->setBuddy(dateMode);
   hl->addWidget(count, 4, 0);
@@ -181,10 +173,12 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
   umbrellaGroup_ = umbrella;
   auto* ul = new QGridLayout(umbrella);
   auto* planeBox = new QGroupBox(umbrella);
-  SetTag(planeBox, kPlaneKind);
+  SetTag(planeBox, texts::ui::kUmbrellaPlaneKind);
   auto* pl = new QVBoxLayout(planeBox);
   auto* planeGroup = planeGroup_ = new QButtonGroup(this);
-  const int planeTags[3] = {kPlaneHorizontal, kPlaneInclined, kPlaneVertical};
+  const texts::TextId planeTags[3] = {texts::ui::kUmbrellaPlaneHorizontal,
+                                      texts::ui::kUmbrellaPlaneInclined,
+                                      texts::ui::kUmbrellaPlaneVertical};
   for (int i = 0; i < 3; ++i) {
     planes_[i] = new QRadioButton(planeBox);
     SetTag(planes_[i], planeTags[i]);
@@ -199,18 +193,27 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
 
   auto* disk = new QGroupBox(umbrella);
   auto* dl = new QGridLayout(disk);
-  rod_ = &AddEdit("gnomonHeight", kRod, disk).Shown(6, 2).Closing(CloseCheck::Positive);
-  disk_ = &AddEdit("umbrellaRadiusPercent", kDisk, disk).Shown(7, 2).NoLeaveCheck()
+  rod_ = &AddEdit("gnomonHeight", texts::ui::kUmbrellaRod, disk)
+              .Shown(6, 2)
+              .Closing(CloseCheck::Positive);
+  disk_ = &AddEdit("umbrellaRadiusPercent", texts::ui::kUmbrellaDisk, disk)
+               .Shown(7, 2)
+               .NoLeaveCheck()
                .Closing(CloseCheck::None);
-  desk_ = &AddEdit("axisInclination", kDesk, disk).Shown(6, 2).NoLeaveCheck().LeaveRange(0, 80)
+  desk_ = &AddEdit("axisInclination", texts::ui::kUmbrellaDesk, disk)
+               .Shown(6, 2)
+               .NoLeaveCheck()
+               .LeaveRange(0, 80)
                .CloseRange(0, 80);
-  wall_ = &AddEdit("wallDeclination", kWall, disk).Shown(7, 2).Stores(&InsideHalfTurn);
+  wall_ = &AddEdit("wallDeclination", texts::ui::kUmbrellaWall, disk)
+               .Shown(7, 2)
+               .Stores(&InsideHalfTurn);
   auto* note1 = new QLabel(disk);
   auto* note2 = new QLabel(disk);
-  SetTag(note1, kDiskNote1);
-  SetTag(note2, kDiskNote2);
+  SetTag(note1, texts::ui::kUmbrellaDiskNote1);
+  SetTag(note2, texts::ui::kUmbrellaDiskNote2);
   deskNote_ = new QLabel(disk);
-  SetTag(deskNote_, kDeskNote);
+  SetTag(deskNote_, texts::ui::kUmbrellaDeskNote);
   diskRadius_ = new QLabel(disk);
   diskRadius_->setObjectName("DiskRadius");
   for (QLabel* l : {note1, note2, deskNote_}) l->setStyleSheet("color: #555;");
@@ -234,7 +237,8 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
     const double old = D().umbrellaRadiusPercent;
     const auto v = shell::ParseReal(shell::FilterRealText(disk_->edit->text().toStdString()));
     if (!v || *v < -100 || *v > 200) {
-      shell::ShowMessage(shell::MessageKind::Error, Text(kDiskRange).toStdString());
+      shell::ShowMessage(shell::MessageKind::Error,
+                         Text(texts::ui::kUmbrellaDiskRange).toStdString());
       disk_->edit->setText(Decimals(7, 2, old));
       disk_->edit->setFocus();
       return;
@@ -261,16 +265,16 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
 
   // The hour-line systems of the planar dials.
   auto* systems = new QGroupBox(umbrella);
-  SetTag(systems, kHourLines);
+  SetTag(systems, texts::ui::kHourLines);
   auto* sl = new QGridLayout(systems);
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(systems);
-    SetTag(h, kFrom + k);
+    SetTag(h, texts::ui::kRangeHeads[k]);
     sl->addWidget(h, 0, 1 + k);
   }
   struct System {
     const char* on;
-    int tag;
+    texts::TextId tag;
     const char* from;
     const char* to;
     const char* interval;
@@ -278,24 +282,24 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
     ListSpec step;
   };
   const System list[kSystems] = {
-      {"hoursApparent", kApparentHours, "hoursFrom", "hoursTo", "hourInterval", ClockHourList(),
-       MinuteIntervalList(5)},
-      {"hoursWithEot", kMeanHours, "eotHoursFrom", "eotHoursTo", "eotHourInterval",
+      {"hoursApparent", texts::ui::kApparentHours, "hoursFrom", "hoursTo", "hourInterval",
+       ClockHourList(), MinuteIntervalList(5)},
+      {"hoursWithEot", texts::ui::kMeanTimeHours, "eotHoursFrom", "eotHoursTo", "eotHourInterval",
        ClockHourList(), MeanIntervalList()},
-      {"babylonianHours", kBabylonian, "babylonianFrom", "babylonianTo", "babylonianInterval",
+      {"babylonianHours", texts::ui::kBabylonianHours, "babylonianFrom", "babylonianTo",
+       "babylonianInterval", ClockHourList(), MinuteIntervalList(4)},
+      {"italianHours", texts::ui::kItalianHours, "italianFrom", "italianTo", "italianInterval",
        ClockHourList(), MinuteIntervalList(4)},
-      {"italianHours", kItalian, "italianFrom", "italianTo", "italianInterval", ClockHourList(),
-       MinuteIntervalList(4)},
-      {"temporalHours", kTemporal, "temporalFrom", "temporalTo", "temporalInterval",
+      {"temporalHours", texts::ui::kTemporalHours, "temporalFrom", "temporalTo", "temporalInterval",
        TemporalHourList(), TemporalIntervalList()},
-      {"altitudeLines", kAltitude, "altitudeFrom", "altitudeTo", "altitudeInterval",
+      {"altitudeLines", texts::ui::kAltitudeLines, "altitudeFrom", "altitudeTo", "altitudeInterval",
        AltitudeList(), AltitudeIntervalList()},
   };
   int row = 1;
   for (int s = 0; s < kSystems; ++s) {
     if (s == 2) {
       auto* additional = new QLabel(systems);
-      SetTag(additional, kAdditional);
+      SetTag(additional, texts::ui::kAdditionalLines);
       sl->addWidget(additional, row++, 0, 1, 4);
     }
     switches_[s] = AddSwitch(list[s].on, list[s].tag, systems);
@@ -306,34 +310,37 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
     for (int k = 0; k < 3; ++k) sl->addWidget(lists_[s][k], row, 1 + k);
     ++row;
     if (s == 4) {
-      extendTemporal_ = AddSwitch("extendTemporal", kExtendTemporal, systems);
+      extendTemporal_ = AddSwitch("extendTemporal", texts::ui::kExtendTemporal, systems);
       sl->addWidget(extendTemporal_, row++, 0, 1, 4);
     }
   }
   auto* hourTime = new QLabel(systems);
-  SetTag(hourTime, kHourTime);
-  const auto umbrellaTime = AddChoice("planarLocalTime", {{kLocalTime, 1}, {kZoneTime, 0}}, systems);
+  SetTag(hourTime, texts::ui::kHourLinesForTime);
+  const auto umbrellaTime =
+      AddChoice("planarLocalTime",
+                {{texts::ui::kUmbrellaLocalTime, 1}, {texts::ui::kUmbrellaZoneTime, 0}}, systems);
   sl->addWidget(hourTime, row, 0);
   sl->addWidget(umbrellaTime[0], row, 1);
   sl->addWidget(umbrellaTime[1], row++, 2, 1, 2);
   ul->addWidget(systems, 0, 1, 2, 1);
 
   auto* dates = new QGroupBox(umbrella);
-  SetTag(dates, kDateLines);
+  SetTag(dates, texts::ui::kDateLines);
   auto* datel = new QGridLayout(dates);
   auto* dcount = new QLabel(dates);
-  SetTag(dcount, kCount);
+  SetTag(dcount, texts::ui::kDateLineCount);
   auto* udateMode = AddList("dateLineMode", DateLineList(), dates);
   dcount->setBuddy(udateMode);
   datel->addWidget(dcount, 0, 0);
   datel->addWidget(udateMode, 0, 1, 1, 2);
-  datel->addWidget(AddSwitch("sunshineDurationLines", kSunshine, dates), 1, 0, 1, 3);
-  datel->addWidget(AddSwitch("markAnalemma", kMarkAnalemma, dates), 2, 0);
-  analemmaHour_ = &AddEdit("analemmaHour", kAnalemmaHour, dates).NoLeaveCheck();
+  datel->addWidget(AddSwitch("sunshineDurationLines", texts::ui::kSunshineDuration, dates), 1, 0, 1,
+                   3);
+  datel->addWidget(AddSwitch("markAnalemma", texts::ui::kMarkAnalemma, dates), 2, 0);
+  analemmaHour_ = &AddEdit("analemmaHour", texts::ui::kAnalemmaHour, dates).NoLeaveCheck();
   datel->addWidget(analemmaHour_->edit, 2, 1);
   datel->addWidget(analemmaHour_->label, 2, 2);
   auto* every = new QLabel(dates);
-  SetTag(every, kEveryMonth);
+  SetTag(every, texts::ui::kAnalemmaEveryMonth);
   datel->addWidget(every, 3, 0);
   datel->addWidget(AddList("analemmaDays", AnalemmaDayList(), dates), 3, 1, 1, 2);
   ul->addWidget(dates, 2, 0, 1, 2);
@@ -354,7 +361,8 @@ BifilarPage::BifilarPage(const PageContext& context, QWidget* parent)
       Store(Field("bifilarThreads.p4.z"), D().bifilarThreads[2].z);
       if (D().michnikClassic) ApplyClassical();
     } else if (field == "michnikClassic" && D().michnikClassic) {
-      shell::ShowMessage(shell::MessageKind::Information, Text(kOnlyThreadOne).toStdString());
+      shell::ShowMessage(shell::MessageKind::Information,
+                         Text(texts::ui::kBifilarOnlyThreadOne).toStdString());
       ApplyClassical();
     } else if (field == "gnomonHeight" || field == "umbrellaRadiusPercent") {
       FillPage();
@@ -379,7 +387,8 @@ void BifilarPage::ApplyClassical() {
 bool BifilarPage::DeskFits(double limit) {
   if (D().kind != 'i') return true;
   if (astro::AtanDeg(D().umbrellaRadiusPercent / 100.0) + D().axisInclination <= limit) return true;
-  shell::ShowMessage(shell::MessageKind::Error, Text(kDeskImpossible).toStdString());
+  shell::ShowMessage(shell::MessageKind::Error,
+                     Text(texts::planar::kUmbrellaInclination).toStdString());
   return false;
 }
 
@@ -416,7 +425,7 @@ void BifilarPage::FillPage() {
     planes_[i]->setChecked(d.umbrella && config::UmbrellaPlaneIndex(d.kind) == i);
   }
   planeGroup_->setExclusive(true);
-  diskRadius_->setText(Text(kDiskRadius) +
+  diskRadius_->setText(Text(texts::ui::kUmbrellaDiskRadius) +
                        Decimals(7, 1, d.gnomonHeight * d.umbrellaRadiusPercent / 100.0));
 }
 
@@ -462,7 +471,8 @@ bool BifilarPage::CheckPage() {
   if (!d.umbrella) return true;
   const auto disk = shell::ParseReal(shell::FilterRealText(disk_->edit->text().toStdString()));
   if (!disk) {
-    shell::ShowMessage(shell::MessageKind::Error, Text(kDiskRange).toStdString());
+    shell::ShowMessage(shell::MessageKind::Error,
+                       Text(texts::ui::kUmbrellaDiskRange).toStdString());
     disk_->edit->setFocus();
     return false;
   }
@@ -470,7 +480,8 @@ bool BifilarPage::CheckPage() {
   // The inclined desk: a disk of radius 0 is warned about, a disk too wide
   // for the desk refused.
   if (d.umbrellaRadiusPercent == 0) {
-    shell::ShowMessage(shell::MessageKind::Warning, Text(kRadiusZero).toStdString());
+    shell::ShowMessage(shell::MessageKind::Warning,
+                       Text(texts::planar::kUmbrellaRadiusZero).toStdString());
   }
   if (!DeskFits(85)) {
     disk_->edit->setFocus();

@@ -17,22 +17,13 @@
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
 #include "shell/zodiac.h"
+#include "texts/altitude.h"
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-// Text numbers (resources/text/altitude.tsv, ui.tsv).
-constexpr int kCylinderName = 1001, kFirstSuffix = 1002;
-constexpr int kGnomonLength = 1031, kLongestShadow = 1032, kMonthHalves = 1033, kHalvesCombined = 1034,
-              kHalvesSideBySide = 1035, kDateLines = 1036, kMonthly = 1037, kSolstices = 1038,
-              kWithEot = 1039, kAltitudeScale = 1040, kMorningOnly = 1041, kMeanLocal = 1042,
-              kMeanZone = 1043, kApparent = 1044, kHoursFrom = 1045, kHoursTo = 1046, kHoursStep = 1047,
-              kMeanTimeLines = 1057, kHourLines = 1058, kAdditional = 1059;
-constexpr int kMonthScaleWidth = 1563, kCircumference = 1564, kRadius = 1565, kGnomonDeclination = 1560,
-              kEastNegative = 1558, kTimeReference = 1627, kLocalMeridian = 1628, kZoneMeridian = 1629,
-              kBabylonian = 1633, kItalian = 1634, kTemporal = 1635;
 
 // The mean-time interval list: " 60 min" .. " 10 min", 10 min stored as 6.
 ListSpec MeanIntervalList() {
@@ -62,16 +53,16 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
   // Gnomon and scale.
   auto* scale = new QGroupBox(this);
   auto* sl = new QGridLayout(scale);
-  gnomon_ = &AddEdit("cylinderGnomon", kGnomonLength, scale);
-  pin_ = &AddEdit("polarCylinderGnomon", kGnomonLength, scale).Shown(6, 2);
-  monthScale_ = &AddEdit("monthScaleLength", kMonthScaleWidth, scale);
-  shadow_ = &AddEdit("maxShadowLength", kLongestShadow, scale);
-  radius_ = &AddEdit("cylinderRadius", kRadius, scale).Shown(6, 1);
-  wall_ = &AddEdit("wallDeclination", kGnomonDeclination, scale).Shown(7, 2);
+  gnomon_ = &AddEdit("cylinderGnomon", texts::altitude::kPageGnomonLength, scale);
+  pin_ = &AddEdit("polarCylinderGnomon", texts::altitude::kPageGnomonLength, scale).Shown(6, 2);
+  monthScale_ = &AddEdit("monthScaleLength", texts::ui::kMonthScaleWidth, scale);
+  shadow_ = &AddEdit("maxShadowLength", texts::altitude::kLongestShadow, scale);
+  radius_ = &AddEdit("cylinderRadius", texts::ui::kCylinderRadius, scale).Shown(6, 1);
+  wall_ = &AddEdit("wallDeclination", texts::ui::kGnomonDeclination, scale).Shown(7, 2);
   circumference_ = new QLabel(scale);
   circumference_->setObjectName("Circumference");
   wallHint_ = new QLabel(scale);
-  SetTag(wallHint_, kEastNegative);
+  SetTag(wallHint_, texts::ui::kEasternNegative);
   int row = 0;
   for (Edit* e : {gnomon_, pin_, monthScale_, shadow_, radius_, wall_}) {
     sl->addWidget(e->label, row, 0);
@@ -88,21 +79,26 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
   auto* ol = new QVBoxLayout(options);
   ol->setContentsMargins(0, 0, 0, 0);
   monthHalves_ = new QGroupBox(options);
-  SetTag(monthHalves_, kMonthHalves);
+  SetTag(monthHalves_, texts::altitude::kMonthHalves);
   auto* hl = new QVBoxLayout(monthHalves_);
-  for (QRadioButton* b : AddChoice("monthScaleDouble", {{kHalvesCombined, 0}, {kHalvesSideBySide, 1}}, monthHalves_)) {
+  for (QRadioButton* b :
+       AddChoice("monthScaleDouble",
+                 {{texts::altitude::kHalvesCombined, 0}, {texts::altitude::kHalvesSideBySide, 1}},
+                 monthHalves_)) {
     hl->addWidget(b);
   }
   dateLines_ = new QGroupBox(options);
-  SetTag(dateLines_, kDateLines);
+  SetTag(dateLines_, texts::altitude::kDateLines);
   auto* dl = new QVBoxLayout(dateLines_);
-  for (QRadioButton* b : AddChoice("cylinderDateLines", {{kMonthly, 0}, {kSolstices, 1}}, dateLines_)) {
+  for (QRadioButton* b :
+       AddChoice("cylinderDateLines",
+                 {{texts::altitude::kMonthly, 0}, {texts::altitude::kSolstices, 1}}, dateLines_)) {
     dl->addWidget(b);
   }
   ol->addWidget(monthHalves_);
   ol->addWidget(dateLines_);
-  ol->addWidget(AddSwitch("constructWithEot", kWithEot, options));
-  altitudeScale_ = AddSwitch("altitudeLines", kAltitudeScale, options);
+  ol->addWidget(AddSwitch("constructWithEot", texts::altitude::kPageWithEot, options));
+  altitudeScale_ = AddSwitch("altitudeLines", texts::altitude::kAltitudeScale, options);
   ol->addWidget(altitudeScale_);
   ol->addStretch();
   grid->addWidget(options, 0, 1);
@@ -110,22 +106,24 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
   // Ordinary hour lines, greyed while "Wahre Ortszeit" is off, and the time
   // they are drawn for.
   auto* hours = new QGroupBox(this);
-  SetTag(hours, kHourLines);
+  SetTag(hours, texts::altitude::kHourLines);
   auto* hg = new QGridLayout(hours);
-  const int heads[3] = {kHoursFrom, kHoursTo, kHoursStep};
+  const texts::TextId heads[3] = {texts::altitude::kHoursFrom, texts::altitude::kHoursTo,
+                                  texts::altitude::kHoursStep};
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(hours);
     SetTag(h, heads[k]);
     hg->addWidget(h, 0, 1 + k);
   }
-  hg->addWidget(AddSwitch("hoursApparent", kApparent, hours), 1, 0);
+  hg->addWidget(AddSwitch("hoursApparent", texts::altitude::kApparent, hours), 1, 0);
   hourLists_[0] = AddList("otherHoursFrom", ClockHourList(), hours);
   hourLists_[1] = AddList("otherHoursTo", ClockHourList(), hours);
   hourLists_[2] = AddList("otherHourInterval", MinuteIntervalList(4), hours);
   for (int k = 0; k < 3; ++k) hg->addWidget(hourLists_[k], 1, 1 + k);
   auto* reference = new QLabel(hours);
-  SetTag(reference, kTimeReference);
-  const auto zone = AddChoice("zoneTime", {{kLocalMeridian, 0}, {kZoneMeridian, 1}}, hours);
+  SetTag(reference, texts::ui::kHourLinesForTime);
+  const auto zone = AddChoice(
+      "zoneTime", {{texts::ui::kAtLocalMeridian, 0}, {texts::ui::kAtZoneMeridian, 1}}, hours);
   hg->addWidget(reference, 2, 0);
   hg->addWidget(zone[0], 2, 1);
   hg->addWidget(zone[1], 2, 2, 1, 2);
@@ -134,23 +132,23 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
   // Babylonian, Italian and temporal hours.
   extra_ = new QGroupBox(this);
   extra_->setObjectName("AdditionalLines");
-  SetTag(extra_, kAdditional);
+  SetTag(extra_, texts::altitude::kAdditional);
   auto* el = new QGridLayout(extra_);
   const struct {
     const char* on;
-    int tag;
+    texts::TextId tag;
     const char* from;
     const char* to;
     const char* step;
     ListSpec range;
     ListSpec interval;
   } systems[3] = {
-      {"babylonianHours", kBabylonian, "babylonianFrom", "babylonianTo", "babylonianInterval",
+      {"babylonianHours", texts::ui::kBabylonianHours, "babylonianFrom", "babylonianTo",
+       "babylonianInterval", ClockHourList(), MinuteIntervalList(4)},
+      {"italianHours", texts::ui::kItalianHours, "italianFrom", "italianTo", "italianInterval",
        ClockHourList(), MinuteIntervalList(4)},
-      {"italianHours", kItalian, "italianFrom", "italianTo", "italianInterval", ClockHourList(),
-       MinuteIntervalList(4)},
-      {"temporalHours", kTemporal, "otherTemporalFrom", "otherTemporalTo", "otherTemporalInterval",
-       TemporalHourList(), TemporalIntervalList()},
+      {"temporalHours", texts::ui::kTemporalHours, "otherTemporalFrom", "otherTemporalTo",
+       "otherTemporalInterval", TemporalHourList(), TemporalIntervalList()},
   };
   for (int s = 0; s < 3; ++s) {
     el->addWidget(AddSwitch(systems[s].on, systems[s].tag, extra_), s, 0);
@@ -160,7 +158,7 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
     for (int k = 0; k < 3; ++k) el->addWidget(extraLists_[s][k], s, 1 + k);
   }
   morningNote_ = new QLabel(extra_);
-  SetTag(morningNote_, kMorningOnly);
+  SetTag(morningNote_, texts::altitude::kMorningOnly);
   morningNote_->setWordWrap(true);
   el->addWidget(morningNote_, 3, 0, 1, 4);
   grid->addWidget(extra_, 1, 1);
@@ -168,9 +166,11 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
   // Mean-time lines of the hat dial and the polar style.
   meanTime_ = new QGroupBox(this);
   meanTime_->setObjectName("MeanTimeLines");
-  SetTag(meanTime_, kMeanTimeLines);
+  SetTag(meanTime_, texts::altitude::kMeanTimeLines);
   auto* ml = new QGridLayout(meanTime_);
-  const auto mean = AddChoice("meanTimeLocal", {{kMeanLocal, 1}, {kMeanZone, 0}}, meanTime_);
+  const auto mean =
+      AddChoice("meanTimeLocal",
+                {{texts::altitude::kMeanLocal, 1}, {texts::altitude::kMeanZone, 0}}, meanTime_);
   ml->addWidget(mean[0], 0, 0);
   ml->addWidget(mean[1], 0, 1, 1, 2);
   ml->addWidget(AddList("eotHoursFrom", ClockHourList(), meanTime_), 1, 0);
@@ -195,8 +195,11 @@ CylinderPage::CylinderPage(const PageContext& context, QWidget* parent)
 
 void CylinderPage::FillPage() {
   const int variant = std::clamp(config::Dial().cylinderVariant, 0, 2);
-  caption_->setText(Text(kCylinderName).trimmed() + Text(kFirstSuffix + variant));
-  SetTag(monthScale_->label, variant == 1 ? kCircumference : kMonthScaleWidth);
+  constexpr texts::TextId kSuffixes[] = {
+      texts::altitude::kSuffixShepherd, texts::altitude::kSuffixHat, texts::altitude::kSuffixPolar};
+  caption_->setText(Text(texts::altitude::kTitleCylinder).trimmed() + Text(kSuffixes[variant]));
+  SetTag(monthScale_->label,
+         variant == 1 ? texts::ui::kCylinderCircumference : texts::ui::kMonthScaleWidth);
 }
 
 void CylinderPage::Update() {

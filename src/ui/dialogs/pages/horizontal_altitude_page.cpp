@@ -13,18 +13,14 @@
 
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
+#include "texts/altitude.h"
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
 
-// Text numbers (resources/text/altitude.tsv, ui.tsv).
-constexpr int kGnomonLength = 1031, kMonthHalves = 1033, kHalvesCombined = 1034, kHalvesSideBySide = 1035,
-              kWithEot = 1039, kHoursFrom = 1045, kHoursTo = 1046, kHoursStep = 1047, kFrom = 1048, kTo = 1049,
-              kStep = 1050, kScaleLength = 1051, kHourLinesShow = 1052, kShowApparent = 1053,
-              kShowZoneApparent = 1054, kShowTemporal = 1055, kVerticalFace = 1056, kHourLines = 1058;
-constexpr int kMonthScaleWidth = 1563, kTemporal = 1635;
 
 }  // namespace
 
@@ -35,22 +31,26 @@ HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidg
   // The edge and the two scales.
   auto* scale = new QGroupBox(this);
   auto* sl = new QGridLayout(scale);
-  gnomon_ = &AddEdit("hidokeiGnomon", kGnomonLength, scale);
-  monthScale_ = &AddEdit("hidokeiMonthScale", kMonthScaleWidth, scale);
-  scaleLength_ = &AddEdit("hidokeiScaleLength", kScaleLength, scale);
+  gnomon_ = &AddEdit("hidokeiGnomon", texts::altitude::kPageGnomonLength, scale);
+  monthScale_ = &AddEdit("hidokeiMonthScale", texts::ui::kMonthScaleWidth, scale);
+  scaleLength_ = &AddEdit("hidokeiScaleLength", texts::altitude::kScaleLength, scale);
   int row = 0;
   for (Edit* e : {gnomon_, monthScale_, scaleLength_}) {
     sl->addWidget(e->label, row, 0);
     sl->addWidget(e->edit, row, 1);
     ++row;
   }
-  sl->addWidget(AddSwitch("hidokeiVerticalFace", kVerticalFace, scale), row, 0, 1, 2);
+  sl->addWidget(AddSwitch("hidokeiVerticalFace", texts::altitude::kVerticalFace, scale), row, 0, 1,
+                2);
   grid->addWidget(scale, 0, 0);
 
   auto* halves = new QGroupBox(this);
-  SetTag(halves, kMonthHalves);
+  SetTag(halves, texts::altitude::kMonthHalves);
   auto* hl = new QVBoxLayout(halves);
-  for (QRadioButton* b : AddChoice("monthScaleDouble", {{kHalvesCombined, 0}, {kHalvesSideBySide, 1}}, halves)) {
+  for (QRadioButton* b :
+       AddChoice("monthScaleDouble",
+                 {{texts::altitude::kHalvesCombined, 0}, {texts::altitude::kHalvesSideBySide, 1}},
+                 halves)) {
     hl->addWidget(b);
   }
   grid->addWidget(halves, 0, 1);
@@ -59,10 +59,11 @@ HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidg
   // altitudeTemporal).
   auto* show = new QGroupBox(this);
   show->setObjectName("HourLineChoice");
-  SetTag(show, kHourLinesShow);
+  SetTag(show, texts::altitude::kHourLinesShow);
   auto* cl = new QVBoxLayout(show);
   auto* group = new QButtonGroup(show);
-  for (int tag : {kShowApparent, kShowZoneApparent, kShowTemporal}) {
+  for (texts::TextId tag : {texts::altitude::kShowApparent, texts::altitude::kShowZoneApparent,
+                            texts::altitude::kShowTemporal}) {
     auto* b = new QRadioButton(show);
     SetTag(b, tag);
     group->addButton(b, static_cast<int>(hourChoice_.size()));
@@ -72,16 +73,18 @@ HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidg
   connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
     if (checked && !Filling()) ChooseHourLines(id);
   });
-  eot_ = AddSwitch("constructWithEot", kWithEot, show);
+  eot_ = AddSwitch("constructWithEot", texts::altitude::kPageWithEot, show);
   cl->addWidget(eot_);
   grid->addWidget(show, 1, 1);
 
   // The ordinary hours and the temporal hours.
   auto* hours = new QGroupBox(this);
-  SetTag(hours, kHourLines);
+  SetTag(hours, texts::altitude::kHourLines);
   auto* hg = new QGridLayout(hours);
-  const int heads[3] = {kHoursFrom, kHoursTo, kHoursStep};
-  const int temporalHeads[3] = {kFrom, kTo, kStep};
+  const texts::TextId heads[3] = {texts::altitude::kHoursFrom, texts::altitude::kHoursTo,
+                                  texts::altitude::kHoursStep};
+  const texts::TextId temporalHeads[3] = {texts::altitude::kFrom, texts::altitude::kTo,
+                                          texts::altitude::kStep};
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(hours);
     SetTag(h, heads[k]);
@@ -97,7 +100,7 @@ HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidg
   temporal_[1] = AddList("otherTemporalTo", TemporalHourList(), hours);
   temporal_[2] = AddList("otherTemporalInterval", TemporalIntervalList(), hours);
   auto* temporalLabel = new QLabel(hours);
-  SetTag(temporalLabel, kTemporal);
+  SetTag(temporalLabel, texts::ui::kTemporalHours);
   hg->addWidget(temporalLabel, 3, 0);
   for (int k = 0; k < 3; ++k) {
     hg->addWidget(ordinary_[k], 1, 1 + k);

@@ -17,18 +17,13 @@
 #include "shell/messages.h"
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
+#include "texts/peaucellier.h"
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-// Text numbers (resources/text/peaucellier.tsv, ui.tsv, altitude.tsv).
-enum : int {
-  kPeaucellierTitle = 1252, kEquinoxDistance = 1254, kConstant = 1255,
-  kSawyer = 1280, kAllowedBetween = 1281, kAllowedRange = 1282, kZeroCorrected = 1283,
-  kHint = 1284, kLatitude = 1285, kInterval = 1626, kNotBuiltYet = 1665,
-};
 
 // Constants of a magnitude below this are corrected to it, with their sign.
 constexpr double kSmallestConstant = 0.01;
@@ -43,8 +38,9 @@ double AwayFromZeroLatitude(double latitude) {
 double AwayFromZeroConstant(double k) {
   if (std::abs(k) >= kSmallestConstant) return k;
   const double corrected = k < 0 ? -kSmallestConstant : kSmallestConstant;
-  shell::ShowMessage(shell::MessageKind::Information,
-                     Text(kZeroCorrected).toStdString() + shell::FormatReal(7, 4, corrected));
+  shell::ShowMessage(
+      shell::MessageKind::Information,
+      Text(texts::peaucellier::kZeroCorrected).toStdString() + shell::FormatReal(7, 4, corrected));
   return corrected;
 }
 
@@ -60,10 +56,10 @@ PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
   auto* group = new QButtonGroup(choice);
   sawyer_ = new QRadioButton(choice);
   sawyer_->setObjectName("SawyerChoice");
-  SetTag(sawyer_, kSawyer);
+  SetTag(sawyer_, texts::peaucellier::kSawyer);
   peaucellier_ = new QRadioButton(choice);
   peaucellier_->setObjectName("PeaucellierChoice");
-  SetTag(peaucellier_, kPeaucellierTitle);
+  SetTag(peaucellier_, texts::peaucellier::kTitle);
   group->addButton(sawyer_);
   group->addButton(peaucellier_);
   cl->addWidget(sawyer_);
@@ -81,7 +77,7 @@ PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
   sawyer->setObjectName("SawyerGroup");
   auto* sl = new QVBoxLayout(sawyer);
   auto* note = new QLabel(sawyer);
-  SetTag(note, kNotBuiltYet);
+  SetTag(note, texts::ui::kPageFollows);
   note->setWordWrap(true);
   sl->addWidget(note);
   sawyerGroup_ = sawyer;
@@ -90,19 +86,23 @@ PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
   // The Peaucellier group.
   auto* pg = new QGroupBox(this);
   pg->setObjectName("PeaucellierGroup");
-  SetTag(pg, kPeaucellierTitle);
+  SetTag(pg, texts::peaucellier::kTitle);
   auto* pl = new QGridLayout(pg);
-  constant_ = &AddEdit("peaucellierConstant", kConstant, pg).Shown(7, 4).Stores(&AwayFromZeroConstant);
+  constant_ = &AddEdit("peaucellierConstant", texts::peaucellier::kConstant, pg)
+                   .Shown(7, 4)
+                   .Stores(&AwayFromZeroConstant);
   auto* allowed = new QLabel(pg);
-  SetTag(allowed, kAllowedBetween);
+  SetTag(allowed, texts::peaucellier::kAllowedBetween);
   auto* range = new QLabel(pg);
-  SetTag(range, kAllowedRange);
-  distance_ = &AddEdit("peaucellierEquinoxDistance", kEquinoxDistance, pg);
-  latitude_ = &AddEdit("latitude", kLatitude, pg).Shown(8, 4).Stores(&AwayFromZeroLatitude);
+  SetTag(range, texts::peaucellier::kAllowedRange);
+  distance_ = &AddEdit("peaucellierEquinoxDistance", texts::peaucellier::kEquinoxDistance, pg);
+  latitude_ = &AddEdit("latitude", texts::peaucellier::kPeaucellierLatitude, pg)
+                   .Shown(8, 4)
+                   .Stores(&AwayFromZeroLatitude);
   hint_ = new QLabel(pg);
   hint_->setObjectName("Hint");
   auto* intervalLabel = new QLabel(pg);
-  SetTag(intervalLabel, kInterval);
+  SetTag(intervalLabel, texts::ui::kRangeHeads[2]);
   QComboBox* interval = AddList("otherHourInterval", MinuteIntervalList(4), pg);
   intervalLabel->setBuddy(interval);
   pl->addWidget(constant_->label, 0, 0);
@@ -140,7 +140,8 @@ void PeaucellierPage::Update() {
   peaucellierGroup_->setVisible(peaucellier);
   // A hint for the constant: tan(latitude) / cos(15 deg).
   const double hint = astro::TanDeg(shell::State().site.latitude) / astro::CosDeg(15);
-  hint_->setText(Text(kHint) + QString::fromStdString(shell::FormatReal(9, 4, hint)));
+  hint_->setText(Text(texts::peaucellier::kHint) +
+                 QString::fromStdString(shell::FormatReal(9, 4, hint)));
 }
 
 }  // namespace kelvra::ui

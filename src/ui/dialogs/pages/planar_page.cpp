@@ -13,6 +13,7 @@
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
@@ -33,7 +34,8 @@ ListSpec MeanIntervalList() {
 ListSpec DateLineList() {
   return {[] {
             QStringList entries;
-            for (int i = 0; i < 4; ++i) entries << Text(1641 + i);
+            for (int i = 0; i < texts::ui::kDateLineChoices.size(); ++i)
+              entries << Text(texts::ui::kDateLineChoices[i]);
             entries << QString();
             return entries;
           },
@@ -43,7 +45,8 @@ ListSpec DateLineList() {
 ListSpec AnalemmaDayList() {
   return {[] {
     QStringList entries;
-    for (int i = 0; i < 5; ++i) entries << Text(1649 + i);
+    for (int i = 0; i < texts::ui::kAnalemmaDays.size(); ++i)
+      entries << Text(texts::ui::kAnalemmaDays[i]);
     return entries;
   }};
 }
@@ -63,13 +66,19 @@ PlanarPage::PlanarPage(const PageContext& context, QWidget* parent)
   auto* loop = new QGroupBox(this);
 
   // Plane and gnomon.
-  wall_ = &AddEdit("wallDeclination", 1618, plane).Shown(7, 2).NoLeaveCheck().Stores(&InsideHalfTurn);
-  inclination_ = &AddEdit("inclination", 1620, plane).Shown(7, 2).NoLeaveCheck();
-  gnomon_ = &AddEdit("gnomonHeight", 1621, plane).Shown(6, 2).Closing(CloseCheck::Positive);
-  SetTag(plane, 1617);
+  wall_ = &AddEdit("wallDeclination", texts::ui::kPlanarWall, plane)
+               .Shown(7, 2)
+               .NoLeaveCheck()
+               .Stores(&InsideHalfTurn);
+  inclination_ =
+      &AddEdit("inclination", texts::ui::kPlanarInclination, plane).Shown(7, 2).NoLeaveCheck();
+  gnomon_ = &AddEdit("gnomonHeight", texts::ui::kPlanarGnomon, plane)
+                 .Shown(6, 2)
+                 .Closing(CloseCheck::Positive);
+  SetTag(plane, texts::ui::kPlaneAndGnomon);
   auto* pl = new QGridLayout(plane);
   auto* wallHint = new QLabel(plane);
-  SetTag(wallHint, 1619);
+  SetTag(wallHint, texts::ui::kPlanarEasternNegative);
   wallHint->setStyleSheet("color: #555;");
   pl->addWidget(wall_->label, 0, 0);
   pl->addWidget(wall_->edit, 0, 1);
@@ -104,62 +113,64 @@ PlanarPage::PlanarPage(const PageContext& context, QWidget* parent)
   };
   auto addTimeChoice = [&](QWidget* parent, QGridLayout* l, int row, const char* field) {
     auto* caption = new QLabel(parent);
-    SetTag(caption, 1627);
-    const auto buttons = AddChoice(field, {{1628, 1}, {1629, 0}}, parent);
+    SetTag(caption, texts::ui::kHourLinesForTime);
+    const auto buttons = AddChoice(
+        field, {{texts::ui::kAtLocalMeridian, 1}, {texts::ui::kAtZoneMeridian, 0}}, parent);
     l->addWidget(caption, row, 0);
     l->addWidget(buttons[0], row, 1, 1, 1);
     l->addWidget(buttons[1], row, 2, 1, 2);
   };
 
   // Apparent and mean time hour lines.
-  SetTag(hours, 1622);
+  SetTag(hours, texts::ui::kHourLines);
   auto* hl = new QGridLayout(hours);
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(hours);
-    SetTag(h, 1624 + k);
+    SetTag(h, texts::ui::kRangeHeads[k]);
     hl->addWidget(h, 0, 1 + k);
   }
-  hoursApparent_ = switches_[kApparent] = AddSwitch("hoursApparent", 1623, hours);
+  hoursApparent_ = switches_[kApparent] =
+      AddSwitch("hoursApparent", texts::ui::kApparentHours, hours);
   hl->addWidget(hoursApparent_, 1, 0);
   addLists(hours, hl, 1, 1, kApparent);
   addTimeChoice(hours, hl, 2, "planarLocalTime");
-  linesToFoot_ = AddSwitch("linesToFoot", 1630, hours);
+  linesToFoot_ = AddSwitch("linesToFoot", texts::ui::kLinesToFoot, hours);
   hl->addWidget(linesToFoot_, 3, 0, 1, 4);
-  switches_[kMean] = AddSwitch("hoursWithEot", 1631, hours);
+  switches_[kMean] = AddSwitch("hoursWithEot", texts::ui::kMeanTimeHours, hours);
   hl->addWidget(switches_[kMean], 4, 0);
   addLists(hours, hl, 4, 1, kMean);
   addTimeChoice(hours, hl, 5, "meanTimeLocal");
   grid->addWidget(hours, 1, 0);
 
   // Additional lines.
-  SetTag(extra, 1632);
+  SetTag(extra, texts::ui::kAdditionalLines);
   auto* el = new QGridLayout(extra);
-  switches_[kBabylonian] = AddSwitch("babylonianHours", 1633, extra);
-  switches_[kItalian] = AddSwitch("italianHours", 1634, extra);
-  switches_[kTemporal] = AddSwitch("temporalHours", 1635, extra);
-  switches_[kAltitude] = AddSwitch("altitudeLines", 1637, extra);
+  switches_[kBabylonian] = AddSwitch("babylonianHours", texts::ui::kBabylonianHours, extra);
+  switches_[kItalian] = AddSwitch("italianHours", texts::ui::kItalianHours, extra);
+  switches_[kTemporal] = AddSwitch("temporalHours", texts::ui::kTemporalHours, extra);
+  switches_[kAltitude] = AddSwitch("altitudeLines", texts::ui::kAltitudeLines, extra);
   el->addWidget(switches_[kBabylonian], 0, 0);
   addLists(extra, el, 0, 1, kBabylonian);
   el->addWidget(switches_[kItalian], 1, 0);
   addLists(extra, el, 1, 1, kItalian);
   el->addWidget(switches_[kTemporal], 2, 0);
   addLists(extra, el, 2, 1, kTemporal);
-  extendTemporal_ = AddSwitch("extendTemporal", 1636, extra);
+  extendTemporal_ = AddSwitch("extendTemporal", texts::ui::kExtendTemporal, extra);
   el->addWidget(extendTemporal_, 3, 0, 1, 4);
   el->addWidget(switches_[kAltitude], 4, 0);
   addLists(extra, el, 4, 1, kAltitude);
-  auto* polarTriangle = AddSwitch("polarTriangle", 1638, extra);
+  auto* polarTriangle = AddSwitch("polarTriangle", texts::ui::kPolarTriangle, extra);
   el->addWidget(polarTriangle, 5, 0, 1, 4);
   grid->addWidget(extra, 0, 1, 2, 1);
 
   // Date lines.
-  SetTag(dates, 1639);
+  SetTag(dates, texts::ui::kDateLines);
   auto* dl = new QGridLayout(dates);
   auto* count = new QLabel(dates);
   dateMode_ = AddList("dateLineMode", DateLineList(), dates);
   count->setBuddy(dateMode_);
-  SetTag(count, 1640);
-  auto* sunshine = AddSwitch("sunshineDurationLines", 1645, dates);
+  SetTag(count, texts::ui::kDateLineCount);
+  auto* sunshine = AddSwitch("sunshineDurationLines", texts::ui::kSunshineDuration, dates);
   dl->addWidget(count, 0, 0);
   dl->addWidget(dateMode_, 0, 1);
   dl->addWidget(sunshine, 1, 0, 1, 2);
@@ -167,10 +178,10 @@ PlanarPage::PlanarPage(const PageContext& context, QWidget* parent)
 
   // The analemma.
   auto* ll = new QGridLayout(loop);
-  auto* markAnalemma = AddSwitch("markAnalemma", 1646, loop);
-  analemmaHour_ = &AddEdit("analemmaHour", 1647, loop).NoLeaveCheck();
+  auto* markAnalemma = AddSwitch("markAnalemma", texts::ui::kMarkAnalemma, loop);
+  analemmaHour_ = &AddEdit("analemmaHour", texts::ui::kAnalemmaHour, loop).NoLeaveCheck();
   auto* every = new QLabel(loop);
-  SetTag(every, 1648);
+  SetTag(every, texts::ui::kAnalemmaEveryMonth);
   analemmaDays_ = AddList("analemmaDays", AnalemmaDayList(), loop);
   ll->addWidget(markAnalemma, 0, 0);
   ll->addWidget(analemmaHour_->edit, 0, 1);

@@ -12,24 +12,14 @@
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
+#include "texts/altitude.h"
+#include "texts/quadrant.h"
+#include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
 namespace kelvra::ui {
 
 namespace {
-
-// Text numbers (resources/text/quadrant.tsv, altitude.tsv, ui.tsv).
-enum : int {
-  kSize = 1286, kDateCircles = 1287, kCalendarScale = 1288, kDeclinationScale = 1289,
-  kStereographicScale = 1290, kWholeYear = 1291, kWhenSaved = 1292, kMirrored = 1293,
-  kAzimuthLines = 1294, kArrangement = 1295, kJuneOutside = 1296, kJuneInside = 1297,
-  kHalfYearsNote = 1298, kDayHalvesNote = 1299,
-  kWithEot = 1039, kHoursFrom = 1045, kHoursTo = 1046, kHoursStep = 1047, kFrom = 1048,
-  kTo = 1049, kStep = 1050,
-  kQuadrant = 1547, kHabermel1 = 1548, kHabermel2 = 1549, kMm = 1574,
-  kApparentTime = 1382, kTimeFor = 1627, kLocalMeridian = 1628, kZoneMeridian = 1629,
-  kTemporal = 1635, kNotBuiltYet = 1665,
-};
 
 constexpr int kStereographic = 2;  // quadrantDateScale of Gunter's quadrant
 
@@ -43,8 +33,10 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
   auto* variants = new QGroupBox(this);
   variants->setObjectName("VariantGroup");
   auto* vl = new QHBoxLayout(variants);
-  for (QRadioButton* b : AddChoice("altitudeVariant",
-                                   {{kQuadrant, 0}, {kHabermel1, 1}, {kHabermel2, 2}}, variants)) {
+  for (QRadioButton* b : AddChoice(
+           "altitudeVariant",
+           {{texts::ui::kQuadrant, 0}, {texts::ui::kHabermel1, 1}, {texts::ui::kHabermel2, 2}},
+           variants)) {
     vl->addWidget(b);
   }
   variants_ = variants;
@@ -52,7 +44,7 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
 
   // The Habermel dials have no page of their own yet.
   auto* notBuilt = new QLabel(this);
-  SetTag(notBuilt, kNotBuiltYet);
+  SetTag(notBuilt, texts::ui::kPageFollows);
   notBuilt_ = notBuilt;
   grid->addWidget(notBuilt, 1, 0, 1, 2);
 
@@ -64,40 +56,44 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
 
   auto* shape = new QGroupBox(quadrant);
   auto* sl = new QGridLayout(shape);
-  size_ = &AddEdit("quadrantSize", kSize, shape);
+  size_ = &AddEdit("quadrantSize", texts::quadrant::kSize, shape);
   auto* mm = new QLabel(shape);
-  SetTag(mm, kMm);
+  SetTag(mm, texts::ui::kMillimetres);
   sl->addWidget(size_->label, 0, 0);
   sl->addWidget(size_->edit, 0, 1);
   sl->addWidget(mm, 0, 2);
   auto* scale = new QGroupBox(shape);
-  SetTag(scale, kDateCircles);
+  SetTag(scale, texts::quadrant::kDateCircles);
   auto* scl = new QVBoxLayout(scale);
-  for (QRadioButton* b :
-       AddChoice("quadrantDateScale",
-                 {{kCalendarScale, 0}, {kDeclinationScale, 1}, {kStereographicScale, kStereographic}},
-                 scale)) {
+  for (QRadioButton* b : AddChoice("quadrantDateScale",
+                                   {{texts::quadrant::kCalendarScale, 0},
+                                    {texts::quadrant::kDeclinationScale, 1},
+                                    {texts::quadrant::kStereographicScale, kStereographic}},
+                                   scale)) {
     b->setObjectName("quadrantDateScale");
     scl->addWidget(b);
   }
   sl->addWidget(scale, 1, 0, 1, 3);
-  wholeYear_ = AddSwitch("wholeYear", kWholeYear, shape);
+  wholeYear_ = AddSwitch("wholeYear", texts::quadrant::kWholeYear, shape);
   sl->addWidget(wholeYear_, 2, 0, 1, 3);
   auto* saved = new QLabel(shape);
-  SetTag(saved, kWhenSaved);
+  SetTag(saved, texts::quadrant::kWhenSaved);
   sl->addWidget(saved, 3, 0, 1, 3);
-  mirrored_ = AddSwitch("quadrantMirrored", kMirrored, shape);
+  mirrored_ = AddSwitch("quadrantMirrored", texts::quadrant::kMirrored, shape);
   sl->addWidget(mirrored_, 4, 0, 1, 3);
   fileNote_ = new QLabel(shape);
   fileNote_->setObjectName("FileNote");
   fileNote_->setWordWrap(true);
   sl->addWidget(fileNote_, 5, 0, 1, 3);
-  sl->addWidget(AddSwitch("quadrantAzimuthLines", kAzimuthLines, shape), 6, 0, 1, 3);
+  sl->addWidget(AddSwitch("quadrantAzimuthLines", texts::quadrant::kAzimuthLines, shape), 6, 0, 1,
+                3);
   auto* arrangement = new QGroupBox(shape);
   arrangement->setObjectName("Arrangement");
-  SetTag(arrangement, kArrangement);
+  SetTag(arrangement, texts::quadrant::kArrangement);
   auto* al = new QHBoxLayout(arrangement);
-  for (QRadioButton* b : AddChoice("juneOutside", {{kJuneOutside, 1}, {kJuneInside, 0}}, arrangement)) {
+  for (QRadioButton* b : AddChoice(
+           "juneOutside", {{texts::quadrant::kJuneOutside, 1}, {texts::quadrant::kJuneInside, 0}},
+           arrangement)) {
     al->addWidget(b);
   }
   arrangement_ = arrangement;
@@ -107,16 +103,20 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
   // Time and hour lines.
   auto* hours = new QGroupBox(quadrant);
   auto* hl = new QGridLayout(hours);
-  const auto kindOfHours = AddChoice("altitudeTemporal", {{kApparentTime, 0}, {kTemporal, 1}}, hours);
+  const auto kindOfHours =
+      AddChoice("altitudeTemporal",
+                {{texts::ui::kApparentTimeSwitch, 0}, {texts::ui::kTemporalHours, 1}}, hours);
   hl->addWidget(kindOfHours[0], 0, 0, 1, 2);
   hl->addWidget(kindOfHours[1], 0, 2, 1, 2);
-  eot_ = AddSwitch("altitudeWithEot", kWithEot, hours);
+  eot_ = AddSwitch("altitudeWithEot", texts::altitude::kPageWithEot, hours);
   hl->addWidget(eot_, 1, 0, 1, 4);
   auto* reference = new QGroupBox(hours);
   reference->setObjectName("TimeReference");
-  SetTag(reference, kTimeFor);
+  SetTag(reference, texts::ui::kHourLinesForTime);
   auto* rl = new QHBoxLayout(reference);
-  for (QRadioButton* b : AddChoice("zoneTime", {{kLocalMeridian, 0}, {kZoneMeridian, 1}}, reference)) {
+  for (QRadioButton* b :
+       AddChoice("zoneTime", {{texts::ui::kAtLocalMeridian, 0}, {texts::ui::kAtZoneMeridian, 1}},
+                 reference)) {
     rl->addWidget(b);
   }
   timeReference_ = reference;
@@ -125,8 +125,10 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
   lists->setObjectName("HourLists");
   auto* ll = new QGridLayout(lists);
   ll->setContentsMargins(0, 0, 0, 0);
-  const int heads[3] = {kHoursFrom, kHoursTo, kHoursStep};
-  const int temporalHeads[3] = {kFrom, kTo, kStep};
+  const texts::TextId heads[3] = {texts::altitude::kHoursFrom, texts::altitude::kHoursTo,
+                                  texts::altitude::kHoursStep};
+  const texts::TextId temporalHeads[3] = {texts::altitude::kFrom, texts::altitude::kTo,
+                                          texts::altitude::kStep};
   for (int k = 0; k < 3; ++k) {
     auto* h = new QLabel(lists);
     SetTag(h, heads[k]);
@@ -142,7 +144,7 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
                             AddList("otherTemporalTo", TemporalHourList(), lists),
                             AddList("otherTemporalInterval", TemporalIntervalList(), lists)};
   auto* temporalLabel = new QLabel(lists);
-  SetTag(temporalLabel, kTemporal);
+  SetTag(temporalLabel, texts::ui::kTemporalHours);
   ll->addWidget(temporalLabel, 3, 0);
   for (int k = 0; k < 3; ++k) {
     ll->addWidget(ordinary[k], 1, 1 + k);
@@ -183,7 +185,8 @@ void QuadrantPage::Update() {
   arrangement_->setEnabled(!d.wholeYear || d.azimuthZodiacScale);
   // The saved file holds two quadrants: both half-years of the calendar
   // scale, otherwise morning and afternoon.
-  fileNote_->setText(Text(calendar && !d.wholeYear ? kHalfYearsNote : kDayHalvesNote));
+  fileNote_->setText(Text(calendar && !d.wholeYear ? texts::quadrant::kHalfYearsNote
+                                                   : texts::quadrant::kDayHalvesNote));
 }
 
 }  // namespace kelvra::ui
