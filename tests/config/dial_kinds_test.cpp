@@ -158,5 +158,28 @@ TEST(DialKinds, KindsWithAListingForMessages) {
   EXPECT_EQ(KindsWith(kFixedOnPage), "kind=w, kind=p or kind=f");
 }
 
+// The windows tell the planes and families apart by these columns alone:
+// each belongs to exactly the rows of one letter.
+TEST(DialKinds, PlaneFlagsAndFamiliesBelongToOneLetterEach) {
+  struct Case {
+    const char* what;
+    bool (*has)(const DialKindRow&);
+    char letter;
+  };
+  const Case cases[] = {
+      {"inclined face", [](const DialKindRow& r) { return r.Has(kInclinedFace); }, 'i'},
+      {"horizontal face", [](const DialKindRow& r) { return r.Has(kHorizontalFace); }, 'h'},
+      {"bifilar family", [](const DialKindRow& r) { return r.family == DialFamily::Bifilar; }, 'f'},
+      {"Peaucellier family",
+       [](const DialKindRow& r) { return r.family == DialFamily::Peaucellier; }, 'p'},
+  };
+  for (const Case& c : cases) {
+    for (const DialKindRow& r : DialKinds()) {
+      EXPECT_EQ(c.has(r), r.letter == c.letter) << c.what << ", row " << r.letter
+                                                << (r.umbrella ? " (umbrella)" : "");
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::config

@@ -57,11 +57,13 @@ class PlaceholderWindow final : public TaskWindow {
     auto* layout = new QVBoxLayout(this);
     auto* picture = new QLabel(this);
     picture->setAlignment(Qt::AlignCenter);
+    // The planar dial's own picture (the vertical dial's for the other kinds).
     const config::DialParameters& dial = config::Dial();
+    const config::DialKindRow& row = config::KindRow(dial);
     QString file = "dial_v.jpg";
     if (dial.umbrella) file = "dial_s.jpg";
-    else if (dial.kind == 'h') file = "dial_h.jpg";
-    else if (dial.kind == 'i') file = "dial_i.jpg";
+    else if (row.family == config::DialFamily::Planar)
+      file = QString("dial_%1.jpg").arg(QChar(row.letter));
     const QImage image = BuiltinPicture(file);
     if (!image.isNull()) {
       picture->setPixmap(QPixmap::fromImage(

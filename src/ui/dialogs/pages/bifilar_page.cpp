@@ -33,6 +33,11 @@ constexpr int kBifilarEntry = 13;  // the bifilar dial in the dial type dialog's
 config::DialParameters& D() { return config::Dial(); }
 bool Expert() { return shell::State().general.expertMode; }
 
+// True for a dial on the inclined plane (the desk of the umbrella dial).
+bool InclinedPlane(const config::DialParameters& d) {
+  return config::KindRow(d.kind, d.umbrella).Has(config::kInclinedFace);
+}
+
 // "P1.x = " .. "P2.z = " and "P3.x = " .. "P4.z = ".
 texts::TextId PointLabel(int n, int c) {
   const int i = 3 * ((n - 1) % 2) + c;
@@ -385,7 +390,7 @@ void BifilarPage::ApplyClassical() {
 }
 
 bool BifilarPage::DeskFits(double limit) {
-  if (D().kind != 'i') return true;
+  if (!InclinedPlane(D())) return true;
   if (astro::AtanDeg(D().umbrellaRadiusPercent / 100.0) + D().axisInclination <= limit) return true;
   shell::ShowMessage(shell::MessageKind::Error,
                      Text(texts::planar::kUmbrellaInclination).toStdString());
@@ -400,7 +405,7 @@ void BifilarPage::ChooseBifilar() {
 
 void BifilarPage::ChooseUmbrella() {
   config::ChooseKindEntry(D(), config::UmbrellaEntry(), Expert());
-  if (D().kind == 'h') D().wallDeclination = 0;
+  if (config::KindRow(D()).Has(config::kHorizontalFace)) D().wallDeclination = 0;
   Fill();
   emit FieldChanged(QStringLiteral("kind"));
 }
@@ -408,7 +413,7 @@ void BifilarPage::ChooseUmbrella() {
 void BifilarPage::ChoosePlane(char plane) {
   D().kind = plane;
   D().umbrellaPlane = plane;
-  if (plane == 'h') D().wallDeclination = 0;
+  if (config::KindRow(plane, true).Has(config::kHorizontalFace)) D().wallDeclination = 0;
   Fill();
   emit FieldChanged(QStringLiteral("kind"));
 }
@@ -417,7 +422,8 @@ void BifilarPage::FillPage() {
   const config::DialParameters& d = D();
   // For another kind neither choice is marked.
   choiceGroup_->setExclusive(false);
-  bifilarChoice_->setChecked(!d.umbrella && d.kind == 'f');
+  bifilarChoice_->setChecked(!d.umbrella &&
+                             config::KindRow(d).family == config::DialFamily::Bifilar);
   umbrellaChoice_->setChecked(d.umbrella);
   choiceGroup_->setExclusive(true);
   planeGroup_->setExclusive(false);
@@ -447,11 +453,12 @@ void BifilarPage::Update() {
   }
   // The desk for the inclined plane; the deviation for the inclined and the
   // vertical plane.
-  const bool inclined = d.umbrella && d.kind == 'i';
+  const bool inclined = d.umbrella && InclinedPlane(d);
   desk_->label->setVisible(inclined);
   desk_->edit->setVisible(inclined);
   deskNote_->setVisible(inclined);
-  const bool deviates = d.umbrella && (d.kind == 'i' || d.kind == 'v');
+  const bool deviates = d.umbrella && config::IsPlaneLetter(d.kind) &&
+                        !config::KindRow(d.kind, true).Has(config::kHorizontalFace);
   wall_->label->setVisible(deviates);
   wall_->edit->setVisible(deviates);
   const bool on[kSystems] = {d.hoursApparent, d.hoursWithEot,  d.babylonianHours,
@@ -476,7 +483,7 @@ bool BifilarPage::CheckPage() {
     disk_->edit->setFocus();
     return false;
   }
-  if (d.kind != 'i') return true;
+  if (!InclinedPlane(d)) return true;
   // The inclined desk: a disk of radius 0 is warned about, a disk too wide
   // for the desk refused.
   if (d.umbrellaRadiusPercent == 0) {

@@ -13,6 +13,7 @@
 
 #include "astro/angles.h"
 #include "config/dial_fields.h"
+#include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/messages.h"
 #include "shell/number_format.h"
@@ -128,14 +129,16 @@ void PeaucellierPage::Choose(char kind) {
 }
 
 void PeaucellierPage::FillPage() {
-  const bool peaucellier = config::Dial().kind == 'p';
+  const bool peaucellier =
+      config::KindRow(config::Dial()).family == config::DialFamily::Peaucellier;
   const QSignalBlocker a(sawyer_), b(peaucellier_);
   sawyer_->setChecked(!peaucellier);
   peaucellier_->setChecked(peaucellier);
 }
 
 void PeaucellierPage::Update() {
-  const bool peaucellier = config::Dial().kind == 'p';
+  const bool peaucellier =
+      config::KindRow(config::Dial()).family == config::DialFamily::Peaucellier;
   sawyerGroup_->setVisible(!peaucellier);
   peaucellierGroup_->setVisible(peaucellier);
   // A hint for the constant: tan(latitude) / cos(15 deg).
