@@ -1,7 +1,7 @@
 // Qt needs a QGuiApplication for fonts and painting. The command line draws to
 // files without a window: EnsureGuiApplication creates one on the "offscreen"
 // platform when the process has none yet (a running window program keeps its
-// own).
+// own). Such a process prints nothing of Qt's own diagnostics.
 #pragma once
 
 namespace kelvra::canvas {

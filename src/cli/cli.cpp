@@ -118,7 +118,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       PrintOptions(out, CommonOptions());
       return kExitOk;
     }
-    ApplyCommonOptions(parsed);
+    sink.SetVerbose(parsed.Has("--verbose"));
+    ApplyCommonOptions(parsed, err, "kelvra " + std::string(command->name) + ": ");
     Invocation invocation{parsed, out, err, parsed.Has("--json")};
     return command->run(invocation);
   } catch (const UsageError& e) {

@@ -141,6 +141,12 @@ int Run(Invocation& inv) {
   if (StderrIsTerminal(inv.err)) control.progress = [&](double f) { bar.Show(f); };
   const calc::ComputedHorizon result = calc::ComputeHorizonProfile(site, grids, control);
   bar.End();
+  if (result.status == calc::ComputeStatus::Declined) {
+    // The window would ask whether to compute anyway; a command does not.
+    inv.err << "kelvra horizon: the site (latitude " << site.latitude << ", longitude " << site.longitude
+            << ") lies on none of the elevation grids given; nothing was computed and "
+            << *out << " was left as it was\n";
+  }
   if (result.status != calc::ComputeStatus::Done) return kExitFile;
 
   if (result.missing) {

@@ -1,9 +1,14 @@
 #include "cli/cmd_hpgl2dxf.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "cli/json.h"
 #include "output/hpgl_to_dxf.h"
+#include "shell/messages.h"
 
 namespace kelvra::cli {
 
@@ -21,6 +26,22 @@ const char* StatusName(output::DxfConversionStatus status) {
   return "";
 }
 
+// Passes the converter's boxes on, except the one saying the file was saved:
+// a command says nothing on success unless asked (--verbose).
+class QuietOnSuccess final : public shell::MessageSink {
+ public:
+  QuietOnSuccess(shell::MessageSink& next, bool verbose) : next_(next), verbose_(verbose) {}
+  shell::MessageAnswer Show(shell::MessageKind kind, std::string_view text,
+                            shell::MessageButtons buttons) override {
+    if (kind == shell::MessageKind::Information && !verbose_) return shell::MessageAnswer::Ok;
+    return next_.Show(kind, text, buttons);
+  }
+
+ private:
+  shell::MessageSink& next_;
+  bool verbose_;
+};
+
 int Run(Invocation& inv) {
   const auto& positional = inv.args.Positional();
   if (positional.size() != 2) {
@@ -30,6 +51,8 @@ int Run(Invocation& inv) {
   if (auto d = inv.args.Choice("--divisor", {"40", "1000"})) divisor = *d == "1000" ? 1000 : 40;
   int lineStrength = inv.args.Integer("--line-strength", 1, 3).value_or(1);
 
+  QuietOnSuccess quiet(shell::CurrentMessageSink(), inv.args.Has("--verbose"));
+  const shell::ScopedMessageSink scoped(quiet);
   const output::DxfConversionResult result =
       output::ConvertHpglToDxf(positional[0], positional[1], lineStrength, divisor);
 
@@ -47,7 +70,20 @@ int Run(Invocation& inv) {
         .EndObject();
     inv.out << json.Text() << '\n';
   } else {
-    for (const auto& note : result.notes) inv.err << "note: " << note << '\n';
+    // The same note for many commands of a file (a PW in front of every
+    // line) is said once, with how often it came.
+    std::vector<std::pair<std::string, long long>> counted;
+    for (const auto& note : result.notes) {
+      auto it = std::find_if(counted.begin(), counted.end(),
+                             [&](const auto& c) { return c.first == note; });
+      if (it == counted.end()) counted.emplace_back(note, 1);
+      else ++it->second;
+    }
+    for (const auto& [note, count] : counted) {
+      inv.err << "note: " << note;
+      if (count > 1) inv.err << " (" << count << " times)";
+      inv.err << '\n';
+    }
     if (result.omittedNotes > 0) {
       inv.err << "note: " << result.omittedNotes << " further notes left out\n";
     }

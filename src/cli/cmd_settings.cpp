@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/common_options.h"
 #include "cli/json.h"
 #include "config/dial_fields.h"
 #include "persist/settings_file.h"
@@ -59,9 +60,9 @@ int Show(Invocation& inv) {
 }
 
 int Check(Invocation& inv, const std::string& file) {
-  // The reader's own boxes go to stderr and every question is answered No, so
-  // nothing is written.
-  const auto result = persist::ReadSettings(file, true, true);
+  // The problems are listed below, once each; every question of the reader is
+  // answered no, so nothing is written.
+  const auto result = ReadSettingsQuietly(file);
   if (result.outcome == persist::ReadResult::Outcome::Missing) {
     inv.err << "kelvra settings: cannot read " << file << ": " << result.reason << '\n';
     return kExitFile;
@@ -79,17 +80,7 @@ int Check(Invocation& inv, const std::string& file) {
     }
     inv.out << WithRawKey(json.Text(), "problems", JsonArray(items)) << '\n';
   } else {
-    for (const auto& p : result.problems) {
-      if (p.text.empty() && p.fallback.empty() && p.stop && p.line == 0 &&
-          result.outcome == persist::ReadResult::Outcome::Damaged && result.problems.size() == 1) {
-        inv.out << file << ": the sections [Farben], [Zeiten], [Datumslinien] are missing or out of "
-                           "order; everything falls back to the defaults\n";
-        continue;
-      }
-      inv.out << file << ": line " << p.line << ": \"" << p.text << "\" -> "
-              << (p.fallback.empty() ? std::string("unchanged") : p.fallback)
-              << (p.stop ? " (reading stops here)" : "") << '\n';
-    }
+    for (const auto& p : result.problems) inv.out << ProblemLine("", file, p) << '\n';
     if (result.problems.empty()) inv.out << file << ": no problems\n";
   }
   return result.problems.empty() ? kExitOk : kExitFile;

@@ -1,6 +1,7 @@
 #include "cli/common_options.h"
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 
 #include "astro/solar_ephemeris.h"
@@ -8,6 +9,7 @@
 #include "config/dial_kinds.h"
 #include "persist/settings_file.h"
 #include "shell/catalog.h"
+#include "shell/messages.h"
 #include "shell/shared_state.h"
 #include "shell/startup.h"
 
@@ -24,6 +26,7 @@ const std::vector<OptionSpec>& CommonOptions() {
       {"--year", "Y", "reference year (1300..2500)"},
       {"--lang", "de|en", "language of the output"},
       {"--json", "", "print the result as one JSON object"},
+      {"--verbose", "", "also print the questions a window would ask, with the answer (no)"},
       {"--help", "", "show this help"},
   };
   return kOptions;
@@ -35,7 +38,21 @@ std::string DefaultSettingsFile() {
 
 namespace {
 
-void ReadSettingsFile(const std::string& file, bool required) {
+// Takes the reader's boxes without showing them: the caller lists the
+// problems itself, one line each. Every question is answered no, so nothing
+// is written.
+class DecliningSink final : public shell::MessageSink {
+ public:
+  shell::MessageAnswer Show(shell::MessageKind, std::string_view,
+                            shell::MessageButtons buttons) override {
+    return buttons == shell::MessageButtons::Ok ? shell::MessageAnswer::Ok
+           : buttons == shell::MessageButtons::YesNo ? shell::MessageAnswer::No
+                                                     : shell::MessageAnswer::Cancel;
+  }
+};
+
+void ReadSettingsFile(const std::string& file, bool required, std::ostream& err,
+                      std::string_view prefix) {
   namespace fs = std::filesystem;
   auto& general = shell::State().general;
   std::error_code ec;
@@ -44,27 +61,54 @@ void ReadSettingsFile(const std::string& file, bool required) {
     return;
   }
   general.settingsFile = file;
-  const auto result = persist::ReadSettings(file, true, true);
+  const auto result = ReadSettingsQuietly(file);
   if (result.outcome == persist::ReadResult::Outcome::Missing) {
     throw SettingsFileError("settings file " + file + " cannot be read: " + result.reason);
   }
   if (result.outcome != persist::ReadResult::Outcome::Read) {
-    throw SettingsFileError("settings file " + file + " is damaged (line " +
-                            std::to_string(result.stopLine) + "); nothing was written");
+    // The problem that stopped the reader is the error line; only the ones
+    // before it are listed here.
+    const std::string line = result.stopLine > 0 ? " (line " + std::to_string(result.stopLine) + ")" : "";
+    for (const auto& p : result.problems) {
+      if (!p.stop) err << ProblemLine(prefix, file, p) << '\n';
+    }
+    throw SettingsFileError("settings file " + file + " is damaged" + line +
+                            "; the command was not run and nothing was written "
+                            "('kelvra settings check " + file + "' lists every problem)");
   }
+  // The reader went on with a default for each of these.
+  for (const auto& p : result.problems) err << ProblemLine(prefix, file, p) << '\n';
 }
 
 }  // namespace
 
-void ApplyCommonOptions(const ParsedArgs& args) {
+persist::ReadResult ReadSettingsQuietly(const std::string& file) {
+  DecliningSink sink;
+  shell::ScopedMessageSink scoped(sink);
+  return persist::ReadSettings(file, true, true);
+}
+
+std::string ProblemLine(std::string_view prefix, const std::string& file,
+                        const persist::ReadProblem& p) {
+  if (p.line == 0 && p.text.empty() && p.fallback.empty() && p.stop) {
+    return std::string(prefix) + file +
+           ": the sections [Farben], [Zeiten], [Datumslinien] are missing or out of order; "
+           "everything falls back to the defaults";
+  }
+  return std::string(prefix) + file + ": line " + std::to_string(p.line) + ": \"" + p.text +
+         "\" -> " + (p.fallback.empty() ? std::string("unchanged") : p.fallback) +
+         (p.stop ? " (reading stops here)" : "");
+}
+
+void ApplyCommonOptions(const ParsedArgs& args, std::ostream& err, std::string_view prefix) {
   // "settings check FILE" examines a file itself, also a damaged kel.ini of
   // the settings folder, so that one is not read first.
   const auto& positional = args.Positional();
   const bool checking = positional.size() == 2 && positional[0] == "check";
   if (auto file = args.Value("--settings")) {
-    ReadSettingsFile(*file, true);
+    ReadSettingsFile(*file, true, err, prefix);
   } else if (!checking) {
-    ReadSettingsFile(DefaultSettingsFile(), false);
+    ReadSettingsFile(DefaultSettingsFile(), false, err, prefix);
   }
   auto& general = shell::State().general;
   if (general.ownDateLines.empty()) general.ownDateLines = shell::DefaultOwnDateLines();

@@ -34,18 +34,28 @@ class MessageSink {
                              MessageButtons buttons) = 0;
 };
 
-// Writes "caption: text" lines to standard error and never agrees to anything:
-// Ok boxes answer Ok, every other box answers No or Cancel.
+// The command line's sink. A command cannot answer a question and says
+// nothing on success, so: every box but a question is written as one
+// "caption: text" line (line breaks of the box become blanks); questions are
+// written only when verbose, with the answer given. It never agrees to anything: Ok boxes answer Ok, every other box
+// answers No or Cancel, and the caller reports what it did instead.
 class StderrMessageSink final : public MessageSink {
  public:
   StderrMessageSink();  // writes to std::cerr
-  explicit StderrMessageSink(std::ostream& out) : out_(&out) {}
+  explicit StderrMessageSink(std::ostream& out, bool verbose = false)
+      : out_(&out), verbose_(verbose) {}
+  void SetVerbose(bool verbose) { verbose_ = verbose; }
   MessageAnswer Show(MessageKind kind, std::string_view text,
                      MessageButtons buttons) override;
 
  private:
   std::ostream* out_;
+  bool verbose_ = false;
 };
+
+// A box's text on one line: each run of line breaks and the blanks around
+// them becomes one blank; leading and trailing blanks are dropped.
+std::string OneLine(std::string_view text);
 
 // The sink that ShowMessage uses; a StderrMessageSink until another is set.
 MessageSink& CurrentMessageSink();

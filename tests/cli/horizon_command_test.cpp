@@ -148,7 +148,7 @@ TEST_F(HorizonCommandTest, FailuresKeepTheOldProfileFile) {
       {"damagedGrid", {"horizon", "--grid", damaged, "-o", out, "--lat", "47.5", "--lon", "-9.5"},
        "In der Datenzeile 2 waren      2 Höhendaten statt genau    3"},
       {"siteOffTheTile", {"horizon", "--grid", Tile(), "-o", out, "--lat", "45", "--lon", "-9.5"},
-       "Zentralpunkt liegt nicht im Bereich des geladenen Datenfeldes!"},
+       "lies on none of the elevation grids given; nothing was computed"},
       {"missingGrid", {"horizon", "--grid", folder_.Path("none.asc"), "-o", out},
        "Die Aufgabe kann nicht gelöst werden!0"},
   };

@@ -50,6 +50,33 @@ TEST(Hpgl2DxfCommand, ConvertsAndReportsExitStatus) {
   EXPECT_EQ(Cli({"hpgl2dxf", in, (dir / "no" / "x.dxf").string()}).status, 1);
 }
 
+TEST(Hpgl2DxfCommand, EachNoteOnceWithACountAndNothingSaidOnSuccess) {
+  TempFolder dir;
+  const std::string out = (dir / "out.dxf").string();
+  struct Case {
+    const char* name;
+    const char* plot;
+    const char* err;  // the whole of stderr
+  };
+  // A plot file written with line strength 2 sets the pen width (PW, an
+  // HPGL/2 command) in front of each of its line groups.
+  const Case cases[] = {
+      {"plain", "IN;SP 1;PU 0 0;PD 4000 4000;", ""},
+      {"threePenWidths", "IN;SP 1;PW 0.35;PU 0 0;PD 4000 4000;PW 0.35;PU 0 0;PD 4000 0;PW 0.35;PU 0 0;PD 0 4000;",
+       "note: Command PW (=Penwidth) only supported by HPGL2. (3 times)\n"},
+      {"onePenWidth", "IN;SP 1;PW 0.35;PU 0 0;PD 4000 4000;",
+       "note: Command PW (=Penwidth) only supported by HPGL2.\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string in = (dir / (std::string(c.name) + ".plt")).string();
+    WriteBytes(in, c.plot);
+    const CliRun r = Cli({"hpgl2dxf", in, out});
+    EXPECT_EQ(r.status, 0) << c.name << ": " << r.err;
+    EXPECT_EQ(r.err, c.err) << c.name;
+    EXPECT_EQ(r.out, "") << c.name;
+  }
+}
+
 TEST(Hpgl2DxfCommand, UsageErrors) {
   TempFolder dir;
   const std::string in = (dir / "in.plt").string();

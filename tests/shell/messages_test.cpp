@@ -54,5 +54,33 @@ TEST(MessagesTest, HeadlessSinkNeverSaysYes) {
   EXPECT_NE(err.str().find("KELVRA.EXE - Fehler!: bad\n"), std::string::npos);
 }
 
+TEST(MessagesTest, HeadlessSinkWritesProblemsOnOneLineAndQuestionsOnlyWhenVerbose) {
+  struct Case {
+    MessageKind kind;
+    const char* text;
+    MessageButtons buttons;
+    bool verbose;
+    const char* written;
+  };
+  const Case cases[] = {
+      // A box's line breaks become one blank each: one problem, one line.
+      {MessageKind::Error, "a.ini : \nDie Datei ist fehlerhaft \r\n  und muss korrigiert", MessageButtons::Ok,
+       false, "KELVRA.EXE - Fehler!: a.ini : Die Datei ist fehlerhaft und muss korrigiert\n"},
+      // A note of what was done instead is said...
+      {MessageKind::Information, "Breite und Länge\nvom Horizontprofil", MessageButtons::Ok, false,
+       "KELVRA.EXE - Information!: Breite und Länge vom Horizontprofil\n"},
+      // ...a question a command cannot answer only when asked for, with the answer.
+      {MessageKind::Question, "Soll sie erstellt werden?", MessageButtons::YesNo, false, ""},
+      {MessageKind::Question, "Die Datei fehlt.\nSoll sie erstellt werden?", MessageButtons::YesNo, true,
+       "KELVRA.EXE - Was nun?: Die Datei fehlt. Soll sie erstellt werden? -> no\n"},
+  };
+  for (const auto& c : cases) {
+    std::ostringstream err;
+    StderrMessageSink sink(err, c.verbose);
+    sink.Show(c.kind, c.text, c.buttons);
+    EXPECT_EQ(err.str(), c.written) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::shell

@@ -1,6 +1,7 @@
 #include "cli/draw/cmd_draw.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cctype>
 #include <filesystem>
 #include <functional>
@@ -74,6 +75,27 @@ std::string KindName(const config::DialKindRow& kind) {
   const auto a = name.find_first_not_of(' ');
   const auto b = name.find_last_not_of(' ');
   return a == std::string::npos ? std::string() : " (" + name.substr(a, b - a + 1) + ")";
+}
+
+// "X,Y" in millimetres on the page from its lower-left corner, as image
+// pixels of the drawing window's picture (y down, 280 mm across).
+std::optional<output::Point> PagePoint(const ParsedArgs& args, const char* option, int width,
+                                       int height) {
+  const std::optional<std::string> text = args.Value(option);
+  if (!text) return std::nullopt;
+  const double ppm = output::PixelsPerMm(output::SinkKind::Screen, width, true);
+  const double pageHeightMm = height / ppm;
+  const auto comma = text->find(',');
+  const auto x = comma == std::string::npos ? std::nullopt : ParseReal(text->substr(0, comma));
+  const auto y = comma == std::string::npos ? std::nullopt : ParseReal(text->substr(comma + 1));
+  if (!x || !y || *x < 0 || *x > output::kPrintPageWidthMm || *y < 0 || *y > pageHeightMm) {
+    char range[96];
+    std::snprintf(range, sizeof range, "X 0..%.0f, Y 0..%.0f", output::kPrintPageWidthMm,
+                  pageHeightMm);
+    throw UsageError(std::string(option) + ": expected X,Y in millimetres from the lower-left "
+                     "corner of the page, " + range + " (got '" + *text + "')");
+  }
+  return output::Point{*x * ppm, height - *y * ppm};
 }
 
 // Writes a plot file at plot scale 1; false when it cannot be written.
@@ -154,6 +176,17 @@ int Run(Invocation& inv) {
   // and legend of the kind, the print-page scale.
   output::DrawingView view =
       dials::DefaultView(kind, width, height, job.Inputs().site.latitude);
+  // Placed as a pick in the drawing window places them.
+  const auto origin = PagePoint(inv.args, "--origin", width, height);
+  const auto legend = PagePoint(inv.args, "--legend", width, height);
+  if (origin && !output::OriginPickable(kind)) {
+    throw UsageError("--origin: kind=" + letter + KindName(kind) + " places its origin itself");
+  }
+  if (legend && !output::LegendPickable(kind)) {
+    throw UsageError("--legend: kind=" + letter + KindName(kind) + " places its legend itself");
+  }
+  if (origin) view.PickOrigin(*origin);
+  if (legend) view.PickLegend(*legend);
 
   bool ok = true;
   std::string error;
@@ -164,8 +197,9 @@ int Run(Invocation& inv) {
     }
     std::vector<std::string> listing;
     const std::string shownName = std::filesystem::path(out).filename().string();
-    // The plot file keeps the writer's own places: nothing was picked.
-    view.originSetByUser = view.legendSetByUser = false;
+    // The plot file keeps the writer's own places unless one was given.
+    view.originSetByUser = origin.has_value();
+    view.legendSetByUser = legend.has_value();
     auto write = [&](output::HpglWriter& w) {
       listing.clear();
       job.WritePlot(w, view, grid, coordinates ? &listing : nullptr, shownName);
@@ -264,7 +298,8 @@ const Command& DrawCommand() {
   static const Command command{
       "draw",
       "draw -o OUT.png|.jpg|.svg|.pdf|.plt|.dxf [--size WxH] [--grid MM] [--line-strength 1..3] "
-      "[--coordinates FILE.txt] [--horizon PROFILE.ele] [--ham FILE.ham]",
+      "[--coordinates FILE.txt] [--origin X,Y] [--legend X,Y] [--horizon PROFILE.ele] "
+      "[--ham FILE.ham]",
       "draws the current dial into a picture, page, plot or DXF file",
       {
           {"-o", "FILE", "output file; the extension chooses the format"},
@@ -273,6 +308,8 @@ const Command& DrawCommand() {
           {"--grid", "MM", "add the coordinate grid with this spacing in mm (default: none)"},
           {"--line-strength", "1..3", "plot and DXF line strength: 1 thin (default), 2, 3"},
           {"--coordinates", "FILE.txt", "write the coordinate listing beside a .plt/.dxf file"},
+          {"--origin", "X,Y", "the dial's origin in mm on the page from its lower-left corner"},
+          {"--legend", "X,Y", "the legend's top-left corner in mm from the page's lower-left corner"},
           {"--horizon", "PROFILE.ele",
            "load a horizon profile; the azimuthal dial with altitude circles draws it"},
           {"--ham", "FILE.ham",

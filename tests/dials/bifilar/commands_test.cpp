@@ -108,7 +108,7 @@ TEST_F(BifilarCommandTest, ParallelThreadsWriteNothing) {
                              "bifilarThreads.p3.x=20", "--set", "bifilarThreads.p3.y=40", "--set",
                              "bifilarThreads.p4.x=20", "--set", "bifilarThreads.p4.y=-40"});
     EXPECT_EQ(r.status, 1) << ext;
-    EXPECT_NE(r.err.find("Both shadowcasting objects\nare parallel!"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Both shadowcasting objects are parallel!"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out)) << ext;
   }
 }
