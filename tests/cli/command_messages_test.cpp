@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli.h"
+#include "command_fixture.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
 
@@ -21,11 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -33,25 +28,8 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-class CommandMessagesTest : public ::testing::Test {
+class CommandMessagesTest : public CommandFixture {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("kelvra_cmd_messages_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("KELVRA_HOME", dir_.c_str(), 1);  // an empty settings folder
-  }
-  void TearDown() override {
-    ::unsetenv("KELVRA_HOME");
-    fs::remove_all(dir_);
-  }
-  Result Kelvra(const std::vector<std::string>& args) {
-    config::ResetDialParameters();
-    shell::State().site = shell::SiteSettings{};
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
   // A settings file as the program writes it, with line `index` (from 0)
   // replaced by `text` when index >= 0.
   std::string WrittenSettings(const std::string& name, int index, const std::string& text) {
@@ -72,8 +50,6 @@ class CommandMessagesTest : public ::testing::Test {
     for (const auto& l : lines) outFile << l << "\r\n";
     return path;
   }
-
-  fs::path dir_;
 };
 
 // Texts of the window's questions and boxes that must never reach a terminal.

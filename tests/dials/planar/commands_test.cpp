@@ -13,8 +13,7 @@
 
 #include <QImage>
 
-#include "cli/cli.h"
-#include "cli/draw/cmd_draw.h"
+#include "draw_command_fixture.h"
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
 
@@ -23,39 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-Result Kelvra(std::vector<std::string> args) {
-  static const bool added = (AddCommand(DrawCommand()), true);
-  (void)added;
-  // Start every run from the defaults and an empty settings folder.
-  config::ResetDialParameters();
-  shell::State().site = shell::SiteSettings{};
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class DrawCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("kelvra_planar_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    // An empty settings folder: no user kel.ini is read.
-    ::setenv("KELVRA_HOME", dir_.c_str(), 1);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
-};
+class DrawCommandTest : public DrawCommandFixture {};
 
 TEST_F(DrawCommandTest, ListingPrintsTheTableOfTheSouthWall) {
   const auto r = Kelvra({"listing", "--lat", "47", "--set", "wallDeclination=0", "--lang", "en"});
