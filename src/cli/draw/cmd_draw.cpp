@@ -1,6 +1,7 @@
 #include "cli/draw/cmd_draw.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cctype>
 #include <filesystem>
@@ -95,7 +96,8 @@ std::optional<output::Point> PagePoint(const ParsedArgs& args, const char* optio
     throw UsageError(std::string(option) + ": expected X,Y in millimetres from the lower-left "
                      "corner of the page, " + range + " (got '" + *text + "')");
   }
-  return output::Point{*x * ppm, height - *y * ppm};
+  return output::Point{static_cast<int>(std::lround(*x * ppm)),
+                       static_cast<int>(std::lround(height - *y * ppm))};
 }
 
 // Writes a plot file at plot scale 1; false when it cannot be written.
