@@ -377,8 +377,7 @@ SunPathDiagram DrawCartesianSunPath(PlotSink& sink, const GraphInputs& in, int x
     const int x = Round(f.left + 90 * k * f.kx);
     sink.TextOut(x - sink.TextWidth(names[k]) / 2, axis + tick, names[k]);
   }
-  sink.TextOut(Round(f.left - 7 * f.kx) - sink.TextWidth(shell::Get(tg::kAzimuthAxis)),
-               axis + tick, shell::Get(tg::kAzimuthAxis));
+  sink.TextOut(left + Round(12 * f.kx), axis + tick, shell::Get(tg::kAzimuthAxis));
 
   // Axes and the frame of the plot.
   pens.Use(3, 2);
@@ -396,9 +395,12 @@ SunPathDiagram DrawCartesianSunPath(PlotSink& sink, const GraphInputs& in, int x
     // of a northern site never stands (the south-east corner for southern ones).
     sink.SetFont(text);
     pens.Text(3);
-    const int legendY = in.site.latitude >= 0 ? top + th : top + th;
+    const int legendY = top + th;
     const int legendX = Round(f.left + (in.site.latitude >= 0 ? 5 : 185) * f.kx);
     DrawPlaneLegend(sink, legendX, legendY, Round(1.3 * th), in);
+    output::Font small = text;
+    small.height = screen ? 11 : 25;
+    sink.SetFont(small);
     sink.TextOut(left, axis + tick + Round(1.5 * th), PlaneLightLine(in, d.planeLightText));
   }
   return d;
