@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -152,6 +153,33 @@ TEST_F(GraphCommandTest, BadInputGetsOneLineAndWritesNothing) {
   }
   EXPECT_EQ(ReadAll(out), "old");
   EXPECT_FALSE(fs::exists(File("x.plt")));
+}
+
+
+// A profile file of another site: the take-over message on stderr, and the
+// diagram is drawn for the profile's site.
+TEST_F(GraphCommandTest, ProfileOfAnotherSiteMovesTheSite) {
+  const std::string profile = File("hills.ele");
+  {
+    std::ofstream f(profile, std::ios::binary);
+    f << "46,5000000000\t Latitude (where South is negative)\r\n"
+      << "8,0000000000\tLongitude (where  West is negative)\r\n"
+      << "720\t NPoints (Azimut, Elevation, Distanz);  test hills\r\n";
+    for (int i = 0; i < 720; ++i) {
+      char line[80];
+      std::snprintf(line, sizeof line, "%7.2f \t %9.4f \t %7.2f \t %7.2f \t \r\n",
+                    -180 + 0.5 * i, 10.0, 5000.0, 1500.0);
+      std::string text = line;
+      std::replace(text.begin(), text.end(), '.', ',');
+      f << text;
+    }
+  }
+  const std::string out = File("hills.plt");
+  const CliRun r = Cli({"graph", "sunpath", "-o", out, "--horizon-file", profile, "--lat", "47",
+                        "--lon", "-9"});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find("Horizontprofils wird mit übernommen"), std::string::npos) << r.err;
+  EXPECT_NE(ReadAll(out).find("46.5000"), std::string::npos);  // the title names the new site
 }
 
 }  // namespace

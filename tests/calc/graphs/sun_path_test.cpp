@@ -8,12 +8,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <cmath>
 #include <numbers>
+
+#include <unistd.h>
 
 #include "astro/calendar.h"
 #include "astro/sun_position.h"
 #include "calc/graphs/graph_export.h"
+#include "output/plot_export.h"
 #include "output/recording_plot_sink.h"
 #include "plot_parse.h"
 
@@ -305,6 +311,42 @@ TEST(SunPath, PlaneSunshineMarksTheSunBehindThePlane) {
   const SkyLine& summer = d.dateLines.front();
   EXPECT_EQ(SegmentColour(summer, {5, -120}, in), kPlaneColour);
   EXPECT_EQ(SegmentColour(summer, {30, -30}, in), summer.colour);
+}
+
+
+// The DXF of a graph is at true size: the polar diagram's horizon circle of
+// 800 (0.1 mm) on the printed page is a circle of 80 mm in the drawing.
+TEST(SunPath, DxfOfAGraphIsAtTrueSize) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::temp_directory_path() / ("kelvra-graph-dxf-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  GraphInputs in = Site(47.25);
+  in.settings.diagramPolar = true;
+  const fs::path dxf = folder / "polar.dxf";
+  const auto result = output::ExportDxf(dxf, kGraphDxfScale, 1, [&](output::HpglWriter& w) {
+    WriteGraphPlot(w, GraphKind::PolarSunPath, in, {});
+  });
+  ASSERT_TRUE(result.ok());
+  EXPECT_FALSE(fs::exists(folder / output::kDxfIntermediateName));
+  std::ifstream file(dxf, std::ios::binary);
+  std::string code, value;
+  bool inCircle = false;
+  std::vector<double> radii;
+  while (std::getline(file, code) && std::getline(file, value)) {
+    if (!code.empty() && code.back() == '\r') code.pop_back();
+    if (!value.empty() && value.back() == '\r') value.pop_back();
+    const int group = std::stoi(code);
+    if (group == 0) inCircle = value == "CIRCLE";
+    if (inCircle && group == 40) radii.push_back(std::stod(value));
+  }
+  fs::remove_all(folder);
+  // The altitude circles: 80 mm (horizon), 80 * 8 / 9, ... and the scale circles.
+  EXPECT_NE(std::find_if(radii.begin(), radii.end(), [](double r) { return std::abs(r - 80) < 0.05; }),
+            radii.end());
+  EXPECT_NE(std::find_if(radii.begin(), radii.end(),
+                         [](double r) { return std::abs(r - 80.0 * 8 / 9) < 0.05; }),
+            radii.end());
+  EXPECT_LT(*std::max_element(radii.begin(), radii.end()), 90.0);  // R0 + 2 font heights + 3
 }
 
 }  // namespace
