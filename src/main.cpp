@@ -8,6 +8,7 @@
 
 #ifdef KELVRA_HAVE_DRAW
 #include "cli/draw/cmd_draw.h"
+#include "cli/draw/cmd_graph.h"
 #endif
 
 #ifdef KELVRA_HAVE_UI
@@ -29,6 +30,7 @@ bool HaveDisplay() {
 int main(int argc, char** argv) {
 #ifdef KELVRA_HAVE_DRAW
   kelvra::cli::AddCommand(kelvra::cli::DrawCommand());
+  kelvra::cli::AddCommand(kelvra::cli::GraphCommand());
 #endif
   std::vector<std::string> args(argv + 1, argv + argc);
   if (!args.empty() || !HaveDisplay()) {

@@ -1,0 +1,58 @@
+// Names of the texts of resources/text/graphs.tsv (the equation-of-time graph
+// and the sun-path diagrams).
+#pragma once
+
+#include "texts/text_id.h"
+
+namespace kelvra::texts::graphs {
+
+inline constexpr TextId kZoneTimeNote{450};  // "Zonenzeit= wahre Ortszeit - Tabellenwert"
+inline constexpr TextId kMeanTimeNote{451};  // "Mittlere (Orts)zeit = wahre Ortszeit - Tabellenwert"
+inline constexpr TextId kSunFast{452};  // "Sonne "geht vor"!"
+inline constexpr TextId kSunLate{453};  // "Sonne "geht nach"!"
+inline constexpr TextId kPlotTitle{454};  // "Zeitgleichung =(wahre Ortszeit)-(Mittlere Ortszeit)"
+inline constexpr TextId kPlotTitleMirrored{455};  // "Differenz (mittlere Ortszeit-wahre Ortszeit)"
+inline constexpr TextId kForYear{456};  // "für das Jahr"
+inline constexpr TextId kPlotZoneTitleMirrored{457};  // "Zonenzeit = WOZ+Tabellenwert"
+inline constexpr TextId kAndLongitude{458};  // "und geogr. Länge"
+inline constexpr TextId kDegrees{459};  // "Grad"
+inline constexpr TextId kEotDefinition{460};  // "Die Zeitgleichung EoT ist definiert als:   EoT = wahre Ortszeit - mittlere Ortszeit"
+inline constexpr TextId kWithLongitude{461};  // "inklusive LängengradKorrektur"
+inline constexpr TextId kSaveHpgl{462};  // "Als HPGL-Datei speichern"
+inline constexpr TextId kSaveDxf{463};  // "Als DXF-Datei speichern"
+inline constexpr TextId kFileName{464};  // "Dateiname :"
+inline constexpr TextId kYFactor{465};  // "Vergrößerungsfaktor in y-Richtung :"
+inline constexpr TextId kMirror{466};  // "Graph an x-Achse spiegeln"
+inline constexpr TextId kLongitudeCorrection1{467};  // "zur Zeitgleichung zusätzlich die Zeitkorrektur vom"
+inline constexpr TextId kLongitudeCorrection2{468};  // "Längenmeridian zum Zonenmeridian anzeigen"
+inline constexpr TextId kOk{469};  // "O&k"
+inline constexpr TextId kCancel{470};  // "&Abbruch"
+inline constexpr TextId kCannotSave{471};  // "Datei konnte nicht gespeichert werden!"
+inline constexpr TextId kPolarTitle{480};  // "polares Sonnenstandsdiagramm"
+inline constexpr TextId kCartesianTitle{481};  // "rechtwinkliges Sonnenstandsdiagramm"
+inline constexpr TextId kLatitudeIs{482};  // "Geogr. Breite ="
+inline constexpr TextId kLongitudeIs{483};  // ", Geogr. Länge ="
+inline constexpr TextId kZoneTime{484};  // "Zonenzeit"
+inline constexpr TextId kLocalTime{485};  // "Ortszeit"
+inline constexpr TextId kWithEot{486};  // "mit Zeitgl."
+inline constexpr TextId kWithoutEot{487};  // "ohne Zeitgl."
+inline constexpr TextId kCivilTime{488};  // "Standard (Zonen)- Zeit"
+inline constexpr TextId kLocalMeanTime{489};  // "Mittlere Ortszeit"
+inline constexpr TextId kApparentZone{490};  // "WOZ am Zonenmeridian"
+inline constexpr TextId kLocalApparent{491};  // "Wahre Ortszeit"
+inline constexpr TextRun kSpanTexts{492, 3};  // whole year, 21 Jun - 21 Dec, 21 Dec - 21 Jun
+inline constexpr TextId kEast{495};  // "&Ost"
+inline constexpr TextId kWest{496};  // "West"
+inline constexpr TextId kNorth{497};  // "&Nord"
+inline constexpr TextId kSouth{498};  // "&Süd"
+inline constexpr TextId kCartesianHeading{499};  // "Sonnenhoehe und Azimut fuer"
+inline constexpr TextId kZoneMeridianIs{500};  // ", Zonenmeridian ="
+inline constexpr TextId kAltitudeAxis{501};  // "Sonnenhöhe"
+inline constexpr TextId kAzimuthAxis{502};  // "Azi"
+inline constexpr TextId kPlaneHeading{503};  // "Sonne auf ebener Sonnenuhr"
+inline constexpr TextId kWallDeclination{504};  // "Wandabweichung"
+inline constexpr TextId kInclination{505};  // "Inklination [vert.= 90]"
+inline constexpr TextId kPlaneLightLine{506};  // "Frühestes/spätestes Streiflicht auf ebener Sonnenuhr"
+inline constexpr TextId kPlaneNeverLit{507};  // "die Ebene wird nie von der Sonne beschienen"
+
+}  // namespace kelvra::texts::graphs
