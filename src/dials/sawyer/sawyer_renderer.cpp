@@ -1,0 +1,304 @@
+#include "dials/sawyer/sawyer_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "output/drawing_view.h"
+#include "shell/catalog.h"
+#include "shell/number_format.h"
+#include "texts/sawyer.h"
+
+namespace kelvra::dials::sawyer {
+
+namespace {
+
+using output::PlotSink;
+using shell::FormatReal;
+
+int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+
+std::string T(texts::TextId id) { return shell::Get(id); }
+
+texts::TextId ModeText(int mode) {
+  switch (mode) {
+    case 1: return texts::sawyer::kModeZoneApparent;
+    case 2: return texts::sawyer::kModeHalfLoops;
+    case 3: return texts::sawyer::kModeStraightLines;
+    default: return texts::sawyer::kModeLocalApparent;
+  }
+}
+
+std::string HourLabel(double t) {
+  const int h = static_cast<int>(std::lround(t)) % 24;
+  return std::to_string(h == 0 && t > 12 ? 24 : h);
+}
+
+// The label of a full hour stands a little beyond the outer end of its line.
+WPoint LabelPoint(const EquantLine& l, double gap) {
+  const double dx = l.to.x - l.from.x, dy = l.to.y - l.from.y;
+  const double len = std::hypot(dx, dy);
+  if (len <= 0) return l.to;
+  return {l.to.x + dx / len * gap, l.to.y + dy / len * gap};
+}
+
+std::string XY(double x, double y) {
+  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
+}
+
+std::string SizeText(double w, double h) {
+  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
+}
+
+}  // namespace
+
+std::vector<std::string> LegendLines(const SawyerDial& d) {
+  const std::string deg = T(texts::sawyer::kDegrees);
+  const std::string mm = " " + T(texts::sawyer::kMm);
+  return {
+      T(texts::sawyer::kTitle),
+      T(texts::sawyer::kLatitude) + FormatReal(6, 2, d.site.latitude) + deg + ",  " +
+          T(texts::sawyer::kWallDeclination) + FormatReal(7, 2, d.wallDeclination) + deg,
+      T(texts::sawyer::kGnomonHeight) + FormatReal(5, 1, d.gnomon) + mm +
+          (d.mode == 2 ? std::string()
+                       : ",  " + T(texts::sawyer::kLineAngle) + FormatReal(4, 1, d.lineAngle) + deg +
+                             ",  " + T(texts::sawyer::kCenter) + FormatReal(5, 1, d.center) + mm),
+      T(ModeText(d.mode)),
+      T(d.mode == 2 ? texts::sawyer::kReadNodus : texts::sawyer::kReadStyle),
+  };
+}
+
+output::Point CanvasOrigin(const SawyerDial& d, const CanvasPlacement& placement, int W, int H) {
+  if (placement.originSetByUser) return placement.origin;
+  const double s = placement.pixelsPerMm;
+  // The top of the drawing (the equant centre or the highest line) 12 % of
+  // the height below the top edge, but O at most at 60 % of the height.
+  const double top = std::max(d.maxCorner.y, 0.0) * s;
+  const double y = std::min(0.12 * H + top, 0.6 * H);
+  const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * s;
+  return {Rnd(W / 2.0 - middle), Rnd(y)};
+}
+
+void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& placement,
+                    const shell::ColorSet& colors) {
+  const bool screen = sink.IsScreen();
+  const int W = sink.Width(), H = sink.Height();
+  const double s = placement.pixelsPerMm;
+  const output::Point o = CanvasOrigin(d, placement, W, H);
+  auto X = [&](const WPoint& p) { return Rnd(o.x + p.x * s); };
+  auto Y = [&](const WPoint& p) { return Rnd(o.y - p.y * s); };
+  const int lw = std::max<int>(1, colors.lineWidth);
+  auto pen = [&](int color, int extra) {
+    output::Pen p;
+    p.color = colors.Color(color);
+    p.width = lw + extra * (screen ? 1 : 3);
+    sink.SetPen(p);
+  };
+  auto poly = [&](const std::vector<WPoint>& pts) {
+    sink.MoveTo(X(pts.front()), Y(pts.front()));
+    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
+  };
+  const int fh = screen ? 14 : 32;
+  const int m = screen ? 2 : 50;
+  output::Font font;
+  font.height = fh;
+  sink.SetFont(font);
+  sink.SetBrushStyle(output::BrushStyle::Clear);
+
+  pen(4, 0);
+  sink.Rectangle(m, m, W - m, H - m);
+
+  // Nodus date lines, then the loops or the reading curves and hour lines.
+  for (const Chain& c : d.dateLines) {
+    pen(c.color, c.width);
+    for (const auto& piece : c.pieces) poly(piece);
+    sink.SetFontColor(colors.Color(c.color));
+    sink.TextOut(X(c.labelAt) + 3, Y(c.labelAt) - fh / 2, c.label);
+  }
+  for (const Chain& c : d.hourLoops) {
+    pen(c.color, c.width);
+    for (const auto& piece : c.pieces) poly(piece);
+    if (!c.label.empty()) {
+      sink.SetFontColor(colors.Color(3));
+      sink.TextOut(X(c.labelAt) - fh / 2, Y(c.labelAt) - fh - 2, c.label);
+    }
+  }
+  for (const Chain& c : d.readingCurves) {
+    pen(c.color, c.width);
+    for (const auto& piece : c.pieces) poly(piece);
+  }
+  // Date labels of the reading curves on the left, one above the other where
+  // the curves start close together.
+  int lastLabelY = -1000000;
+  for (const Chain& c : d.readingCurves) {
+    if (c.label.empty()) continue;
+    int y = Y(c.labelAt) - fh / 2;
+    if (std::abs(y - lastLabelY) < fh) y = lastLabelY + fh;
+    sink.SetFontColor(colors.Color(c.color));
+    sink.TextOut(X(c.labelAt) - sink.TextWidth(c.label) - 4, y, c.label);
+    lastLabelY = y;
+  }
+  for (const EquantLine& l : d.hourLines) {
+    pen(l.full ? 3 : 8, l.full ? 1 : 0);
+    sink.MoveTo(X(l.from), Y(l.from));
+    sink.LineTo(X(l.to), Y(l.to));
+    if (!l.full) continue;
+    const WPoint at = LabelPoint(l, 1.5 * fh / s);
+    const std::string text = HourLabel(l.hour);
+    sink.SetFontColor(colors.Color(3));
+    sink.TextOut(X(at) - sink.TextWidth(text) / 2, Y(at) - fh / 2, text);
+  }
+
+  // The gnomon foot O, the equant centre C and the dial centre Z with the
+  // substyle Z-O.
+  pen(1, 0);
+  const int r = fh / 2;
+  auto mark = [&](const WPoint& p, bool circle) {
+    if (circle) sink.Circle(X(p), Y(p), r);
+    sink.MoveTo(X(p) - r, Y(p));
+    sink.LineTo(X(p) + r + 1, Y(p));
+    sink.MoveTo(X(p), Y(p) - r);
+    sink.LineTo(X(p), Y(p) + r + 1);
+  };
+  mark({0, 0}, true);
+  sink.SetFontColor(colors.Color(1));
+  sink.TextOut(X({0, 0}) + r + 2, Y({0, 0}) + 2, "O");
+  if (d.mode != 2) {
+    mark(d.scale.center, false);
+    sink.TextOut(X(d.scale.center) + r + 2, Y(d.scale.center) - fh, "C");
+  }
+  if (d.styleFoot) {
+    mark(*d.styleFoot, true);
+    sink.TextOut(X(*d.styleFoot) + r + 2, Y(*d.styleFoot) - fh, "Z");
+    output::Pen dashed;
+    dashed.color = colors.Color(1);
+    dashed.style = output::PenStyle::Dashed;
+    sink.SetPen(dashed);
+    sink.MoveTo(X(*d.styleFoot), Y(*d.styleFoot));
+    sink.LineTo(X({0, 0}), Y({0, 0}));
+  }
+
+  // Legend: bottom left.
+  const std::vector<std::string> lines = LegendLines(d);
+  const int lh = screen ? 16 : 40;
+  int x = placement.legendSetByUser ? placement.legend.x : m + 2 * lh;
+  int y = placement.legendSetByUser ? placement.legend.y
+                                    : H - m - lh * (static_cast<int>(lines.size()) + 1);
+  output::Font lf;
+  lf.face = "Arial";
+  lf.height = lh;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    lf.bold = i == 0;
+    sink.SetFont(lf);
+    sink.SetFontColor(output::kBlack);
+    sink.TextOut(x, y, lines[i]);
+    y += lh * 5 / 4;
+  }
+  if (d.mode == 2) {
+    // What the two colours of the loops mean.
+    const int ly = y + lh / 2;
+    pen(2, 1);
+    sink.MoveTo(x, ly);
+    sink.LineTo(x + 3 * lh, ly);
+    lf.bold = false;
+    sink.SetFont(lf);
+    sink.TextOut(x + 3 * lh + 6, ly - lh / 2, T(texts::sawyer::kRisingHalf));
+    const int x2 = x + 4 * lh + 12 + sink.TextWidth(T(texts::sawyer::kRisingHalf));
+    pen(10, 1);
+    sink.MoveTo(x2, ly);
+    sink.LineTo(x2 + 3 * lh, ly);
+    sink.TextOut(x2 + 3 * lh + 6, ly - lh / 2, T(texts::sawyer::kFallingHalf));
+  }
+}
+
+output::Point DefaultPlotOrigin(const SawyerDial& d) {
+  // The top of the drawing 15 mm below the frame's top, O no lower than a
+  // third of the page; centred across.
+  const double top = std::max(d.maxCorner.y, 0.0) * output::kPlotUnitsPerMm;
+  const double y = std::max(output::kPlotWindowHeight - 600.0 - top, output::kPlotWindowHeight / 3.0);
+  const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * output::kPlotUnitsPerMm;
+  return {Rnd(output::kPlotWindowWidth / 2.0 - middle), Rnd(y)};
+}
+
+void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacement& placement) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;
+  const output::Point origin = placement.origin.value_or(DefaultPlotOrigin(d));
+  const double ox = origin.x * S, oy = origin.y * S;
+  auto P = [&](const WPoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
+  auto line = [&](const std::vector<WPoint>& pts) {
+    std::string t = "PU " + P(pts.front()) + ";PD";
+    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
+    w.Put(t + ";");
+  };
+  auto label = [&](const WPoint& at, double dx, double dy, const std::string& text) {
+    w.Put("PU " + XY(ox + at.x * u + dx * S, oy + at.y * u + dy * S) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+  };
+  w.PutStandardHeader();
+  if (placement.gridMm && *placement.gridMm > 0) {
+    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
+  }
+  w.Put(SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
+  for (const Chain& c : d.dateLines) {
+    w.Put("SP " + std::to_string(c.color) + ";");
+    if (c.width) w.PutConstructionPen();
+    for (const auto& piece : c.pieces) line(piece);
+    w.PutThinPen();
+    label(c.labelAt, 60, -100, c.label);
+  }
+  for (const Chain& c : d.hourLoops) {
+    w.Put("SP " + std::to_string(c.color) + ";");
+    if (c.width) w.PutConstructionPen();
+    for (const auto& piece : c.pieces) line(piece);
+    w.PutThinPen();
+    if (!c.label.empty()) {
+      w.Put("SP 3;");
+      label(c.labelAt, -80, 60, c.label);
+    }
+  }
+  for (const Chain& c : d.readingCurves) {
+    w.Put("SP " + std::to_string(c.color) + ";");
+    if (c.width) w.PutConstructionPen();
+    for (const auto& piece : c.pieces) line(piece);
+    w.PutThinPen();
+    if (!c.label.empty()) label(c.pieces.front().front(), -60.0 * static_cast<double>(c.label.size()) - 80, -100, c.label);
+  }
+  for (const EquantLine& l : d.hourLines) {
+    w.Put(l.full ? "SP 3;" : "SP 8;");
+    if (l.full) w.PutConstructionPen();
+    line({l.from, l.to});
+    w.PutThinPen();
+    if (l.full) label(LabelPoint(l, 4.0), -80, -100, HourLabel(l.hour));
+  }
+  // O, C and Z with the substyle.
+  w.Put("SP 1;PU " + P({0, 0}) + ";CI " + output::FormatCoordinate(80 * S) + ";");
+  label({0, 0}, 100, -300, "O");
+  if (d.mode != 2) {
+    const WPoint c = d.scale.center;
+    line({{c.x - 2, c.y}, {c.x + 2, c.y}});
+    line({{c.x, c.y - 2}, {c.x, c.y + 2}});
+    label(c, 100, 100, "C");
+  }
+  if (d.styleFoot) {
+    w.Put("PU " + P(*d.styleFoot) + ";CI " + output::FormatCoordinate(80 * S) + ";");
+    label(*d.styleFoot, 100, 100, "Z");
+    w.Put("LT 2,2;");
+    line({*d.styleFoot, {0, 0}});
+    w.Put("LT;");
+  }
+  // The legend at the lower left.
+  w.Put("SP 1;" + SizeText(0.22 * S, 0.32 * S) + ";");
+  const std::vector<std::string> lines = LegendLines(d);
+  double y = (200.0 + 500.0 * static_cast<double>(lines.size())) * S;
+  for (const std::string& text : lines) {
+    w.Put("PU " + XY(600 * S, y) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+    y -= 500 * S;
+  }
+  w.Put(output::kTrailerWindow);
+}
+
+}  // namespace kelvra::dials::sawyer
