@@ -1,0 +1,305 @@
+#include "dials/meantime/meantime_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "astro/angles.h"
+#include "dials/worldmap/gnomonic.h"
+#include "output/drawing_view.h"
+#include "shell/catalog.h"
+#include "shell/number_format.h"
+#include "texts/meantime.h"
+
+namespace kelvra::dials::meantime {
+
+namespace {
+
+namespace tx = texts::meantime;
+using shell::FormatReal;
+
+std::string T(texts::TextId id) { return shell::Get(id); }
+
+int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+
+std::string Trim(std::string s) {
+  const auto b = s.find_first_not_of(' ');
+  return b == std::string::npos ? std::string() : s.substr(b);
+}
+std::string Num(double x, int decimals) { return Trim(FormatReal(decimals + 2, decimals, x)); }
+
+std::string HourLabel(const HourLine& l) {
+  return std::to_string(static_cast<int>(std::lround(l.clockTime)) % 24);
+}
+std::string DateLabel(const DateLine& l) {
+  return std::to_string(l.day) + "." + std::to_string(l.month) + ".";
+}
+
+// Where a line is labelled: the middle point of its longest chain.
+FacePoint LabelPoint(const std::vector<Chain>& chains) {
+  const Chain* best = &chains.front();
+  for (const Chain& c : chains)
+    if (c.points.size() > best->points.size()) best = &c;
+  return best->points[best->points.size() / 2];
+}
+
+std::string XY(double x, double y) {
+  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
+}
+std::string SizeText(double w, double h) {
+  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
+}
+
+constexpr int kDatePen = 5;
+constexpr int kHourPen = 3;
+constexpr int kPartHourPen = 8;
+constexpr int kConePen = 4;
+constexpr int kTextPen = 1;
+
+}  // namespace
+
+std::vector<std::string> LegendLines(const MeanTimeDial& d) {
+  const std::string deg = T(tx::kDegrees);
+  std::vector<std::string> lines;
+  lines.push_back(T(tx::kTitle));
+  lines.push_back(T(tx::kLatitude) + " = " + Num(d.site.latitude, 2) + deg + ";  " +
+                  T(tx::kLongitude) + " = " + Num(d.site.longitude, 2) + deg);
+  std::string face = T(tx::kFace) + ": " + T(tx::kPlaneNames[d.face.plane]);
+  if (d.face.plane != 0) face += ";  " + T(tx::kDeviation) + " = " + Num(d.face.declination, 2) + deg;
+  if (d.face.plane == 2) face += ";  " + T(tx::kInclination) + " = " + Num(d.face.inclination, 2) + deg;
+  lines.push_back(face);
+  lines.push_back(T(tx::kAxisLength) + " = " + Num(d.cone.length, 1) + " mm;  " +
+                  T(tx::kHalfAngle) + " = " + Num(d.cone.halfAngle, 2) + deg + ";  " +
+                  T(tx::kAxisInclination) + " = " +
+                  Num(d.axisInclination, 2) + deg);
+  lines.push_back(T(tx::kHourLines) + ": " + T(d.zoneTime ? tx::kZoneTime : tx::kLocalMeanTime));
+  lines.push_back(T(tx::kReading) + " " + T(tx::kLeadingEdge) + T(tx::kLeadingDates));
+  lines.push_back(T(tx::kReading) + " " + T(tx::kTrailingEdge) + T(tx::kTrailingDates));
+  return lines;
+}
+
+void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
+                      const CanvasPlacement& placement, const shell::ColorSet& colors) {
+  const bool screen = sink.IsScreen();
+  const int W = sink.Width(), H = sink.Height();
+  const double s = placement.pixelsPerMm;
+  // Without a picked origin the lines are centred on the picture.
+  const output::Point o =
+      placement.originSetByUser
+          ? placement.origin
+          : output::Point{Rnd(W / 2.0 - (d.minX + d.maxX) / 2 * s),
+                          Rnd(H / 2.0 + (d.minY + d.maxY) / 2 * s)};
+  auto X = [&](const FacePoint& p) { return Rnd(o.x + p.x * s); };
+  auto Y = [&](const FacePoint& p) { return Rnd(o.y - p.y * s); };
+  auto pen = [&](int colour, int width) {
+    output::Pen p;
+    p.color = colors.Color(colour);
+    p.width = width;
+    sink.SetPen(p);
+  };
+  auto poly = [&](const std::vector<FacePoint>& pts) {
+    sink.MoveTo(X(pts.front()), Y(pts.front()));
+    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
+  };
+  const int lw = std::max<int>(1, colors.lineWidth) * (screen ? 1 : 3);
+  const int fh = screen ? 14 : 35;
+  const int m = screen ? 2 : 50;
+
+  sink.SetBrushStyle(output::BrushStyle::Clear);
+  pen(kConePen, 1);
+  sink.Rectangle(m, m, W - m, H - m);
+
+  output::Font f;
+  f.height = fh;
+  f.color = colors.Color(kTextPen);
+  sink.SetFont(f);
+  if (!d.refused) {
+    // The apex, the axis seen from the front and the foot of the rim centre.
+    const int r = std::max(3, fh / 3);
+    sink.Circle(o.x, o.y, r);
+    sink.MoveTo(o.x - 2 * r, o.y);
+    sink.LineTo(o.x + 2 * r + 1, o.y);
+    sink.MoveTo(o.x, o.y - 2 * r);
+    sink.LineTo(o.x, o.y + 2 * r + 1);
+    poly({{0, 0}, d.rimCentreFoot});
+    sink.Circle(X(d.rimCentreFoot), Y(d.rimCentreFoot), r);
+
+    for (const DateLine& l : d.dateLines) {
+      pen(kDatePen, lw);
+      for (const Chain& c : l.chains) poly(c.points);
+      const FacePoint at = LabelPoint(l.chains);
+      sink.SetFontColor(colors.Color(kDatePen));
+      sink.TextOut(X(at) + 2, Y(at) - fh / 2, DateLabel(l));
+    }
+    for (const HourLine& l : d.hourLines) {
+      pen(l.full ? kHourPen : kPartHourPen, l.full ? lw + (screen ? 1 : 2) : lw);
+      for (const Chain& c : l.chains) poly(c.points);
+      if (!l.full) continue;
+      const FacePoint at = LabelPoint(l.chains);
+      sink.SetFontColor(colors.Color(kHourPen));
+      sink.TextOut(X(at) + 3, Y(at) - fh, HourLabel(l));
+    }
+  }
+  // The legend.
+  sink.SetFontColor(colors.Color(kTextPen));
+  const output::Point at = placement.legendSetByUser ? placement.legend
+                                                     : output::Point{m + fh, m + fh / 2};
+  int y = at.y;
+  for (const std::string& line : LegendLines(d)) {
+    sink.TextOut(at.x, y, line);
+    y += fh * 5 / 4;
+  }
+}
+
+void PlotMeanTimeDial(output::HpglWriter& w, const MeanTimeDial& d,
+                      const PlotPlacement& placement) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;
+  // Without a picked origin the lines are centred on the plot window.
+  const output::Point origin = placement.origin.value_or(output::Point{
+      Rnd(output::kPlotWindowWidth / 2.0 - (d.minX + d.maxX) / 2 * output::kPlotUnitsPerMm),
+      Rnd(output::kPlotWindowHeight / 2.0 - (d.minY + d.maxY) / 2 * output::kPlotUnitsPerMm)});
+  const double ox = origin.x * S, oy = origin.y * S;
+  auto P = [&](const FacePoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
+  auto line = [&](const std::vector<FacePoint>& pts) {
+    std::string t = "PU " + P(pts.front()) + ";PD";
+    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
+    w.Put(t + ";");
+  };
+  auto label = [&](const FacePoint& at, double dx, double dy, const std::string& text) {
+    w.Put("PU " + XY(ox + at.x * u + dx * S, oy + at.y * u + dy * S) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+  };
+  w.PutStandardHeader();
+  if (placement.gridMm) {
+    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
+  }
+  w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
+  if (!d.refused) {
+    w.PutThinPen();
+    w.Put("SP " + std::to_string(kConePen) + ";PU " + XY(ox, oy) + ";CI " +
+          output::FormatCoordinate(80 * S) + ";");
+    line({{0, 0}, d.rimCentreFoot});
+    w.Put("PU " + P(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
+    for (const DateLine& l : d.dateLines) {
+      w.Put("SP " + std::to_string(kDatePen) + ";");
+      w.PutConstructionPen();
+      for (const Chain& c : l.chains) line(c.points);
+      w.PutThinPen();
+      label(LabelPoint(l.chains), 40, -60, DateLabel(l));
+    }
+    for (const HourLine& l : d.hourLines) {
+      w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
+      w.PutConstructionPen();
+      for (const Chain& c : l.chains) line(c.points);
+      w.PutThinPen();
+      if (l.full) label(LabelPoint(l.chains), 60, 60, HourLabel(l));
+    }
+  }
+  w.Put("SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  const double lx = 400 * S;
+  double ly = (output::kPlotWindowHeight - 400) * S;
+  for (const std::string& text : LegendLines(d)) {
+    w.Put("PU " + XY(lx, ly) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+    ly -= 550 * S;
+  }
+  w.Put(output::kTrailerWindow);
+}
+
+void PlotCone(output::HpglWriter& w, const MeanTimeDial& d) {
+  const double S = w.PlotScale();
+  const double u = output::kPlotUnitsPerMm * S;
+  const double r = d.cone.RimRadius(), L = d.cone.length, l = d.cone.SlantLength();
+  const double theta = d.cone.SectorAngle();
+  auto P = [&](double x, double y) { return XY(x * u, y * u); };
+  auto label = [&](double x, double y, const std::string& text) {
+    w.Put("PU " + P(x, y) + ";");
+    w.PutLabel(text);
+    w.Put(";");
+  };
+  const std::string deg = T(tx::kDegrees);
+  w.PutStandardHeader();
+  w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  label(20, 265, T(tx::kConeConstruction) + ": " + T(tx::kAxisLength) + " = " + Num(L, 1) +
+                     " mm;  " + T(tx::kHalfAngle) + " = " + Num(d.cone.halfAngle, 2) + deg);
+  label(20, 255, T(tx::kRimRadius) + " = " + Num(r, 2) + " mm;  " + T(tx::kSlantLength) + " = " +
+                     Num(l, 2) + " mm;  " + T(tx::kSectorAngle) + " = " + Num(theta, 2) + deg);
+  // The cross-section: apex at the bottom, the rim at the top.
+  const double cx = 25 + r, by = 20;
+  w.Put("SP " + std::to_string(kConePen) + ";");
+  w.PutConstructionPen();
+  w.Put("PU " + P(cx, by) + ";PD " + P(cx - r, by + L) + " " + P(cx + r, by + L) + " " + P(cx, by) +
+        ";");
+  w.PutThinPen();
+  w.Put("LT 2,2;PU " + P(cx, by) + ";PD " + P(cx, by + L) + ";LT;");
+  label(cx - r, by - 8, T(tx::kCrossSection));
+  // The unrolled cone: a sector of radius l about (sx, sy), opening downwards,
+  // with the glue flap along its first radius.
+  const double sx = cx + r + 30 + l, sy = by + l;
+  const double a0 = -90 - theta / 2;
+  auto at = [&](double radius, double angle) {
+    return P(sx + radius * astro::CosDeg(angle), sy + radius * astro::SinDeg(angle));
+  };
+  w.Put("SP " + std::to_string(kConePen) + ";");
+  w.PutConstructionPen();
+  std::string t = "PU " + P(sx, sy) + ";PD " + at(l, a0);
+  const int steps = std::max(2, static_cast<int>(std::ceil(theta / 2)));
+  for (int i = 1; i <= steps; ++i) t += " " + at(l, a0 + theta * i / steps);
+  w.Put(t + " " + P(sx, sy) + ";");
+  w.PutThinPen();
+  // The flap: 6 mm wide, its ends drawn in at 45 degrees.
+  const double flap = std::min(6.0, 0.3 * l);
+  const double nx = astro::CosDeg(a0 - 90), ny = astro::SinDeg(a0 - 90);
+  const double ex = astro::CosDeg(a0), ey = astro::SinDeg(a0);
+  auto F = [&](double along, double out) {
+    return P(sx + along * ex + out * nx, sy + along * ey + out * ny);
+  };
+  w.Put("LT 2,2;PU " + P(sx, sy) + ";PD " + F(flap, flap) + " " + F(l - flap, flap) + " " +
+        at(l, a0) + ";LT;");
+  label(sx - l / 2, sy + 8, T(tx::kUnrolledCone) + " / " + T(tx::kGlueFlap));
+  w.Put(output::kTrailerWindow);
+}
+
+std::vector<std::string> PoleInformation(const MeanTimeDial& d) {
+  const std::string deg = T(tx::kDegrees);
+  auto row = [](const std::string& label, const std::string& value) {
+    std::string l = "     " + label;
+    if (l.size() < 48) l.resize(48, ' ');
+    return l + ": " + value;
+  };
+  std::vector<std::string> lines;
+  lines.push_back(T(tx::kTitle));
+  lines.push_back(row(T(tx::kLatitude), FormatReal(9, 2, d.site.latitude) + deg));
+  lines.push_back(row(T(tx::kLongitude), FormatReal(9, 2, d.site.longitude) + deg));
+  lines.push_back(row(T(tx::kFace), T(tx::kPlaneNames[d.face.plane])));
+  if (d.face.plane != 0) lines.push_back(row(T(tx::kDeviation), FormatReal(9, 2, d.face.declination) + deg));
+  if (d.face.plane == 2) lines.push_back(row(T(tx::kInclination), FormatReal(9, 2, d.face.inclination) + deg));
+  lines.push_back(row(T(tx::kAxisLength), FormatReal(9, 2, d.cone.length) + " mm"));
+  lines.push_back(row(T(tx::kAxisInclination),
+                      FormatReal(9, 2, d.axisInclination) + deg));
+  lines.push_back(row(T(tx::kHalfAngle), FormatReal(9, 2, d.cone.halfAngle) + deg));
+  if (d.refused) {
+    lines.push_back("     " + T(tx::kConeBehindFace) + FormatReal(4, 2, d.axisToNormal) +
+                    T(tx::kDegreesAllowedAtMost) + FormatReal(4, 2, 90 - d.cone.halfAngle) + deg);
+    return lines;
+  }
+  lines.push_back(row(T(tx::kRimRadius), FormatReal(9, 2, d.cone.RimRadius()) + " mm"));
+  lines.push_back(row(T(tx::kSlantLength), FormatReal(9, 2, d.cone.SlantLength()) + " mm"));
+  lines.push_back(row(T(tx::kSectorAngle), FormatReal(9, 2, d.cone.SectorAngle()) + deg));
+  lines.push_back(row(T(tx::kRimCentreHeight), FormatReal(9, 2, d.rimCentreHeight) + " mm"));
+  lines.push_back(row(T(tx::kRimCentreFoot), "(" + Num(d.rimCentreFoot.x, 2) + " / " +
+                                                 Num(d.rimCentreFoot.y, 2) + ") mm"));
+  const worldmap::MapProjection e = worldmap::PlaneProjection(
+      d.site.latitude, d.site.longitude, d.face.inclination, d.face.declination);
+  lines.push_back(row(T(tx::kEquivalentHorizontal),
+                      T(tx::kLatitude) + " " + Num(e.centreLatitude, 2) + deg + ", " +
+                          T(tx::kLongitude) + " " + Num(astro::WrapDegrees180(e.centreLongitude), 2) +
+                          deg));
+  lines.push_back(" ");
+  return lines;
+}
+
+}  // namespace kelvra::dials::meantime
