@@ -25,4 +25,15 @@ inline constexpr TextId kFallingHalf{514};
 inline constexpr TextId kNeverLit{515};
 inline constexpr TextId kMm{516};
 
+// The Sawyer group of the parameter page.
+inline constexpr TextId kPageGnomon{530};
+inline constexpr TextId kPageLineAngle{531};
+inline constexpr TextId kPageLatitude{532};
+inline constexpr TextId kPageCenter{533};
+inline constexpr TextId kPageShows{534};
+inline constexpr TextId kPageDateLines{535};
+inline constexpr TextRun kDateLinesPerMonth{536, 3};  // " 1  [ Zodiak ]" .. " 3  [1./11./21.]  "
+inline constexpr TextId kPageWall{539};
+inline constexpr TextId kPageEastNegative{540};
+
 }  // namespace kelvra::texts::sawyer
