@@ -20,4 +20,12 @@ inline constexpr TextId kUseDisc{660};
 inline constexpr TextId kMorning{661};
 inline constexpr TextId kAfternoon{662};
 
+// The Habermel group of the altitude page.
+inline constexpr TextId kPageDiameter{680};
+inline constexpr TextId kPageGnomon{681};
+inline constexpr TextId kPageLatitude{682};
+inline constexpr TextId kNorthernOnly{683};
+inline constexpr TextId kTemporalNotAvailable{684};
+inline constexpr TextId kPageDateLines{685};
+
 }  // namespace kelvra::texts::habermel
