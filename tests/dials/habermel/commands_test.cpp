@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include <QImage>
 
-#include "cli/cli.h"
-#include "cli/draw/cmd_draw.h"
+#include "draw_command_fixture.h"
 #include "config/dial_parameters.h"
 #include "dxf_segments.h"
 #include "shell/shared_state.h"
@@ -26,36 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class HabermelCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    AddCommand(DrawCommand());
-    dir_ = fs::temp_directory_path() / ("kelvra_habermel_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("KELVRA_HOME", dir_.c_str(), 1);  // an empty settings folder
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  Result Kelvra(std::vector<std::string> args) {
-    config::ResetDialParameters();
-    shell::State().site = shell::SiteSettings{};
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
-};
+class HabermelCommandTest : public DrawCommandFixture {};
 
 TEST_F(HabermelCommandTest, BothVariantsIntoEveryFormat) {
   struct Case {
