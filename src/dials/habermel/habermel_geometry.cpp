@@ -121,7 +121,9 @@ HabermelDial BuildHabermelDial(const shell::SiteSettings& site,
       const auto p = point(n, altitude);
       if (p) {
         piece.push_back(*p);
-        if (n == highestSunDay) {
+        // Afternoon curves of mean time are labelled six weeks later, apart
+        // from the morning's numbers.
+        if (n == (afternoon ? (highestSunDay + 41) % 365 + 1 : highestSunDay)) {
           c.labelAt = *p;
           c.hasLabel = c.full;
         }

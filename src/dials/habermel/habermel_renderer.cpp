@@ -61,7 +61,9 @@ void DrawHabermelDial(output::PlotSink& sink, const HabermelDial& d,
   const bool screen = sink.IsScreen();
   const int W = sink.Width(), H = sink.Height();
   const double s = placement.pixelsPerMm;
-  const double cx = 0.56 * W, cy = H / 2.0;
+  // The plate as far right as the page allows, leaving the left for the legend.
+  const int margin = screen ? 2 : 50;
+  const double cx = std::max(0.56 * W, W - margin - 10 - d.diameter / 2 * s), cy = H / 2.0;
   auto X = [&](const HPoint& p) { return Rnd(cx + p.x * s); };
   auto Y = [&](const HPoint& p) { return Rnd(cy - p.y * s); };
   const int lw = std::max<int>(1, colors.lineWidth);
