@@ -271,6 +271,14 @@ DOCS = [
     ('peaucellier', ['--lang', 'en'], ['kind=p', 'otherHourInterval=2']),
     ('bifilar_classic', ['--lang', 'en', '--lat', '30.04'], ['kind=f', 'michnikClassic=true',
                                                             'hoursFrom=6', 'hoursTo=18']),
+    ('sawyer_loops', ['--lang', 'en'], ['kind=w', 'sawyerTimeMode=2', 'gnomonHeight=25',
+                                        'dateLineMode=0']),
+    ('sawyer_equant', ['--lang', 'en'], ['kind=w', 'sawyerTimeMode=0', 'gnomonHeight=25',
+                                         'sawyerCenter=90', 'sawyerLineAngle=5', 'dateLineMode=0']),
+    ('habermel_tablet', ['--lang', 'en'], ['kind=q', 'altitudeVariant=1', 'dialDiameter=180',
+                                           'dateLineMode=1', 'otherHourInterval=1']),
+    ('habermel_disc', ['--lang', 'en', '--lat', '-33.87'], ['kind=q', 'altitudeVariant=2',
+                                                           'dialDiameter=180']),
 ]
 
 
@@ -337,6 +345,10 @@ def main():
         altitude_dial(path, name, kind, 47.25)
     # The Peaucellier dial's picture of the dial type dialog: Kelvra's drawing only.
     draw_with_kelvra(exe, os.path.join(OUT, 'dial_p.jpg'), ['kind=p', 'otherHourInterval=2'])
+    # The Sawyer decliner and the two Habermel dials: Kelvra's drawings only.
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_w.jpg'), ['kind=w', 'sawyerTimeMode=2', 'dateLineMode=0'])
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_q1.jpg'), ['kind=q', 'altitudeVariant=1', 'dateLineMode=1'])
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_q2.jpg'), ['kind=q', 'altitudeVariant=2'])
     # The slide show: 26 dials of several kinds and sites (the captions in the
     # program follow the same order: v h v i v h v i v h v v i h v v h i v h v i v h v v).
     order = 'vhvivhvivhvvihvvhivhvivhvv'

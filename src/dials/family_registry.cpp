@@ -7,6 +7,7 @@
 #include "dials/azimuthal/azimuthal_family.h"
 #include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
+#include "dials/habermel/habermel_family.h"
 #include "dials/meantime/meantime_family.h"
 #include "dials/peaucellier/peaucellier_family.h"
 #include "dials/planar/planar_family.h"
@@ -34,6 +35,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Altitude, &quadrant::QuadrantFamily()},
       {config::DialFamily::Peaucellier, &peaucellier::PeaucellierFamily()},
       {config::DialFamily::Sawyer, &sawyer::SawyerFamily()},
+      {config::DialFamily::Habermel, &habermel::HabermelFamily()},
       {config::DialFamily::MeanTime, &meantime::MeanTimeFamily()},
   };
   return registry;

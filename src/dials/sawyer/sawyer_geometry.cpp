@@ -52,10 +52,17 @@ bool Inside(const WPoint& p, double bound) {
 class PieceBuilder {
  public:
   explicit PieceBuilder(Chain& chain) : chain_(chain) {}
+  // `jump`: the longest step between neighbouring points; a longer one (a
+  // curve running off toward a degenerate time) breaks the polyline.
+  explicit PieceBuilder(Chain& chain, double jump) : chain_(chain), jump_(jump) {}
   void Add(const std::optional<WPoint>& p) {
     if (!p) {
       Close();
       return;
+    }
+    if (!current_.empty() &&
+        std::hypot(p->x - current_.back().x, p->y - current_.back().y) > jump_) {
+      Close();
     }
     current_.push_back(*p);
   }
@@ -67,6 +74,7 @@ class PieceBuilder {
 
  private:
   Chain& chain_;
+  double jump_ = std::numeric_limits<double>::infinity();
   std::vector<WPoint> current_;
 };
 
@@ -161,6 +169,9 @@ std::optional<WPoint> ReadingPoint(const WallFrame& wall, const EquantScale& sca
     // no length: such points cannot be read and are left out.
     if (std::hypot(x.x - foot->x, x.y - foot->y) < kNearCentre * wall.gnomon) return std::nullopt;
   }
+  // Where the style's shadow runs through the equant centre every equant
+  // line meets it there: left out as well.
+  if (mu < kNearCentre * wall.gnomon) return std::nullopt;
   if (along) *along = mu;
   return x;
 }
@@ -253,8 +264,17 @@ SawyerDial BuildSawyerDial(const shell::SiteSettings& site, const config::DialPa
         }
         if (c.pieces.empty()) continue;
         if (full && half == 0) {
+          // The number stands at the loop's point nearest the gnomon foot.
           c.label = std::to_string(static_cast<int>(std::lround(t)));
-          c.labelAt = c.pieces.front().front();
+          double nearestFoot = std::numeric_limits<double>::infinity();
+          for (const auto& piece : c.pieces) {
+            for (const WPoint& p : piece) {
+              if (std::hypot(p.x, p.y) < nearestFoot) {
+                nearestFoot = std::hypot(p.x, p.y);
+                c.labelAt = p;
+              }
+            }
+          }
         }
         d.hourLoops.push_back(std::move(c));
       }
@@ -289,7 +309,7 @@ SawyerDial BuildSawyerDial(const shell::SiteSettings& site, const config::DialPa
       c.color = d.mode == 3 ? (cv.first ? 6 : 8) : 6;
       c.width = d.mode == 3 && !cv.first ? 0 : 1;
       {
-        PieceBuilder b(c);
+        PieceBuilder b(c, 0.04 * d.bound);
         const int samples = 24 * 60;  // every minute
         for (int i = 0; i <= samples; ++i) {
           const double t = i / 60.0;
@@ -329,8 +349,9 @@ SawyerDial BuildSawyerDial(const shell::SiteSettings& site, const config::DialPa
     }
   }
 
-  // The extent of the drawing, with O and C.
-  WPoint lo{0, std::min(0.0, d.center)}, hi{0, std::max(0.0, d.center)};
+  // The extent of the drawing with O and the dial centre (the equant centre
+  // is a construction point; the hour lines stop short of it).
+  WPoint lo{0, 0}, hi{0, 0};
   auto extend = [&](const WPoint& p) {
     lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
     hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
@@ -346,6 +367,7 @@ SawyerDial BuildSawyerDial(const shell::SiteSettings& site, const config::DialPa
     extend(l.from);
     extend(l.to);
   }
+  if (d.styleFoot) extend(*d.styleFoot);
   d.minCorner = lo;
   d.maxCorner = hi;
   d.empty = d.readingCurves.empty() && d.dateLines.empty() && d.hourLoops.empty();

@@ -71,12 +71,13 @@ std::vector<std::string> LegendLines(const SawyerDial& d) {
 output::Point CanvasOrigin(const SawyerDial& d, const CanvasPlacement& placement, int W, int H) {
   if (placement.originSetByUser) return placement.origin;
   const double s = placement.pixelsPerMm;
-  // The top of the drawing (the equant centre or the highest line) 12 % of
-  // the height below the top edge, but O at most at 60 % of the height.
-  const double top = std::max(d.maxCorner.y, 0.0) * s;
-  const double y = std::min(0.12 * H + top, 0.6 * H);
+  // The drawing centred in height when it fits, else its top 8 % of the
+  // height below the top edge; O at most at 60 % of the height.
+  const double top = d.maxCorner.y * s, bottom = d.minCorner.y * s;
+  const double y = top - bottom < 0.84 * H ? 0.5 * H + 0.5 * (top + bottom) : 0.08 * H + top;
+  const double clamped = std::min(y, 0.6 * H);
   const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * s;
-  return {Rnd(W / 2.0 - middle), Rnd(y)};
+  return {Rnd(W / 2.0 - middle), Rnd(clamped)};
 }
 
 void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& placement,
@@ -212,12 +213,13 @@ void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& 
 }
 
 output::Point DefaultPlotOrigin(const SawyerDial& d) {
-  // The top of the drawing 15 mm below the frame's top, O no lower than a
-  // third of the page; centred across.
-  const double top = std::max(d.maxCorner.y, 0.0) * output::kPlotUnitsPerMm;
-  const double y = std::max(output::kPlotWindowHeight - 600.0 - top, output::kPlotWindowHeight / 3.0);
-  const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * output::kPlotUnitsPerMm;
-  return {Rnd(output::kPlotWindowWidth / 2.0 - middle), Rnd(y)};
+  // The drawing centred in height when it fits, else its top 15 mm below the
+  // frame's top; O no lower than a third of the page; centred across.
+  const double u = output::kPlotUnitsPerMm, H = output::kPlotWindowHeight;
+  const double top = d.maxCorner.y * u, bottom = d.minCorner.y * u;
+  const double y = top - bottom < H - 1200 ? 0.5 * H - 0.5 * (top + bottom) : H - 600 - top;
+  const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * u;
+  return {Rnd(output::kPlotWindowWidth / 2.0 - middle), Rnd(std::max(y, H / 3.0))};
 }
 
 void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacement& placement) {

@@ -110,15 +110,16 @@ QString PictureForNumber(int number) {
     case 3003:
     case 3009:
     case 3015: return "dial_a.jpg";
-    case 3004:
-    case 3010:
-    case 3011: return "dial_q.jpg";
+    case 3004: return "dial_q.jpg";
+    case 3010: return "dial_q1.jpg";
+    case 3011: return "dial_q2.jpg";
     case 3005:
     case 3012:
     case 3013: return "dial_z.jpg";
     case 3006: return "dial_k.jpg";
     case 3007: return "dial_r.jpg";
     case 3020: return "dial_p.jpg";
+    case 3021: return "dial_w.jpg";
     default: return {};
   }
 }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "cli/cli.h"
 #include "cli/draw/cmd_draw.h"
 #include "config/dial_parameters.h"
+#include "dials/dial_family.h"
 #include "dials/ham/ham_aid.h"
 #include "dials/ham/ham_file.h"
 #include "shell/shared_state.h"
@@ -27,6 +29,22 @@ namespace kelvra::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+// A family whose construction draws nothing on the canvas, so that a picture
+// holds the aid alone.
+class BlankConstruction final : public dials::Construction {
+ public:
+  void Draw(output::PlotSink&, const dials::CanvasPlacement&) const override {}
+  void WritePlot(output::HpglWriter&, const dials::PlotPlacement&, std::vector<std::string>*,
+                 const std::string&) const override {}
+};
+class BlankFamily final : public dials::Family {
+ public:
+  std::unique_ptr<dials::Construction> Build(const dials::DialInputs&,
+                                             shell::MessageSink&) const override {
+    return std::make_unique<BlankConstruction>();
+  }
+};
 
 class HamCommandTest : public ::testing::Test {
  protected:
@@ -71,8 +89,10 @@ TEST_F(HamCommandTest, TheAidWithItsMarkedPointsOrItsRays) {
   marks.Add({-5, -15});
   marks.Add({10, -12});
   ASSERT_TRUE(dials::ham::SaveHamFile(File("schink.ham"), marks).ok);
-  // Kind q, variant 1: a Habermel dial, whose own drawing is not built: the
-  // picture holds the aid alone.
+  // Kind q, variant 1, with a blank family in place of the Habermel dial's:
+  // the picture holds the aid alone.
+  const BlankFamily blank;
+  const dials::ScopedFamily scoped(config::DialFamily::Habermel, blank);
   const std::vector<std::string> habermel = {"--set", "kind=q", "--set", "altitudeVariant=1"};
   struct Case {
     const char* name;

@@ -122,5 +122,49 @@ TEST_F(PeaucellierPageTest, TheHintFollowsTheLatitude) {
   EXPECT_TRUE(page.Hint()->text().endsWith("-1.7932")) << page.Hint()->text().toStdString();
 }
 
+// The Sawyer group: the gnomon is held to 5 .. 200 on this page, the line
+// angle to 1 .. 15 on leaving but 0.5 .. 15 on closing, the latitude keeps
+// away from zero, and the time mode sets its flags.
+TEST_F(PeaucellierPageTest, TheSawyerGroupChecksItsFieldsAndSetsTheTimeFlags) {
+  config::Dial().kind = 'w';
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  PeaucellierPage& page = *d.PageAs<PeaucellierPage>(kPage);
+  ASSERT_TRUE(page.SawyerGroup()->isVisibleTo(&page));
+  struct Case {
+    QLineEdit* field;
+    const char* text;
+    bool accepted;
+  };
+  const Case leaving[] = {
+      {page.SawyerGnomonField(), "250", false}, {page.SawyerGnomonField(), "120", true},
+      {page.LineAngleField(), "0.7", false},    {page.LineAngleField(), "7.5", true},
+      {page.CenterField(), "901", false},       {page.CenterField(), "40", true},
+      {page.WallField(), "200", false},         {page.WallField(), "25", true},
+  };
+  for (const Case& c : leaving) {
+    const std::size_t before = sink.shown.size();
+    Leave(c.field, c.text);
+    EXPECT_EQ(sink.shown.size() == before, c.accepted) << c.text;
+  }
+  EXPECT_DOUBLE_EQ(config::Dial().gnomonHeight, 120);
+  EXPECT_DOUBLE_EQ(config::Dial().sawyerLineAngle, 7.5);
+  EXPECT_DOUBLE_EQ(config::Dial().sawyerCenter, 40);
+  EXPECT_DOUBLE_EQ(config::Dial().wallDeclination, 25);
+  // 0.7 passes when the page is closed.
+  page.LineAngleField()->setText("0.7");
+  EXPECT_TRUE(d.MayClose());
+  EXPECT_DOUBLE_EQ(config::Dial().sawyerLineAngle, 0.7);
+  Leave(page.SawyerLatitudeField(), "0");
+  EXPECT_DOUBLE_EQ(shell::State().site.latitude, 0.0049);
+  // The third mode: mean time with half loops.
+  QList<QRadioButton*> modes = page.SawyerGroup()->findChildren<QRadioButton*>();
+  ASSERT_EQ(modes.size(), 4);
+  modes[2]->setChecked(true);
+  EXPECT_EQ(config::Dial().sawyerTimeMode, 2);
+  EXPECT_TRUE(config::Dial().meanTimeHalfLoops);
+  EXPECT_TRUE(config::Dial().constructWithEot);
+}
+
 }  // namespace
 }  // namespace kelvra::ui

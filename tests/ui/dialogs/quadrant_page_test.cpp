@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <cmath>
 
 #include "config/dial_parameters.h"
 #include "shell/shared_state.h"
@@ -100,6 +101,83 @@ TEST_F(QuadrantPageTest, TheFileNoteNamesTheTwoQuadrants) {
   EXPECT_TRUE(config::Dial().wholeYear);
   EXPECT_TRUE(page.FileNote()->text().contains("Vor- und Nachmittag"));
   EXPECT_FALSE(page.findChild<QWidget*>("HourLists")->isEnabled());
+}
+
+// The Habermel dials: diameter and gnomon derive each other with the
+// absolute latitude and the obliquity of 2020 rounded to 0.01 degree
+// (23.44): disc g = ((D - 15) / 2) / tan(90 - |phi| + eps), tablet
+// g = (D - 15) / (tan(90 - |phi| - eps) + tan(90 - |phi| + eps)).
+class HabermelPageTest : public QuadrantPageTest {
+ protected:
+  static double Tan(double deg) { return std::tan(deg * std::acos(-1.0) / 180); }
+  static double DiscGnomon(double D, double phi) {
+    return ((D - 15) / 2) / Tan(90 - std::fabs(phi) + 23.44);
+  }
+  static double TabletGnomon(double D, double phi) {
+    const double a = 90 - std::fabs(phi);
+    return (D - 15) / (Tan(a - 23.44) + Tan(a + 23.44));
+  }
+  void Leave(QLineEdit* edit, const char* text) {
+    edit->setText(text);
+    emit edit->editingFinished();
+  }
+  void SetUp() override {
+    QuadrantPageTest::SetUp();
+    shell::State().general.expertMode = true;
+    shell::State().site.latitude = 47.25;
+    shell::State().site.year = 2020;
+  }
+  void TearDown() override { shell::State().general.expertMode = false; }
+};
+
+TEST_F(HabermelPageTest, ChoosingAVariantShowsItsGroupAndDerivesTheGnomon) {
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  QuadrantPage& page = *d.PageAs<QuadrantPage>(kPage);
+  EXPECT_FALSE(page.HabermelGroup()->isVisibleTo(&page));
+  QList<QRadioButton*> variants = page.VariantGroup()->findChildren<QRadioButton*>();
+  ASSERT_EQ(variants.size(), 3);
+  variants[2]->setChecked(true);
+  EXPECT_TRUE(page.HabermelGroup()->isVisibleTo(&page));
+  EXPECT_FALSE(page.QuadrantGroup()->isVisibleTo(&page));
+  EXPECT_NEAR(config::Dial().habermelGnomon, DiscGnomon(200, 47.25), 1e-9);
+  EXPECT_FALSE(page.HabermelEotSwitch()->isVisibleTo(&page));
+  variants[1]->setChecked(true);
+  EXPECT_NEAR(config::Dial().habermelGnomon, TabletGnomon(200, 47.25), 1e-9);
+  EXPECT_TRUE(page.HabermelEotSwitch()->isVisibleTo(&page));
+}
+
+TEST_F(HabermelPageTest, DiameterAndGnomonFollowEachOther) {
+  config::Dial().altitudeVariant = 2;
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  QuadrantPage& page = *d.PageAs<QuadrantPage>(kPage);
+  Leave(page.DiameterField(), "150");
+  EXPECT_NEAR(config::Dial().habermelGnomon, DiscGnomon(150, 47.25), 1e-9);
+  // A gnomon of 30 mm needs 2 x 30 x tan(66.19) + 15 = 150.9 mm.
+  Leave(page.GnomonField(), "30");
+  EXPECT_DOUBLE_EQ(config::Dial().habermelGnomon, 30);
+  EXPECT_NEAR(config::Dial().dialDiameter, 2 * 30 * Tan(90 - 47.25 + 23.44) + 15, 1e-9);
+  // A gnomon that needs more than 200 mm is refused with its message; the
+  // diameter stays.
+  const double diameter = config::Dial().dialDiameter;
+  Leave(page.GnomonField(), "50");
+  EXPECT_DOUBLE_EQ(config::Dial().habermelGnomon, 30);
+  EXPECT_DOUBLE_EQ(config::Dial().dialDiameter, diameter);
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_NE(sink.shown.back().text.find("Zeiger der Sonnenuhr zu gro"), std::string::npos);
+}
+
+TEST_F(HabermelPageTest, ASouthernLatitudeIsNotedAndDerivesWithItsMagnitude) {
+  config::Dial().altitudeVariant = 1;
+  kelvra::testing::RecordingMessageSink sink;
+  DialParametersDialog d(false);
+  QuadrantPage& page = *d.PageAs<QuadrantPage>(kPage);
+  Leave(page.LatitudeField(), "-35");
+  EXPECT_DOUBLE_EQ(shell::State().site.latitude, -35);
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown.back().text, "Die Berechnung erfolgt nur für nördliche Geogr. Breiten");
+  EXPECT_NEAR(config::Dial().habermelGnomon, TabletGnomon(200, 35), 1e-9);
 }
 
 }  // namespace

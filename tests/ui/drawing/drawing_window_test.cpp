@@ -626,5 +626,62 @@ TEST_F(DrawingWindowTest, AzimuthalAndBifilarDialsAreDrawnPrintedAndSaved) {
   }
 }
 
+TEST_F(DrawingWindowTest, SawyerAndHabermelDialsAreDrawnPrintedAndSaved) {
+  struct Case {
+    const char* name;
+    char kind;
+    int variant;
+    const char* caption;
+    bool zoom;  // zoom and origin picking: the Sawyer decliner
+  };
+  const Case cases[] = {
+      {"sawyer", 'w', 0, "Konstruktion einer Sawyer-Sonnenuhren", true},
+      {"tablet", 'q', 1, "Konstruktion einer QuadrantSonnenuhr", false},
+      {"disc", 'q', 2, "Konstruktion einer QuadrantSonnenuhr", false},
+  };
+  int prints = 0;
+  for (const Case& c : cases) {
+    kelvra::testing::RecordingMessageSink sink;
+    config::ResetDialParameters();
+    config::Dial().kind = c.kind;
+    config::Dial().altitudeVariant = c.variant;
+    config::SetSawyerTimeMode(config::Dial(), 2);
+    output::TheDrawingView() = output::DrawingView{};
+    DrawingWindow w(nullptr, kPicture);
+    w.Activate();
+    EXPECT_EQ(w.windowTitle().toStdString(), c.caption) << c.name;
+    EXPECT_GT(Inked(w.Picture()), 2000) << c.name;
+    EXPECT_EQ(Button(w, "ZoomInButton")->isEnabled(), c.zoom) << c.name;
+
+    w.Print();
+    EXPECT_EQ(printDialogs_, ++prints) << c.name;
+    EXPECT_EQ(PdfInfo(Path("print.pdf")).at("Pages"), "1") << c.name;
+
+    for (auto format : {output::SaveFormat::Hpgl, output::SaveFormat::Dxf}) {
+      w.OpenSavePanel(format);
+      w.Saver()->NameField()->setText(c.name);
+      sink.Script({MessageAnswer::No});  // no grid
+      w.Saver()->NextButton()->click();
+    }
+    EXPECT_TRUE(ReadAll(Path(QString(c.name) + ".plt")).startsWith("IN;VS 1;PA;IW 0 0 16157 11038;"))
+        << c.name;
+    EXPECT_TRUE(ReadAll(Path(QString(c.name) + ".dxf")).contains("$EXTMAX")) << c.name;
+    if (c.zoom) {
+      // A picked origin carries the gnomon foot to the plot page: x 16400 / W,
+      // y 10480 - 10470 / H (its circle of 2 mm).
+      Click(w.PictureWidget(), QPoint(300, 200));
+      EXPECT_EQ(output::TheDrawingView().origin, (output::Point{300, 200}));
+      w.OpenSavePanel(output::SaveFormat::Hpgl);
+      w.Saver()->NameField()->setText("picked");
+      sink.Script({MessageAnswer::No});
+      w.Saver()->NextButton()->click();
+      const long x = std::lround(16400.0 * 300 / kPicture.width());
+      const long y = std::lround(10480 - 10470.0 * 200 / kPicture.height());
+      EXPECT_TRUE(ReadAll(Path("picked.plt")).contains(QString("PU %1 %2;CI 80;").arg(x).arg(y)))
+          << x << " " << y;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::ui

@@ -64,7 +64,7 @@ class HamWindowTest : public uitest::UiTest {
 
 TEST_F(HamWindowTest, TheRowSwitchesTheAidAndSetsItsParameters) {
   kelvra::testing::RecordingMessageSink sink;
-  // A Habermel dial, whose drawing is not built: the picture shows the aid alone.
+  // A Habermel dial (kind q, variant 1); the aid is drawn over it in red.
   config::Dial().kind = 'q';
   config::Dial().altitudeVariant = 1;
   DrawingWindow w(nullptr, kPicture);

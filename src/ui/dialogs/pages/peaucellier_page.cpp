@@ -19,6 +19,7 @@
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
 #include "texts/peaucellier.h"
+#include "texts/sawyer.h"
 #include "texts/ui.h"
 #include "ui/common/retranslate.h"
 
@@ -73,14 +74,62 @@ PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
   });
   grid->addWidget(choice, 0, 0);
 
-  // The Sawyer decliner's group: not part of the program yet.
+  // The Sawyer decliner's group.
   auto* sawyer = new QGroupBox(this);
   sawyer->setObjectName("SawyerGroup");
-  auto* sl = new QVBoxLayout(sawyer);
-  auto* note = new QLabel(sawyer);
-  SetTag(note, texts::ui::kPageFollows);
-  note->setWordWrap(true);
-  sl->addWidget(note);
+  SetTag(sawyer, texts::sawyer::kTitle);
+  auto* sl = new QGridLayout(sawyer);
+  sawyerGnomon_ = &AddEdit("gnomonHeight", texts::sawyer::kPageGnomon, sawyer)
+                       .Shown(6, 1)
+                       .LeaveRange(5, 200)
+                       .CloseRange(5, 200);
+  lineAngle_ = &AddEdit("sawyerLineAngle", texts::sawyer::kPageLineAngle, sawyer).Shown(5, 2);
+  sawyerLatitude_ = &AddEdit("latitude", texts::sawyer::kPageLatitude, sawyer)
+                         .Shown(8, 4)
+                         .Stores(&AwayFromZeroLatitude);
+  center_ = &AddEdit("sawyerCenter", texts::sawyer::kPageCenter, sawyer).Shown(4, 0);
+  wall_ = &AddEdit("wallDeclination", texts::sawyer::kPageWall, sawyer).Shown(8, 2);
+  auto* eastNegative = new QLabel(sawyer);
+  SetTag(eastNegative, texts::sawyer::kPageEastNegative);
+  int row = 0;
+  for (Edit* e : {sawyerGnomon_, lineAngle_, sawyerLatitude_, center_, wall_}) {
+    sl->addWidget(e->label, row, 0);
+    sl->addWidget(e->edit, row, 1);
+    ++row;
+  }
+  sl->addWidget(eastNegative, row - 1, 2);
+  auto* shows = new QGroupBox(sawyer);
+  SetTag(shows, texts::sawyer::kPageShows);
+  auto* showsLayout = new QVBoxLayout(shows);
+  for (QRadioButton* b : AddChoice("sawyerTimeMode",
+                                   {{texts::sawyer::kModeLocalApparent, 0},
+                                    {texts::sawyer::kModeZoneApparent, 1},
+                                    {texts::sawyer::kModeHalfLoops, 2},
+                                    {texts::sawyer::kModeStraightLines, 3}},
+                                   shows)) {
+    showsLayout->addWidget(b);
+  }
+  sl->addWidget(shows, row++, 0, 1, 3);
+  auto* datesLabel = new QLabel(sawyer);
+  SetTag(datesLabel, texts::sawyer::kPageDateLines);
+  QComboBox* dates = AddList("dateLineMode",
+                             {[] {
+                               QStringList l;
+                               for (int i = 0; i < texts::sawyer::kDateLinesPerMonth.size(); ++i) {
+                                 l << Text(texts::sawyer::kDateLinesPerMonth[i]);
+                               }
+                               return l;
+                             }},
+                             sawyer);
+  datesLabel->setBuddy(dates);
+  sl->addWidget(datesLabel, row, 0);
+  sl->addWidget(dates, row++, 1);
+  auto* sawyerIntervalLabel = new QLabel(sawyer);
+  SetTag(sawyerIntervalLabel, texts::ui::kRangeHeads[2]);
+  QComboBox* sawyerInterval = AddList("otherHourInterval", MinuteIntervalList(5), sawyer);
+  sawyerIntervalLabel->setBuddy(sawyerInterval);
+  sl->addWidget(sawyerIntervalLabel, row, 0);
+  sl->addWidget(sawyerInterval, row++, 1);
   sawyerGroup_ = sawyer;
   grid->addWidget(sawyer, 1, 0);
 
@@ -121,7 +170,8 @@ PeaucellierPage::PeaucellierPage(const PageContext& context, QWidget* parent)
   grid->addWidget(pg, 0, 1, 2, 1);
   grid->setRowStretch(2, 1);
 
-  CheckInOrder({latitude_, distance_, constant_});
+  CheckInOrder({sawyerGnomon_, lineAngle_, sawyerLatitude_, latitude_, center_, wall_, distance_,
+                constant_});
 }
 
 void PeaucellierPage::Choose(char kind) {

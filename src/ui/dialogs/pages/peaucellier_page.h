@@ -1,5 +1,8 @@
 // The page of the Sawyer decliner (kind w) and the hybrid Peaucellier dial
 // (kind p): a choice between the two sets the kind and shows its group. The
+// Sawyer group edits the gnomon, the equant line angle and centre, the
+// latitude, the wall's declination, the time mode, the date lines per month
+// and the hour interval. The
 // Peaucellier group edits the constant, the distance of the equinox date line,
 // the latitude and the hour interval, and shows tan(latitude) / cos(15 deg) as
 // a hint for the constant.
@@ -22,6 +25,11 @@ class PeaucellierPage final : public FieldPage {
   QLineEdit* DistanceField() const { return distance_->edit; }
   QLineEdit* LatitudeField() const { return latitude_->edit; }
   QLabel* Hint() const { return hint_; }
+  QLineEdit* SawyerGnomonField() const { return sawyerGnomon_->edit; }
+  QLineEdit* LineAngleField() const { return lineAngle_->edit; }
+  QLineEdit* SawyerLatitudeField() const { return sawyerLatitude_->edit; }
+  QLineEdit* CenterField() const { return center_->edit; }
+  QLineEdit* WallField() const { return wall_->edit; }
 
   void Update() override;
 
@@ -37,6 +45,11 @@ class PeaucellierPage final : public FieldPage {
   Edit* distance_ = nullptr;
   Edit* latitude_ = nullptr;
   QLabel* hint_ = nullptr;
+  Edit* sawyerGnomon_ = nullptr;
+  Edit* lineAngle_ = nullptr;
+  Edit* sawyerLatitude_ = nullptr;
+  Edit* center_ = nullptr;
+  Edit* wall_ = nullptr;
 };
 
 }  // namespace kelvra::ui

@@ -8,11 +8,17 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "config/dial_fields.h"
 #include "config/dial_parameters.h"
+#include "shell/messages.h"
+#include "shell/zodiac.h"
+#include "astro/angles.h"
 #include "shell/shared_state.h"
 #include "texts/altitude.h"
+#include "texts/habermel.h"
+#include "texts/sawyer.h"
 #include "texts/quadrant.h"
 #include "texts/ui.h"
 #include "ui/common/retranslate.h"
@@ -42,11 +48,45 @@ QuadrantPage::QuadrantPage(const PageContext& context, QWidget* parent)
   variants_ = variants;
   grid->addWidget(variants, 0, 0, 1, 2);
 
-  // The Habermel dials have no page of their own yet.
-  auto* notBuilt = new QLabel(this);
-  SetTag(notBuilt, texts::ui::kPageFollows);
-  notBuilt_ = notBuilt;
-  grid->addWidget(notBuilt, 1, 0, 1, 2);
+  // The Habermel dials: diameter and gnomon derive each other.
+  auto* habermel = new QGroupBox(this);
+  habermel->setObjectName("HabermelGroup");
+  auto* hg = new QGridLayout(habermel);
+  diameter_ = &AddEdit("dialDiameter", texts::habermel::kPageDiameter, habermel).Shown(6, 1);
+  gnomon_ = &AddEdit("habermelGnomon", texts::habermel::kPageGnomon, habermel).Shown(6, 2);
+  latitude_ = &AddEdit("latitude", texts::habermel::kPageLatitude, habermel).Shown(8, 4);
+  int row = 0;
+  for (Edit* e : {diameter_, gnomon_, latitude_}) {
+    hg->addWidget(e->label, row, 0);
+    hg->addWidget(e->edit, row, 1);
+    ++row;
+  }
+  auto* datesLabel = new QLabel(habermel);
+  SetTag(datesLabel, texts::habermel::kPageDateLines);
+  QComboBox* dates = AddList("dateLineMode",
+                             {[] {
+                               QStringList l;
+                               for (int i = 0; i < texts::sawyer::kDateLinesPerMonth.size(); ++i) {
+                                 l << Text(texts::sawyer::kDateLinesPerMonth[i]);
+                               }
+                               return l;
+                             }},
+                             habermel);
+  datesLabel->setBuddy(dates);
+  habermelDates_ = new QWidget(habermel);
+  auto* dl = new QHBoxLayout(habermelDates_);
+  dl->setContentsMargins(0, 0, 0, 0);
+  dl->addWidget(datesLabel);
+  dl->addWidget(dates);
+  hg->addWidget(habermelDates_, row++, 0, 1, 2);
+  habermelEot_ = AddSwitch("constructWithEot", texts::altitude::kPageWithEot, habermel);
+  hg->addWidget(habermelEot_, row++, 0, 1, 2);
+  hg->setRowStretch(row, 1);
+  habermel_ = habermel;
+  grid->addWidget(habermel, 1, 0, 1, 2);
+  connect(this, &FieldPage::FieldChanged, this, [this](const QString& field) {
+    if (!Filling()) HabermelRule(field);
+  });
 
   // The quadrant.
   auto* quadrant = new QWidget(this);
@@ -174,7 +214,10 @@ void QuadrantPage::Update() {
   variants_->setVisible(expert);
   const bool quadrant = d.altitudeVariant == 0;
   quadrant_->setVisible(quadrant);
-  notBuilt_->setVisible(!quadrant);
+  habermel_->setVisible(!quadrant);
+  habermelDates_->setVisible(d.altitudeVariant == 1);
+  habermelEot_->setVisible(d.altitudeVariant == 1);
+  habermelEot_->setEnabled(d.ringLocalTime);
   const bool gunter = d.quadrantDateScale == kStereographic;
   const bool calendar = d.quadrantDateScale == 0;
   timeReference_->setEnabled(!gunter && !d.altitudeTemporal);
@@ -187,6 +230,71 @@ void QuadrantPage::Update() {
   // scale, otherwise morning and afternoon.
   fileNote_->setText(Text(calendar && !d.wholeYear ? texts::quadrant::kHalfYearsNote
                                                    : texts::quadrant::kDayHalvesNote));
+}
+
+double QuadrantPage::DiameterForGnomon(double gnomon) const {
+  const double phi = std::fabs(shell::State().site.latitude);
+  const double eps = shell::CurrentZodiac().roundedObliquity;
+  const int variant = config::Dial().altitudeVariant;
+  if (variant == 2) return 2 * gnomon * astro::TanDeg(90 - phi + eps) + 15;
+  return gnomon * (astro::TanDeg(90 - phi - eps) + astro::TanDeg(90 - phi + eps)) + 15;
+}
+
+void QuadrantPage::DeriveGnomon() {
+  deriving_ = true;
+  config::DialParameters d = config::Dial();
+  config::DeriveHabermelGnomon(d, std::fabs(shell::State().site.latitude),
+                               shell::CurrentZodiac().roundedObliquity);
+  Store(*config::FindField("habermelGnomon"), d.habermelGnomon);
+  lastGnomon_ = d.habermelGnomon;
+  deriving_ = false;
+}
+
+void QuadrantPage::FillPage() { lastGnomon_ = config::Dial().habermelGnomon; }
+
+void QuadrantPage::HabermelRule(const QString& field) {
+  if (deriving_) return;
+  const config::DialParameters& d = config::Dial();
+  if (field == QStringLiteral("altitudeVariant")) {
+    if (d.altitudeVariant == 0) return;
+    if (d.dialDiameter > 200) {
+      shell::ShowMessage(shell::MessageKind::Warning,
+                         Text(texts::ui::kHabermelGnomonTooLong).toStdString());
+    }
+    if (d.altitudeTemporal) {
+      shell::ShowMessage(shell::MessageKind::Information,
+                         Text(texts::habermel::kTemporalNotAvailable).toStdString());
+      Store(*config::FindField("altitudeTemporal"), 0);
+    }
+    DeriveGnomon();
+    return;
+  }
+  if (d.altitudeVariant == 0) return;
+  if (field == QStringLiteral("dialDiameter")) {
+    DeriveGnomon();
+  } else if (field == QStringLiteral("latitude")) {
+    if (shell::State().site.latitude < 0) {
+      shell::ShowMessage(shell::MessageKind::Information,
+                         Text(texts::habermel::kNorthernOnly).toStdString());
+    }
+    DeriveGnomon();
+  } else if (field == QStringLiteral("habermelGnomon")) {
+    // The diameter follows the gnomon; a gnomon that needs more than 200 mm
+    // is refused and the old one shown again.
+    const double diameter = DiameterForGnomon(d.habermelGnomon);
+    if (!(diameter <= 200)) {
+      shell::ShowMessage(shell::MessageKind::Information,
+                         Text(texts::ui::kHabermelGnomonTooLong).toStdString());
+      deriving_ = true;
+      Store(*config::FindField("habermelGnomon"), lastGnomon_);
+      deriving_ = false;
+      return;
+    }
+    lastGnomon_ = d.habermelGnomon;
+    deriving_ = true;
+    Store(*config::FindField("dialDiameter"), diameter);
+    deriving_ = false;
+  }
 }
 
 }  // namespace kelvra::ui
