@@ -1,31 +1,31 @@
 // Names of the texts of resources/text/habermel.tsv (the Habermel altitude
-// dials): German 650..699, English 2650..2699.
+// dials): German 250..299, English 2250..2299.
 #pragma once
 
 #include "texts/text_id.h"
 
 namespace kelvra::texts::habermel {
 
-inline constexpr TextId kTitleTablet{650};
-inline constexpr TextId kTitleDisc{651};
-inline constexpr TextId kLatitude{652};
-inline constexpr TextId kDegrees{653};
-inline constexpr TextId kDiameter{654};
-inline constexpr TextId kGnomon{655};
-inline constexpr TextId kMm{656};
-inline constexpr TextId kApparentTime{657};
-inline constexpr TextId kMeanTime{658};
-inline constexpr TextId kUseTablet{659};
-inline constexpr TextId kUseDisc{660};
-inline constexpr TextId kMorning{661};
-inline constexpr TextId kAfternoon{662};
+inline constexpr TextId kTitleTablet{250};
+inline constexpr TextId kTitleDisc{251};
+inline constexpr TextId kLatitude{252};
+inline constexpr TextId kDegrees{253};
+inline constexpr TextId kDiameter{254};
+inline constexpr TextId kGnomon{255};
+inline constexpr TextId kMm{256};
+inline constexpr TextId kApparentTime{257};
+inline constexpr TextId kMeanTime{258};
+inline constexpr TextId kUseTablet{259};
+inline constexpr TextId kUseDisc{260};
+inline constexpr TextId kMorning{261};
+inline constexpr TextId kAfternoon{262};
 
 // The Habermel group of the altitude page.
-inline constexpr TextId kPageDiameter{680};
-inline constexpr TextId kPageGnomon{681};
-inline constexpr TextId kPageLatitude{682};
-inline constexpr TextId kNorthernOnly{683};
-inline constexpr TextId kTemporalNotAvailable{684};
-inline constexpr TextId kPageDateLines{685};
+inline constexpr TextId kPageDiameter{280};
+inline constexpr TextId kPageGnomon{281};
+inline constexpr TextId kPageLatitude{282};
+inline constexpr TextId kNorthernOnly{283};
+inline constexpr TextId kTemporalNotAvailable{284};
+inline constexpr TextId kPageDateLines{285};
 
 }  // namespace kelvra::texts::habermel

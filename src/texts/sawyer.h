@@ -1,39 +1,39 @@
 // Names of the texts of resources/text/sawyer.tsv (the Sawyer decliner):
-// German 700..749, English 2700..2749.
+// German 200..249, English 2200..2249.
 #pragma once
 
 #include "texts/text_id.h"
 
 namespace kelvra::texts::sawyer {
 
-inline constexpr TextId kTitle{700};
-inline constexpr TextId kLatitude{701};
-inline constexpr TextId kDegrees{702};
-inline constexpr TextId kWallDeclination{703};
-inline constexpr TextId kGnomonHeight{704};
-inline constexpr TextId kLineAngle{705};
-inline constexpr TextId kCenter{706};
+inline constexpr TextId kTitle{200};
+inline constexpr TextId kLatitude{201};
+inline constexpr TextId kDegrees{202};
+inline constexpr TextId kWallDeclination{203};
+inline constexpr TextId kGnomonHeight{204};
+inline constexpr TextId kLineAngle{205};
+inline constexpr TextId kCenter{206};
 // The four time modes, by sawyerTimeMode.
-inline constexpr TextId kModeLocalApparent{707};
-inline constexpr TextId kModeZoneApparent{708};
-inline constexpr TextId kModeHalfLoops{709};
-inline constexpr TextId kModeStraightLines{710};
-inline constexpr TextId kReadStyle{711};
-inline constexpr TextId kReadNodus{712};
-inline constexpr TextId kRisingHalf{713};
-inline constexpr TextId kFallingHalf{714};
-inline constexpr TextId kNeverLit{715};
-inline constexpr TextId kMm{716};
+inline constexpr TextId kModeLocalApparent{207};
+inline constexpr TextId kModeZoneApparent{208};
+inline constexpr TextId kModeHalfLoops{209};
+inline constexpr TextId kModeStraightLines{210};
+inline constexpr TextId kReadStyle{211};
+inline constexpr TextId kReadNodus{212};
+inline constexpr TextId kRisingHalf{213};
+inline constexpr TextId kFallingHalf{214};
+inline constexpr TextId kNeverLit{215};
+inline constexpr TextId kMm{216};
 
 // The Sawyer group of the parameter page.
-inline constexpr TextId kPageGnomon{730};
-inline constexpr TextId kPageLineAngle{731};
-inline constexpr TextId kPageLatitude{732};
-inline constexpr TextId kPageCenter{733};
-inline constexpr TextId kPageShows{734};
-inline constexpr TextId kPageDateLines{735};
-inline constexpr TextRun kDateLinesPerMonth{736, 3};  // " 1  [ Zodiak ]" .. " 3  [1./11./21.]  "
-inline constexpr TextId kPageWall{739};
-inline constexpr TextId kPageEastNegative{740};
+inline constexpr TextId kPageGnomon{230};
+inline constexpr TextId kPageLineAngle{231};
+inline constexpr TextId kPageLatitude{232};
+inline constexpr TextId kPageCenter{233};
+inline constexpr TextId kPageShows{234};
+inline constexpr TextId kPageDateLines{235};
+inline constexpr TextRun kDateLinesPerMonth{236, 3};  // " 1  [ Zodiak ]" .. " 3  [1./11./21.]  "
+inline constexpr TextId kPageWall{239};
+inline constexpr TextId kPageEastNegative{240};
 
 }  // namespace kelvra::texts::sawyer
