@@ -5,6 +5,7 @@
 
 #include "dials/altitude/altitude_family.h"
 #include "dials/azimuthal/azimuthal_family.h"
+#include "dials/biazimuthal/biazimuthal_family.h"
 #include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
 #include "dials/meantime/meantime_family.h"
@@ -35,6 +36,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Peaucellier, &peaucellier::PeaucellierFamily()},
       {config::DialFamily::Sawyer, &sawyer::SawyerFamily()},
       {config::DialFamily::MeanTime, &meantime::MeanTimeFamily()},
+      {config::DialFamily::Biazimuthal, &biazimuthal::BiazimuthalFamily()},
   };
   return registry;
 }
