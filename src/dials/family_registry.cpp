@@ -5,6 +5,7 @@
 
 #include "dials/altitude/altitude_family.h"
 #include "dials/azimuthal/azimuthal_family.h"
+#include "dials/biazimuthal/biazimuthal_family.h"
 #include "dials/bifilar/bifilar_family.h"
 #include "dials/dial_family.h"
 #include "dials/habermel/habermel_family.h"
@@ -37,6 +38,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Sawyer, &sawyer::SawyerFamily()},
       {config::DialFamily::Habermel, &habermel::HabermelFamily()},
       {config::DialFamily::MeanTime, &meantime::MeanTimeFamily()},
+      {config::DialFamily::Biazimuthal, &biazimuthal::BiazimuthalFamily()},
   };
   return registry;
 }

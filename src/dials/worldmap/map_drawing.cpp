@@ -107,7 +107,9 @@ class PolylineWalker {
   bool Project(const MapLine& line, XY& p) const {
     const MapRequest& r = request_;
     double dx, dy;  // offset from the origin, x right, y toward the top of the face
-    if (r.projected) {
+    if (r.custom) {
+      if (!r.custom(line.latitude, line.longitude, dx, dy)) return false;
+    } else if (r.projected) {
       const GnomonicXY g = GnomonicPoint(r.projection.centreLatitude, -r.projection.centreLongitude,
                                          r.scale, r.projection.rotation, line.latitude,
                                          -line.longitude);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include "dials/worldmap/gnomonic.h"
 #include "dials/worldmap/world_map.h"
@@ -37,6 +38,11 @@ struct MapRequest {
   double originX = 0, originY = 0;
   double scale = 1;
   double pageWidth = 0, pageHeight = 0;  // the drawing area, same units
+  // A family's own projection in place of the two above (kind c's map): the
+  // offset (dx right, dy toward the top of the face) of the point at latitude
+  // and WEST positive longitude from the origin, in the target's units; false
+  // leaves the point out and breaks the polyline.
+  std::function<bool(double latitude, double longitude, double& dx, double& dy)> custom;
 };
 
 // Draws the request's part of `map` on `sink`: a red cross of ±8 device units
