@@ -195,6 +195,7 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
     if (config::KindRow(D()).variantChoice == config::VariantChoice::CircleMode)
       D().azimuthCircleMode = id;
     UpdateVisibility();
+    emit KindChanged();
   });
   connect(picture_, &QToolButton::clicked, this, [this] {
     const QString file = PictureForNumber(PictureNumber());
@@ -254,6 +255,7 @@ void DialTypeDialog::Fill() {
                                                                 : Real(6, 1, d.dialDiameter));
   filling_ = false;
   UpdateVisibility();
+  emit KindChanged();
 }
 
 bool DialTypeDialog::ChooseEntry(int entry) {

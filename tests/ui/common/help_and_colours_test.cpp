@@ -1,4 +1,8 @@
 // Help pages by topic and language; the colour panel's pattern.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextBrowser>
+
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/dialogs/colour_panel.h"
@@ -49,6 +53,18 @@ TEST_F(HelpTest, F1ShowsTheActiveWindowsTopic) {
   w.ShowHelp();
   EXPECT_EQ(w.Help()->Topic(), 1);
   EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(HelpTest, EscapeClosesTheHelpWindow) {
+  kelvra::testing::RecordingMessageSink sink;
+  HelpWindow help;
+  ASSERT_TRUE(help.ShowTopic(1));
+  help.show();
+  ASSERT_TRUE(help.isVisible());
+  // The key reaches the page first, which has no use for it.
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(help.findChild<QTextBrowser*>(), &escape);
+  EXPECT_FALSE(help.isVisible());
 }
 
 TEST(ColourPattern, LineRows) {

@@ -1,0 +1,11 @@
+// Names of the texts of resources/text/ui19.tsv (month names, window texts
+// and messages added with the finished windows).
+#pragma once
+
+#include "texts/text_id.h"
+
+namespace kelvra::texts::ui19 {
+
+inline constexpr TextRun kMonthNames{400, 12};  // "Januar" .. "Dezember"
+
+}  // namespace kelvra::texts::ui19
