@@ -35,6 +35,7 @@
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/qt_translations.h"
 #include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
 #include "ui/dialogs/dial_type_dialog.h"
@@ -841,6 +842,8 @@ void MainWindow::SetExpertMode(bool on) {
 
 void MainWindow::SelectLanguage(bool german) {
   shell::SelectLanguage(german);
+  // The standard dialogs (file, print, page set-up) speak the same language.
+  UseQtTranslations(german);
   actions_[42]->setChecked(german);
   actions_[43]->setChecked(!german);
   if (!HelpFileExists()) {

@@ -1,6 +1,7 @@
 // The main window: menu tree in both languages, the opening rule, the wizard,
 // expert mode and relabelling of open windows.
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -256,6 +257,26 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsAnOpenDialog) {
   EXPECT_EQ(site->NorthOrWest(0)->text(), "&North");
   w.SelectLanguage(true);
   EXPECT_TRUE(labelText().contains("Geogr.  &Breite : "));
+}
+
+TEST_F(MainWindowTest, StandardDialogsSpeakTheProgramsLanguage) {
+  // Qt's file, print and page set-up dialogs were English in German.
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow w;
+  w.SelectLanguage(true);
+  {
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(files.labelText(QFileDialog::Reject), "Abbrechen");
+    EXPECT_EQ(files.labelText(QFileDialog::LookIn), "Suchen in:");
+  }
+  w.SelectLanguage(false);
+  {
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(files.labelText(QFileDialog::Reject), "Cancel");
+  }
+  w.SelectLanguage(true);
 }
 
 TEST_F(MainWindowTest, SlideShowIntervalSlider) {
