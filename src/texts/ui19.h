@@ -7,5 +7,6 @@
 namespace kelvra::texts::ui19 {
 
 inline constexpr TextRun kMonthNames{400, 12};  // "Januar" .. "Dezember"
+inline constexpr TextId kDamagedFileKept{412};  // "KEL.INI bleibt unverändert."
 
 }  // namespace kelvra::texts::ui19
