@@ -32,6 +32,32 @@ TEST_F(HelpTest, EveryWindowHasItsPageInBothLanguages) {
   EXPECT_TRUE(HelpPage(1).contains("Latitude"));
 }
 
+TEST_F(HelpTest, WindowPagesExplainTheirFields) {
+  // The pages of single windows were one sentence; each now lists what its
+  // fields and commands mean, with units and signs.
+  struct Page {
+    int topic;
+    const char* german;   // a word the German page must explain
+    const char* english;  // the same on the English page
+  };
+  const Page pages[] = {
+      {1, "Osten negativ", "East"},        {2, "östlich negativ", "east"},
+      {3, "Gnomon", "Gnomon"},             {6, "mm", "mm"},
+      {50, "nach Westen positiv", "west positive"},
+      {51, "min:sec", "min:sec"},
+  };
+  for (bool german : {true, false}) {
+    shell::SelectLanguage(german);
+    for (const Page& p : pages) {
+      const QString page = HelpPage(p.topic);
+      EXPECT_GE(page.count("<tr>"), 4) << p.topic << " " << german;
+      EXPECT_TRUE(page.contains(QString::fromUtf8(german ? p.german : p.english), Qt::CaseInsensitive))
+          << p.topic << " " << german;
+    }
+  }
+  shell::SelectLanguage(true);
+}
+
 TEST_F(HelpTest, MissingPageIsReported) {
   kelvra::testing::RecordingMessageSink sink;
   HelpWindow help;
