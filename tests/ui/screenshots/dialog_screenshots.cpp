@@ -164,6 +164,8 @@ int main(int argc, char** argv) {
     Shoot(out, "drawing-table", &w, drawing->HourTable());
     w.ShowColourPanel();
     Shoot(out, "colours", &w, w.Colours());
+    w.ShowHelp();  // the drawing window's page
+    if (w.Help()) Shoot(out, "help-drawing", w.Help());
   }
   w.CloseAllWindows();
   for (int mode : {1, 2, 3, 4}) {
