@@ -55,6 +55,7 @@ bool DrawFilePage(QPaintDevice* device, const DrawFunction& draw) {
   const output::Point page = output::PrinterPageSize(report);
   PagePlotSink sink(device, page.x, page.y, 1.0);
   if (!sink.IsActive()) return false;
+  sink.SetTextHalo(true);
   StartPage(sink);
   draw(sink);
   return sink.Finish();
@@ -89,6 +90,7 @@ std::optional<PrinterPage> BeginPrinterPage(QPrinter& printer) {
   PrinterPage result{std::make_unique<PagePlotSink>(&printer, page.x, page.y, device_per_unit),
                      *area, page};
   if (!result.sink->IsActive()) return std::nullopt;
+  result.sink->SetTextHalo(true);
   output::CurrentPrintArea() = *area;
   StartPage(*result.sink);
   return result;
@@ -156,6 +158,7 @@ bool WriteSvgPage(const std::string& path, const DrawFunction& draw, std::string
 
 QImage DrawPicture(int width, int height, const DrawFunction& draw) {
   ImagePlotSink sink(width, height);
+  sink.SetTextHalo(true);
   draw(sink);
   return sink.Image();
 }

@@ -48,7 +48,41 @@ bool PainterPlotSink::Begin(QPaintDevice* device, double device_per_unit) {
 bool PainterPlotSink::End() {
   if (!painter_.isActive()) return true;
   FlushLine();
+  PaintHaloTexts();
   return painter_.end();
+}
+
+void PainterPlotSink::SetTextHalo(bool on) {
+  if (!on) PaintHaloTexts();
+  haloTexts_ = on;
+}
+
+void PainterPlotSink::PaintHaloTexts() {
+  FlushLine();
+  if (haloQueue_.empty() || !painter_.isActive()) {
+    haloQueue_.clear();
+    return;
+  }
+  painter_.save();
+  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  // Every halo first, then every text: a halo never covers a neighbouring text.
+  for (const HaloText& t : haloQueue_) {
+    painter_.setTransform(t.transform);
+    QPainterPath path;
+    path.addText(t.baseline, t.font, t.text);
+    const double width = std::max(2.0, 0.25 * t.font.pixelSize());
+    painter_.strokePath(path, QPen(QBrush(Qt::white), width, Qt::SolidLine, Qt::RoundCap,
+                                   Qt::RoundJoin));
+  }
+  for (const HaloText& t : haloQueue_) {
+    painter_.setTransform(t.transform);
+    painter_.setFont(t.font);
+    painter_.setPen(t.color);
+    painter_.drawText(t.baseline, t.text);
+  }
+  painter_.restore();
+  haloQueue_.clear();
 }
 
 void PainterPlotSink::ApplyState() {
@@ -122,6 +156,7 @@ void PainterPlotSink::SetFont(const output::Font& font) {
 
 void PainterPlotSink::Clear() {
   FlushLine();
+  haloQueue_.clear();
   if (!painter_.isActive()) return;
   painter_.save();
   painter_.setCompositionMode(QPainter::CompositionMode_Source);
@@ -209,7 +244,12 @@ void PainterPlotSink::TextOut(int x, int y, std::string_view text) {
   painter_.setPen(ToQColor(font_.color));
   painter_.translate(x, y);
   if (font_.escapement != 0) painter_.rotate(-font_.escapement);
-  painter_.drawText(QPointF(0, metrics.ascent()), s);
+  if (haloTexts_) {
+    haloQueue_.push_back({painter_.transform(), qfont_, ToQColor(font_.color),
+                          QPointF(0, metrics.ascent()), s});
+  } else {
+    painter_.drawText(QPointF(0, metrics.ascent()), s);
+  }
   painter_.restore();
 }
 
@@ -233,6 +273,11 @@ ImagePlotSink::ImagePlotSink(int width, int height, output::SinkKind kind)
 }
 
 ImagePlotSink::~ImagePlotSink() { End(); }
+
+QImage ImagePlotSink::Image() {
+  PaintHaloTexts();
+  return image_.copy();
+}
 
 Color ImagePlotSink::PixelAt(int x, int y) const {
   if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return output::kWhite;

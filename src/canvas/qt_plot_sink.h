@@ -11,11 +11,13 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPolygonF>
+#include <QTransform>
 
 #include "output/plot_sink.h"
 
@@ -41,6 +43,16 @@ class PainterPlotSink : public output::PlotSink {
   void TextOut(int x, int y, std::string_view text) override;
   int TextWidth(std::string_view text) const override;
   int TextHeight(std::string_view text) const override;
+
+  // From now on texts are painted last, over every line and figure, each on a
+  // white halo about a quarter of its height wide, so that no construction
+  // line runs through a legend or a number. Used for the pictures a user
+  // looks at (screen, printed page, PDF, SVG, PNG/JPEG); the texts are painted
+  // when the sink ends or its picture is taken. Clear() drops texts not yet
+  // painted.
+  void SetTextHalo(bool on);
+  // Paints the texts collected under SetTextHalo now.
+  void PaintHaloTexts();
 
   // The painter, for drawing the back end's own extras (pictures, markers).
   QPainter& Painter() { return painter_; }
@@ -68,6 +80,17 @@ class PainterPlotSink : public output::PlotSink {
   void ApplyMode();
   QFont qfont_;
   QPolygonF pendingLine_;
+  // A text waiting for PaintHaloTexts: where and how TextOut would have
+  // painted it.
+  struct HaloText {
+    QTransform transform;
+    QFont font;
+    QColor color;
+    QPointF baseline;
+    QString text;
+  };
+  bool haloTexts_ = false;
+  std::vector<HaloText> haloQueue_;
 };
 
 // The screen picture: a white QImage of width × height pixels (Format_RGB32).
@@ -79,9 +102,9 @@ class ImagePlotSink final : public PainterPlotSink {
   void FloodFill(int x, int y, output::Color color, output::FillMode mode) override;
   output::Color PixelAt(int x, int y) const override;
 
-  // A copy of the picture as drawn so far (a copy: the painter keeps writing
-  // into the sink's own buffer).
-  QImage Image() const { return image_.copy(); }
+  // A copy of the picture as drawn so far, haloed texts included (a copy: the
+  // painter keeps writing into the sink's own buffer).
+  QImage Image();
 
  private:
   QImage image_;

@@ -50,12 +50,13 @@ ReadResult LoadDialDataFile(const std::string& fileName) { return ReadSettings(f
 bool SaveSettingsFile(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, true);
-  if (StoreSettingsLines(fileName, lines)) {
+  const shell::SaveResult saved = StoreSettingsLines(fileName, lines);
+  if (saved.ok) {
     shell::ShowMessage(MessageKind::Information,
                        fileName + "  " + shell::Get(texts::persist::kSaved));
     return true;
   }
-  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + shell::Get(texts::persist::kNotSaved));
+  ShowNotSaved(fileName, saved);
   return false;
 }
 
@@ -108,9 +109,8 @@ bool SaveColours(const std::string& settingsFile) {
   std::vector<std::string> current;
   for (auto c : set.colors) current.push_back(std::to_string(c));
   lines->insert(lines->begin() + colours + 1, current.begin(), current.end());
-  if (!WriteTextLines(settingsFile, *lines)) {
-    shell::ShowMessage(MessageKind::Error,
-                       settingsFile + " :\n" + shell::Get(texts::persist::kNotSaved));
+  if (const shell::SaveResult saved = SaveTextLines(settingsFile, *lines); !saved.ok) {
+    ShowNotSaved(settingsFile, saved);
     return false;
   }
   set.savedColors = set.colors;

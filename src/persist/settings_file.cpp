@@ -20,6 +20,7 @@
 #include "shell/number_format.h"
 #include "shell/shared_state.h"
 #include "texts/persist.h"
+#include "texts/ui19.h"
 
 namespace kelvra::persist {
 
@@ -75,16 +76,33 @@ class NumberRuns {
   explicit NumberRuns(std::string_view line) : line_(line) {}
   std::string_view Next() {
     auto isNum = [](char c) { return c == '-' || c == '.' || (c >= '0' && c <= '9'); };
+    const std::size_t from = pos_;
     while (pos_ < line_.size() && !isNum(line_[pos_])) ++pos_;
+    skipped_ = line_.substr(from, pos_ - from);
     const std::size_t start = pos_;
     while (pos_ < line_.size() && isNum(line_[pos_])) ++pos_;
     return line_.substr(start, pos_ - start);
   }
+  // What Next passed over to reach its run: when the run is empty, the text
+  // that stood where a number was expected ("abc").
+  std::string_view Skipped() const { return skipped_; }
 
  private:
   std::string_view line_;
   std::size_t pos_ = 0;
+  std::string_view skipped_;
 };
+
+// The text to name in a message about a value: the run read, or what stood
+// in its place when no number was found (blanks and separators trimmed).
+std::string_view FoundText(std::string_view run, const NumberRuns& runs) {
+  if (!run.empty()) return run;
+  std::string_view s = runs.Skipped();
+  const auto first = s.find_first_not_of(" ;\t");
+  if (first == std::string_view::npos) return {};
+  s = s.substr(first);
+  return s.substr(0, s.find_last_not_of(" ;\t") + 1);
+}
 
 const config::FieldInfo& Field(std::string_view name) {
   const auto* f = config::FindField(name);
@@ -195,13 +213,17 @@ double RoundedObliquity(int year) {
 }
 
 // Copies the file to "kel_ini.bak" in its folder and reports the outcome.
-void MakeBackup(const std::string& fileName) {
+// Without a backup the damaged file is the only copy of the user's values,
+// so a failed backup leaves it as it is (and says so); returns false then.
+bool MakeBackup(const std::string& fileName) {
   auto bytes = ReadFileBytes(fileName);
   if (bytes && WriteFileAtomically(BackupPath(fileName), *bytes)) {
     shell::ShowMessage(MessageKind::Information, shell::Get(texts::persist::kBackupSaved));
-  } else {
-    shell::ShowMessage(MessageKind::Error, shell::Get(texts::persist::kBackupFailed));
+    return true;
   }
+  shell::ShowMessage(MessageKind::Error, shell::Get(texts::persist::kBackupFailed) + "\n" +
+                                             shell::Get(texts::ui19::kDamagedFileKept));
+  return false;
 }
 
 // ---- the reader --------------------------------------------------------------
@@ -221,21 +243,21 @@ class Reader {
   // Records and reports an unusable value; returns true when reading stops.
   bool Problem(int line, std::string_view text, std::string fallback, bool stop,
                Style style = Style::ValueInLine, int fieldNumber = 0) {
+    // Messages count lines from 1, as editors do; `line` counts from 0.
+    const std::string shown = std::to_string(line + 1);
     std::string msg;
     switch (style) {
       case Style::ValueInLine:
-        msg = shell::Get(texts::persist::kInLine) + std::to_string(line) + ":" + std::string(text);
+        msg = shell::Get(texts::persist::kInLine) + shown + ":" + std::string(text);
         break;
       case Style::RestOfLine:
-        msg = shell::Get(texts::persist::kLine) + std::to_string(line) + ":" + std::string(text);
+        msg = shell::Get(texts::persist::kLine) + shown + ":" + std::string(text);
         break;
       case Style::FieldNumber:
-        msg = shell::Get(texts::persist::kLine) + std::to_string(line + 1) + "/" +
-              std::to_string(fieldNumber);
+        msg = shell::Get(texts::persist::kLine) + shown + "/" + std::to_string(fieldNumber);
         break;
       case Style::ThreadLines:
-        msg = shell::Get(texts::persist::kInLines) + std::to_string(line) +
-              "f. :" + std::string(text);
+        msg = shell::Get(texts::persist::kInLines) + shown + "f. :" + std::string(text);
         break;
     }
     shell::ShowMessage(MessageKind::Error, msg + shell::Get(texts::persist::kDamagedValue));
@@ -272,7 +294,7 @@ class Reader {
       Set(field, refs_, fallback);
       fb = NumberText(fallback);
     }
-    return Problem(line, run, fb, stop, style, fieldNumber);
+    return Problem(line, FoundText(run, runs), fb, stop, style, fieldNumber);
   }
 
   bool ReadPositional();
@@ -334,7 +356,7 @@ bool Reader::ReadPositional() {
       dial.monthScaleLength = static_cast<int>(std::lround(*v));
     } else {
       dial.monthScaleLength = 270;
-      if (Problem(4, run, "270", true)) return true;
+      if (Problem(4, FoundText(run, r), "270", true)) return true;
     }
   }
   if (HasLine(5)) {
@@ -377,7 +399,7 @@ bool Reader::ReadPositional() {
       dial.sawyerTimeMode = static_cast<int>(*v);
     } else {
       dial.sawyerTimeMode = 2;
-      if (Problem(8, run, "2", true)) return true;
+      if (Problem(8, FoundText(run, r), "2", true)) return true;
     }
   }
   if (HasLine(9) && ReadOptionString(Line(9))) return true;
@@ -504,7 +526,7 @@ bool Reader::ReadTimes() {
       Set(t.field, refs_, std::lround(*v));
     } else {
       Set(t.field, refs_, t.fallback);
-      if (Problem(line, run, std::to_string(t.fallback), true)) return true;
+      if (Problem(line, FoundText(run, r), std::to_string(t.fallback), true)) return true;
     }
   }
   const std::string codes = Trimmed(Line(timesIndex_ + offset));
@@ -551,13 +573,14 @@ void Reader::ReadDateLines() {
 
 void Reader::DamagedQuestion(int line) {
   result_.outcome = ReadResult::Outcome::Damaged;
-  std::string text = fileName_ + shell::Get(texts::persist::kColonLine) + std::to_string(line) +
+  std::string text = fileName_ + shell::Get(texts::persist::kColonLine) + std::to_string(line + 1) +
                      "\n" + shell::Get(texts::persist::kDamaged1) + "\n" +
                      shell::Get(texts::persist::kDamaged2);
   if (shell::ShowMessage(MessageKind::Question, text, MessageButtons::YesNo) == MessageAnswer::Yes) {
-    MakeBackup(fileName_);
-    ResetToDefaults();
-    result_.rewritten = RewriteSettings(fileName_);
+    if (MakeBackup(fileName_)) {
+      ResetToDefaults();
+      result_.rewritten = RewriteSettings(fileName_);
+    }
   }
 }
 
@@ -584,8 +607,7 @@ ReadResult Reader::Run() {
             shell::Get(texts::persist::kDamaged1) + "\n" + shell::Get(texts::persist::kDamaged2),
             MessageButtons::YesNo) == MessageAnswer::Yes) {
       // The user's file is kept as a backup before it is replaced.
-      MakeBackup(fileName_);
-      result_.rewritten = RewriteSettings(fileName_);
+      if (MakeBackup(fileName_)) result_.rewritten = RewriteSettings(fileName_);
     }
     return result_;
   }
@@ -738,24 +760,33 @@ ReadResult ReadSettingsBytes(const std::string& fileName, std::string_view bytes
   return reader.Run();
 }
 
-bool StoreSettingsLines(const std::string& fileName, const std::vector<std::string>& lines) {
+shell::SaveResult StoreSettingsLines(const std::string& fileName,
+                                     const std::vector<std::string>& lines) {
   const auto folder = std::filesystem::path(fileName).parent_path();
   std::error_code ec;
   if (!folder.empty() && !std::filesystem::exists(folder, ec)) {
     std::filesystem::create_directories(folder, ec);
   }
-  return WriteTextLines(fileName, lines);
+  return SaveTextLines(fileName, lines);
+}
+
+void ShowNotSaved(const std::string& fileName, const shell::SaveResult& result) {
+  // The system's reason (full disk, no permission, ...) tells the user what to do.
+  std::string text = fileName + " :\n" + shell::Get(texts::persist::kNotSaved);
+  if (!result.reason.empty()) text += "\n" + result.reason;
+  shell::ShowMessage(MessageKind::Error, text);
 }
 
 bool RewriteSettings(const std::string& fileName) {
   std::vector<std::string> lines;
   WriteSettings(lines, false);
-  if (StoreSettingsLines(fileName, lines)) {
+  const shell::SaveResult saved = StoreSettingsLines(fileName, lines);
+  if (saved.ok) {
     shell::ShowMessage(MessageKind::Information,
                        fileName + "  " + shell::Get(texts::persist::kSaved));
     return true;
   }
-  shell::ShowMessage(MessageKind::Error, fileName + " :\n" + shell::Get(texts::persist::kNotSaved));
+  ShowNotSaved(fileName, saved);
   return false;
 }
 

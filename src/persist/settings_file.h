@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/safe_save.h"
+
 namespace kelvra::persist {
 
 // The line numbers of the fixed layout (counted from 0, as the messages do).
@@ -68,8 +70,12 @@ bool RewriteSettings(const std::string& fileName);
 
 // Writes settings lines to `fileName` (Windows-1252, CR LF, through a
 // temporary file), creating its folder first when it does not exist yet (the
-// settings folder on a first start). Shows no message; true on success.
-bool StoreSettingsLines(const std::string& fileName, const std::vector<std::string>& lines);
+// settings folder on a first start). Shows no message; says why it failed.
+shell::SaveResult StoreSettingsLines(const std::string& fileName,
+                                     const std::vector<std::string>& lines);
+// The error box of a settings or dial data file that could not be written,
+// with the system's reason.
+void ShowNotSaved(const std::string& fileName, const shell::SaveResult& result);
 
 // The defaults of the start: site, dial parameters, colours and line width,
 // the default own date lines.

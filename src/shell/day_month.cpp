@@ -5,6 +5,7 @@
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 #include "texts/astro.h"
+#include "texts/ui19.h"
 
 namespace kelvra::shell {
 namespace {
@@ -16,6 +17,16 @@ std::string Month(int month, int language) {
 }
 
 std::string TwoDigits(int n) { return n < 10 ? "0" + std::to_string(n) : std::to_string(n); }
+
+std::string FullMonth(int month, int language) {
+  return GetRawIn(texts::ui19::kMonthNames[month - 1], language);
+}
+
+std::string_view Trimmed(std::string_view s) {
+  const auto first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
 
 }  // namespace
 
@@ -58,6 +69,35 @@ DayMonth CheckDayMonth(std::string_view text) {
     ShowMessage(MessageKind::Error, std::string(text) + ": " + MessageB(kMessageErrorInDate));
   }
   return result;
+}
+
+std::string OwnDateLineInLanguage(std::string_view line, int language) {
+  const std::string unchanged(line);
+  const auto dateEnd = line.find(' ');
+  if (dateEnd == std::string_view::npos) return unchanged;
+  // A leap year, so that 29/02 is read; the comment does not depend on it.
+  const auto date = astro::ReadDayMonth(line.substr(0, dateEnd), 2000);
+  if (!date) return unchanged;
+  const auto open = line.find('(', dateEnd);
+  const auto close = line.rfind(')');
+  if (open == std::string_view::npos || close == std::string_view::npos || close < open)
+    return unchanged;
+  const std::string_view comment = Trimmed(line.substr(open + 1, close - open - 1));
+  // The program's four styles: day with or without a leading zero, the
+  // month's full name or its abbreviation.
+  auto style = [&](int s, int lang) {
+    const std::string day = s % 2 ? TwoDigits(date->day) : std::to_string(date->day);
+    return day + ". " + (s < 2 ? FullMonth(date->month, lang) : Month(date->month, lang));
+  };
+  for (int s = 0; s < 4; ++s) {
+    for (int lang : {1, 2}) {
+      if (comment != style(s, lang)) continue;
+      const auto at = static_cast<std::size_t>(comment.data() - line.data());
+      return std::string(line.substr(0, at)) + style(s, language) +
+             std::string(line.substr(at + comment.size()));
+    }
+  }
+  return unchanged;
 }
 
 }  // namespace kelvra::shell

@@ -34,4 +34,11 @@ DayMonth ParseDayMonth(std::string_view text, bool showError);
 // text shows the text, ": " and "Datum fehlerhaft!" / "Error in date!".
 DayMonth CheckDayMonth(std::string_view text);
 
+// An own date line ("21/03    ( 21. März )") with its comment in `language`
+// (1 German, 2 English) when the comment is one the program writes: the day
+// and the month's full name or abbreviation in either language ("21. March",
+// "21. Mar"); the style stays, "21. Mär" becomes "21. Mar". A line whose
+// comment the user wrote, or whose date cannot be read, comes back unchanged.
+std::string OwnDateLineInLanguage(std::string_view line, int language);
+
 }  // namespace kelvra::shell

@@ -102,6 +102,39 @@ TEST_F(ImageSinkTest, TextStaysInItsCellAndRotatedTextRunsDownwards) {
   EXPECT_EQ(sink.GetFont().escapement, 0);
 }
 
+TEST_F(ImageSinkTest, HaloTextsStandOverLinesDrawnAfterThem) {
+  // A legend is written before the construction lines; with the halo the
+  // lines drawn later stop short of its letters instead of running through.
+  for (const bool halo : {false, true}) {
+    ImagePlotSink sink(400, 120);
+    sink.SetTextHalo(halo);
+    sink.SetFontFace("Arial");
+    sink.SetFontHeight(40);
+    const int x = 20, y = 30;
+    sink.TextOut(x, y, "HHHHHH");
+    const int tw = sink.TextWidth("HHHHHH");
+    const int midY = y + sink.TextHeight("HHHHHH") / 2;
+    sink.SetPen(Pen{kRed, 1});
+    sink.MoveTo(0, midY);
+    sink.LineTo(400, midY);
+    const QImage image = sink.Image();
+    int red = 0, dark = 0;
+    for (int px = x; px < x + tw; ++px) {
+      const QRgb c = image.pixel(px, midY);
+      red += c == qRgb(255, 0, 0) ? 1 : 0;
+      dark += qRed(c) + qGreen(c) + qBlue(c) < 3 * 160 ? 1 : 0;
+    }
+    if (halo) {
+      // The strokes of the six H stand black on the line, each in a white gap.
+      EXPECT_GT(dark, 6) << "halo";
+      EXPECT_LT(red, tw * 3 / 4) << "halo";
+      EXPECT_EQ(image.pixel(x + tw + 30, midY), qRgb(255, 0, 0));  // the line goes on beyond
+    } else {
+      EXPECT_EQ(red, tw) << "without halo the line crosses the letters";
+    }
+  }
+}
+
 TEST_F(ImageSinkTest, EmptyRotatedTextDrawsNothing) {
   ImagePlotSink sink(100, 100);
   sink.RotatedText(50, 50, "", kWeightBold, 30, -90);

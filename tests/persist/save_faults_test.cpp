@@ -3,6 +3,8 @@
 // failure is reported, never taken for success.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <cerrno>
 #include <filesystem>
 #include <functional>
@@ -50,14 +52,18 @@ struct SaveKind {
   std::function<bool(const std::string& path)> save;
   bool reports = true;                   // shows an error box itself
   int savesBeforeFault = 0;              // saves of the same command that go first
+  bool namesReason = false;              // its box names the system's reason
 };
 
 TEST_F(SaveFaultsTest, EveryKindOfSaveKeepsTheOldFileOnAWriteFailure) {
   const SaveKind kinds[] = {
-      {"settings file", "kel.ini", [](const std::string& p) { return SaveSettingsFile(p); }},
-      {"settings rewrite", "kel.ini", [](const std::string& p) { return RewriteSettings(p); }},
-      {"dial data file", "myDial.kel", [](const std::string& p) { return SaveDialDataFile(p); }},
-      {"colours", "kel.ini", [](const std::string& p) { return SaveColours(p); }},
+      {"settings file", "kel.ini", [](const std::string& p) { return SaveSettingsFile(p); }, true,
+       0, true},
+      {"settings rewrite", "kel.ini", [](const std::string& p) { return RewriteSettings(p); }, true,
+       0, true},
+      {"dial data file", "myDial.kel", [](const std::string& p) { return SaveDialDataFile(p); },
+       true, 0, true},
+      {"colours", "kel.ini", [](const std::string& p) { return SaveColours(p); }, true, 0, true},
       {"own date lines", "kel_days.ini", [](const std::string& p) { return SaveOwnDateLines(p); },
        false},
       {"coordinate listing", "kel.txt",
@@ -116,6 +122,11 @@ TEST_F(SaveFaultsTest, EveryKindOfSaveKeepsTheOldFileOnAWriteFailure) {
         // The message names the user's file, not a temporary one.
         EXPECT_NE(sink.shown.back().text.find(kind.file), std::string::npos) << sink.shown.back().text;
         EXPECT_EQ(sink.shown.back().text.find("$$$"), std::string::npos) << sink.shown.back().text;
+      }
+      if (kind.namesReason) {
+        // "(Schreibgeschützt?)" alone guessed; the system's reason tells.
+        EXPECT_NE(sink.shown.back().text.find(std::strerror(ENOSPC)), std::string::npos)
+            << sink.shown.back().text;
       }
       // The same save without a fault goes through.
       EXPECT_TRUE(kind.save(Path(kind.file)));

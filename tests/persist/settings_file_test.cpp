@@ -1,6 +1,9 @@
 #include "persist/settings_file.h"
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -174,7 +177,7 @@ TEST_F(SettingsFileTest, SectionsOutOfOrderAreRejectedAsAWhole) {
   }
 }
 
-TEST_F(SettingsFileTest, LatitudeOutOfRangeStopsAtLineOne) {
+TEST_F(SettingsFileTest, LatitudeOutOfRangeStopsAtTheSecondLine) {
   auto lines = WriteCurrent("kel.ini");
   lines[1] = " 95.000000;       47.25";
   lines[4] = " 66.00; 51.00;  250.00;    270";
@@ -190,11 +193,13 @@ TEST_F(SettingsFileTest, LatitudeOutOfRangeStopsAtLineOne) {
   EXPECT_EQ(result.stopLine, 1);
   ASSERT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
-  EXPECT_EQ(sink.shown[0].text, "In Line 1:95.000000 : INI-Datei ist fehlerhaft!");
+  // Messages count lines from 1, as an editor shows them: the latitude is on
+  // the file's second line (stopLine counts from 0).
+  EXPECT_EQ(sink.shown[0].text, "In Line 2:95.000000 : INI-Datei ist fehlerhaft!");
   EXPECT_EQ(sink.shown[1].kind, MessageKind::Question);
   EXPECT_EQ(sink.shown[1].caption, "KELVRA.EXE - Was nun?");
   EXPECT_EQ(sink.shown[1].text, Path("kel.ini") +
-                                    " : line 1\nDie Datei ist fehlerhaft und muss korrigiert \n"
+                                    " : line 2\nDie Datei ist fehlerhaft und muss korrigiert \n"
                                     "werden. Korrektur jetzt durchführen ?");
   EXPECT_EQ(shell::State().site.latitude, 47.25);
   EXPECT_EQ(config::Dial().gnomonHeight, 99);  // reading stopped before line 4
@@ -218,6 +223,59 @@ TEST_F(SettingsFileTest, YesToTheDamagedFileKeepsABackupAndRewrites) {
             texts.end());
   EXPECT_EQ(texts.back(), Path("kel.ini") + "   gespeichert!");
   EXPECT_EQ(shell::State().site.zoneMeridian, -15);
+}
+
+TEST_F(SettingsFileTest, AValueThatIsNoNumberIsNamed) {
+  // "abc" for the latitude was reported with an empty text.
+  struct Case {
+    int line;
+    const char* content;
+    const char* message;
+  };
+  const Case cases[] = {
+      {1, "abc", "In Line 2:abc : INI-Datei ist fehlerhaft!"},
+      {1, "  nord;", "In Line 2:nord : INI-Datei ist fehlerhaft!"},
+      {2, "  west", "In Line 3:west : INI-Datei ist fehlerhaft!"},
+  };
+  for (const Case& c : cases) {
+    auto lines = WriteCurrent("kel.ini");
+    lines[static_cast<std::size_t>(c.line)] = c.content;
+    ASSERT_TRUE(WriteTextLines(Path("kel.ini"), lines));
+    RecordingMessageSink sink;
+    sink.Script({MessageAnswer::Ok, MessageAnswer::No});
+    const auto result = ReadSettings(Path("kel.ini"), true, true);
+    EXPECT_EQ(result.outcome, ReadResult::Outcome::Damaged) << c.content;
+    ASSERT_FALSE(sink.shown.empty()) << c.content;
+    EXPECT_EQ(sink.shown[0].text, c.message);
+  }
+}
+
+TEST_F(SettingsFileTest, ADamagedFileIsNotReplacedWithoutItsBackup) {
+  // Yes to the repair once rewrote the file although its backup had failed,
+  // losing the user's only copy.
+  for (const bool layoutBroken : {false, true}) {
+    auto lines = WriteCurrent("kel.ini");
+    if (layoutBroken) {
+      std::swap(lines[19], lines[32]);
+    } else {
+      lines[3] = "     -200.00";
+    }
+    ASSERT_TRUE(WriteTextLines(Path("kel.ini"), lines));
+    const std::string before = Bytes("kel.ini");
+    // The backup cannot be written: a folder stands where it goes.
+    std::filesystem::create_directories(Path("kel_ini.bak"));
+    RecordingMessageSink sink;  // answers Yes to the repair
+    const auto result = ReadSettings(Path("kel.ini"), true, true);
+    EXPECT_EQ(result.outcome, ReadResult::Outcome::Damaged) << layoutBroken;
+    EXPECT_FALSE(result.rewritten) << layoutBroken;
+    EXPECT_EQ(Bytes("kel.ini"), before) << layoutBroken;
+    ASSERT_FALSE(sink.shown.empty());
+    EXPECT_EQ(sink.shown.back().kind, MessageKind::Error);
+    EXPECT_EQ(sink.shown.back().text,
+              "Von KEL.INI konnte keine Sicherungsdatei angelegt werden!\n"
+              "KEL.INI bleibt unverändert.");
+    std::filesystem::remove_all(Path("kel_ini.bak"));
+  }
 }
 
 TEST_F(SettingsFileTest, ImpossibleDateLineIsReportedAndSkipped) {
@@ -335,7 +393,7 @@ TEST_F(SettingsFileTest, NonStoppingProblemsKeepReading) {
   EXPECT_EQ(result.outcome, ReadResult::Outcome::Read);
   ASSERT_EQ(sink.shown.size(), 2u);
   EXPECT_EQ(sink.shown[0].text, "Line 16/2 : INI-Datei ist fehlerhaft!");
-  EXPECT_EQ(sink.shown[1].text, "In Lines 18f. :600.0 : INI-Datei ist fehlerhaft!");
+  EXPECT_EQ(sink.shown[1].text, "In Lines 19f. :600.0 : INI-Datei ist fehlerhaft!");
   EXPECT_EQ(config::Dial().ringDiameter, 110);
   EXPECT_EQ(config::Dial().eotHoursFrom, 10);  // read on after both
 }
@@ -348,7 +406,7 @@ TEST_F(SettingsFileTest, OptionStringDigitOutOfRangeStops) {
   sink.Script({MessageAnswer::Ok, MessageAnswer::No});
   const auto result = ReadSettings(Path("kel.ini"), true, true);
   EXPECT_EQ(result.stopLine, 9);
-  EXPECT_EQ(sink.shown[0].text, "Line 9:" + lines[9] + " : INI-Datei ist fehlerhaft!");
+  EXPECT_EQ(sink.shown[0].text, "Line 10:" + lines[9] + " : INI-Datei ist fehlerhaft!");
   EXPECT_EQ(config::Dial().dateLineMode, 0);
 }
 
@@ -364,8 +422,10 @@ TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileIntact) {
   EXPECT_EQ(Bytes("kel.ini"), before);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+  // The system's reason follows the old guess.
   EXPECT_EQ(sink.shown[0].text,
-            Path("kel.ini") + " :\nINI-Datei konnte nicht gespeichert werden! (Schreibgeschützt?)");
+            Path("kel.ini") + " :\nINI-Datei konnte nicht gespeichert werden! (Schreibgeschützt?)\n" +
+                std::strerror(EFBIG));
   // No temporary file is left behind.
   int files = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(folder_)) ++files;

@@ -64,5 +64,32 @@ TEST_F(DayMonthTextTest, ParseDayMonthMessages) {
   EXPECT_EQ(sink.shown[1].caption, "KELVRA.EXE - Fehler!");
 }
 
+TEST_F(DayMonthTextTest, OwnDateCommentsFollowTheLanguage) {
+  struct Case {
+    const char* line;
+    int language;
+    const char* expected;
+  };
+  const Case cases[] = {
+      // The default lines, full month names.
+      {"21/03    ( 21. März )", 2, "21/03    ( 21. March )"},
+      {"21/12    ( 21. December )", 1, "21/12    ( 21. Dezember )"},
+      {"21/06    (  21. Juni )", 1, "21/06    (  21. Juni )"},
+      // Entries added in the dialog: two-digit day and abbreviation.
+      {"05/10    ( 05. Okt )", 2, "05/10    ( 05. Oct )"},
+      {"15/05    ( 15. May )", 1, "15/05    ( 15. Mai )"},
+      // A comment of the user's own, a wrong day in the comment, no comment,
+      // no date: unchanged.
+      {"21/06    ( Sommeranfang )", 2, "21/06    ( Sommeranfang )"},
+      {"21/06    ( 22. Juni )", 2, "21/06    ( 22. Juni )"},
+      {"21/06", 2, "21/06"},
+      {"31/02    ( 31. Februar )", 2, "31/02    ( 31. Februar )"},
+      {"", 2, ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(OwnDateLineInLanguage(c.line, c.language), c.expected) << c.line;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::shell

@@ -469,7 +469,9 @@ void RenderPlanarDial(PlotSink& sink, const PlanarDial& dial, const CanvasPlacem
   if (!sunlitLine.empty()) {
     x.Font(9, 35, output::kMaroon, true);
     const int fh = x.screen ? sink.TextHeight(sunlitLine) : 35;
-    sink.TextOut(Rnd(1.3 * x.wh), Rnd(x.height - 2 * 0.8 * fh), sunlitLine);
+    // Inside the frame: on the page the margin m keeps it off the paper's
+    // edge, where a printer cuts.
+    sink.TextOut(Rnd(1.3 * x.wh), Rnd(x.height - x.m - 2 * 0.8 * fh), sunlitLine);
   }
 }
 

@@ -248,6 +248,15 @@ void WritePlanarPlot(output::HpglWriter& w, const PlanarDial& dial, const PlotPl
     w.PutLabel(text);  // written in Windows-1252 by the writer
     ly -= dy * S;
   };
+  // The block runs downwards from its title; lift it where its last line (the
+  // key) would leave the sheet, so that a plotter draws every line of it.
+  {
+    const bool planeLine = f.kind == 'v' || f.kind == 'i';
+    const double drop = 320.0 + (planeLine ? 200.0 : 0.0) + (f.umbrella ? 200.0 : 0.0) + 200.0 +
+                        250.0 + 200.0;  // title .. first key line, in plot units at scale 1
+    constexpr double kLowestBaseline = 150.0;  // room for the key line and descenders
+    ly = std::max(ly, (drop + kLowestBaseline) * S);
+  }
   std::string title = PlanarTitle(f.kind, f.umbrella, f.inclination);
   if (f.umbrella) title += " " + FormatReal(4, 1, f.umbrellaRadiusPercent / 100.0 * f.gnomonMm);
   w.Put(";PU " + XY(lx, ly) + ";SI " + output::FormatPlotReal(5, 2, 0.28 * S) + "," +

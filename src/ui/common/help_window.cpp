@@ -1,5 +1,6 @@
 #include "ui/common/help_window.h"
 
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -47,6 +48,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   });
   resize(640, 560);
   Retranslate();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  // Escape closes the window (the page itself has no use for the key).
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool HelpWindow::ShowTopic(int topic) {

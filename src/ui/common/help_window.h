@@ -7,6 +7,7 @@
 
 #include "ui/common/retranslate.h"
 
+class QKeyEvent;
 class QTextBrowser;
 
 namespace kelvra::ui {
@@ -30,6 +31,9 @@ class HelpWindow : public QWidget, public Retranslatable {
   bool ShowTopic(int topic);
   int Topic() const { return topic_; }
   void Retranslate() override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QTextBrowser* browser_;

@@ -155,10 +155,14 @@ void ColourPanel::Open() {
   setFocus();
 }
 
+void ColourPanel::Close() {
+  hide();
+  emit Closed();
+}
+
 void ColourPanel::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) {
-    hide();
-    emit Closed();
+    Close();
     return;
   }
   QFrame::keyPressEvent(event);

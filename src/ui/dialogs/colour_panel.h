@@ -19,6 +19,8 @@ class ColourPanel : public QFrame, public Retranslatable {
   explicit ColourPanel(QWidget* parent = nullptr);
   // Shows the panel with the current colours.
   void Open();
+  // Hides the panel and says so (Closed), as Escape does.
+  void Close();
   // Fills the fields and patterns from the shared colour set.
   void Refresh();
   // Chooses colour n (1..12) with the system colour chooser.

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -181,11 +182,15 @@ void DialParametersDialog::Fill() {
 
 void DialParametersDialog::FillOwnDates() {
   ownDates_->clear();
+  // The comments the program wrote ("21. März") follow the language.
+  const int language = shell::CurrentLanguage();
   const auto& lines = shell::State().general.ownDateLines;
   if (lines.empty()) {
-    ownDates_->addItem(QString::fromUtf8("21/03    (  21. März )"));
+    ownDates_->addItem(
+        QString::fromStdString(shell::OwnDateLineInLanguage("21/03    (  21. März )", language)));
   } else {
-    for (const std::string& line : lines) ownDates_->addItem(QString::fromStdString(line));
+    for (const std::string& line : lines)
+      ownDates_->addItem(QString::fromStdString(shell::OwnDateLineInLanguage(line, language)));
   }
 }
 
@@ -221,7 +226,10 @@ void DialParametersDialog::UpdateCaption() {
 // ---- checks --------------------------------------------------------------------
 
 bool DialParametersDialog::AddOwnDate() {
-  const QString text = dateMask_->text().trimmed();
+  QString text = dateMask_->text().trimmed();
+  // Four digits are day and month without the separator: "1505" is "15/05".
+  static const QRegularExpression kDigitsOnly(QStringLiteral("^\\d{4}$"));
+  if (kDigitsOnly.match(text).hasMatch()) text.insert(2, QLatin1Char('/'));
   if (text.isEmpty()) {
     dateMask_->setFocus();
     return false;

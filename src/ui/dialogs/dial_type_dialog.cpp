@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -99,7 +100,9 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   listTitle->setFont(bold);
   kinds_ = new QListWidget(this);
   kinds_->setObjectName("KindList");
-  kinds_->setMinimumWidth(330);
+  // The list keeps the width of its longest entry; the fields beside it take
+  // what is left, so that switching kinds moves nothing.
+  kinds_->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
   kinds_->setMinimumHeight(290);
   left->addWidget(listTitle);
   left->addWidget(kinds_);
@@ -174,7 +177,7 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
   buttons->addWidget(cancel_);
   buttons->addWidget(close_);
   right->addLayout(buttons);
-  outer->addLayout(right);
+  outer->addLayout(right, 1);
 
   SetTag(close_, wizard_ ? texts::ui::kNextStep : texts::ui::kTypeClose);
   SetTag(cancel_, texts::ui::kTypeCancel);
@@ -195,6 +198,7 @@ DialTypeDialog::DialTypeDialog(bool wizard, QWidget* parent)
     if (config::KindRow(D()).variantChoice == config::VariantChoice::CircleMode)
       D().azimuthCircleMode = id;
     UpdateVisibility();
+    emit KindChanged();
   });
   connect(picture_, &QToolButton::clicked, this, [this] {
     const QString file = PictureForNumber(PictureNumber());
@@ -224,6 +228,8 @@ void DialTypeDialog::FillList() {
     auto* item = new QListWidgetItem(Text(config::EntryLabel(e)), kinds_);
     item->setData(Qt::UserRole, e);
   }
+  kinds_->setFixedWidth(std::max(330, kinds_->sizeHintForColumn(0) + 2 * kinds_->frameWidth() +
+                                          kinds_->verticalScrollBar()->sizeHint().width() + 8));
   filling_ = false;
 }
 
@@ -254,6 +260,7 @@ void DialTypeDialog::Fill() {
                                                                 : Real(6, 1, d.dialDiameter));
   filling_ = false;
   UpdateVisibility();
+  emit KindChanged();
 }
 
 bool DialTypeDialog::ChooseEntry(int entry) {

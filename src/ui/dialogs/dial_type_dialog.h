@@ -55,6 +55,8 @@ class DialTypeDialog : public TaskWindow {
  signals:
   void CancelWizard();
   void ShowPicture(const QString& file, const QString& caption);
+  // The controls show the record anew (the kind or its variant may have changed).
+  void KindChanged();
 
  private:
   void FillList();

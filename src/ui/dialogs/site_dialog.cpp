@@ -176,11 +176,15 @@ QString SiteDialog::AngleName(int angle) const {
 }
 
 void SiteDialog::Fill() {
+  year_->setText(QString::number(shell::State().site.year));
+  FillAngles();
+}
+
+void SiteDialog::FillAngles() {
   const shell::SiteSettings& s = shell::State().site;
   decimal_[0]->setText(QString::fromStdString(shell::FormatReal(10, 6, s.latitude)).trimmed());
   decimal_[1]->setText(QString::fromStdString(shell::FormatReal(11, 6, s.longitude)).trimmed());
   decimal_[2]->setText(QString::fromStdString(shell::FormatReal(11, 6, s.zoneMeridian)).trimmed());
-  year_->setText(QString::number(s.year));
   for (int a = 0; a < 3; ++a) {
     const auto i = static_cast<std::size_t>(a);
     const DmsAngle d = DecimalToDms(SiteAngle(a));
@@ -282,9 +286,11 @@ bool SiteDialog::CloseCheckNoGuard(bool askZoneQuestion) {
       double v = SiteAngle(a);
       if (CheckRealField(field, v, AngleName(a), kLimit[a], -kLimit[a])) return false;
       SiteAngle(a) = v;
-      field->setText(QString::fromStdString(shell::FormatReal(11, 6, v)).trimmed());
     }
   }
+  // The angles are stored: both forms show them now, whatever the checks and
+  // the question below decide.
+  FillAngles();
   int year = s.year;
   if (CheckIntegerField(year_, year, FieldName(yearLabel_), 1300, 2500)) return false;
   s.year = year;

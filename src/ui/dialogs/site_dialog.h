@@ -41,6 +41,8 @@ class SiteDialog : public TaskWindow {
   bool CloseCheck(bool askZoneQuestion = true);
   // Decimal values into the fields and the degree, minute, second fields.
   void Fill();
+  // Both forms of the three angles from the shared site.
+  void FillAngles();
 
   bool MayClose() override;
   void Retranslate() override;

@@ -168,7 +168,7 @@ void DrawingWindow::OpenSavePanel(SaveFormat format, bool fromButtons, bool coor
   const std::string name =
       QFileInfo(Q(RememberedFileName())).fileName().toStdString();
   save_->Open(format, name, states_.coordinateChoice, coordinatesToFile);
-  PlacePanels();
+  PlacePanels(save_);
 }
 
 bool DrawingWindow::Save(const SaveChoices& choices) {

@@ -19,6 +19,7 @@
 #include "texts/planar.h"
 #include "ui/common/pictures.h"
 #include "ui/common/retranslate.h"
+#include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/save_panel.h"
 #include "ui/drawing/drawing_host.h"
 #include "ui/drawing/drawing_window.h"
@@ -51,7 +52,7 @@ void DrawingWindow::UpdateListingPanels() {
   if (polePanel_->isVisibleTo(this)) polePanel_->SetLines(listing->PoleStyleLines());
 }
 
-void DrawingWindow::PlacePanels() {
+void DrawingWindow::PlacePanels(QWidget* opened) {
   for (QWidget* panel : {static_cast<QWidget*>(save_), static_cast<QWidget*>(tablePanel_),
                          static_cast<QWidget*>(polePanel_), static_cast<QWidget*>(typePicture_)}) {
     if (!panel->isVisible()) continue;
@@ -60,8 +61,13 @@ void DrawingWindow::PlacePanels() {
     panel->resize(size);
     panel->move(std::max(0, (pictureSize_.width() - size.width()) / 2),
                 std::max(0, (pictureSize_.height() - size.height()) / 3));
-    panel->raise();
+    if (panel != opened) panel->raise();
   }
+  if (!opened) return;
+  // The panel just opened is the one the user looks at: in front of the other
+  // panels, and not under the main window's colour panel.
+  opened->raise();
+  if (host_ && host_->Colours() && host_->Colours()->isVisible()) host_->Colours()->Close();
 }
 
 void DrawingWindow::ShowHourLineTable() {
@@ -71,7 +77,7 @@ void DrawingWindow::ShowHourLineTable() {
   save_->hide();
   tablePanel_->SetTable(listing->HourLineTable(tablePanel_->LongitudeCorrection()));
   tablePanel_->show();
-  PlacePanels();
+  PlacePanels(tablePanel_);
 }
 
 void DrawingWindow::PrintHourLineTable() {
@@ -99,7 +105,7 @@ void DrawingWindow::ShowPoleInformation() {
   if (!listing) return;
   polePanel_->SetLines(listing->PoleStyleLines());
   polePanel_->show();
-  PlacePanels();
+  PlacePanels(polePanel_);
 }
 
 void DrawingWindow::PrintPoleInformation() {
@@ -210,7 +216,7 @@ void DrawingWindow::TogglePicture() {
   typePicture_->setPixmap(QPixmap::fromImage(
       image.scaled(420, 420, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
   typePicture_->show();
-  PlacePanels();
+  PlacePanels(typePicture_);
 }
 
 }  // namespace kelvra::ui

@@ -367,6 +367,7 @@ void DrawingWindow::Render(bool rebuild, bool writeHint) {
   view.imageHeight = pictureSize_.height();
   {
     canvas::ImagePlotSink sink(pictureSize_.width(), pictureSize_.height());
+    sink.SetTextHalo(true);
     sink.Clear();
     DrawOnto(sink);
     picture_ = sink.Image();

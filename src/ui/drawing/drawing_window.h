@@ -159,7 +159,8 @@ class DrawingWindow final : public TaskWindow {
   bool WritePageFormat(const SaveChoices& choices, const QString& path);
   void WriteCoordinateListing(const SaveChoices& choices, const QString& plotPath,
                               const std::vector<std::string>& lines);
-  void PlacePanels();
+  // Sizes and centres the visible panels; `opened` (just shown) comes to the front.
+  void PlacePanels(QWidget* opened = nullptr);
   output::DrawingKind Kind() const;
   // The ham dial aid is on (it is drawn, printed, saved and loaded instead).
   static bool HamShown();

@@ -35,6 +35,7 @@
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
 #include "ui/common/pictures.h"
+#include "ui/common/qt_translations.h"
 #include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
 #include "ui/dialogs/dial_type_dialog.h"
@@ -109,6 +110,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
   statusSite_ = new QLabel(this);
   statusKind_ = new QLabel(this);
+  statusKind_->setObjectName("StatusKind");
   statusExpert_ = new QLabel(this);
   statusBar()->addWidget(statusSite_, 1);
   statusBar()->addPermanentWidget(statusKind_);
@@ -123,6 +125,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     const bool params = ActiveTask() && ActiveTask()->Name() == kDialParametersDialog;
     for (QAction* a : popupDateActions_)
       a->setVisible(params && config::Dial().dateLineMode == 2);
+    UpdatePrintCommand();
   });
 
   // The whole screen, less a strip for the task bar.
@@ -251,6 +254,13 @@ void MainWindow::BuildMenus() {
 
   actions_[3]->setEnabled(false);
   actions_[6]->setEnabled(false);
+  UpdatePrintCommand();
+}
+
+void MainWindow::UpdatePrintCommand() {
+  // Only a window with something of its own to print offers "Drucken...".
+  const TaskWindow* task = ActiveTask();
+  actions_[5]->setEnabled(task && task->metaObject()->indexOfMethod("Print()") >= 0);
 }
 
 void MainWindow::BuildPopupMenus() {
@@ -578,6 +588,7 @@ void MainWindow::AfterTaskClosed(QString name) {
       return;
     }
   }
+  UpdatePrintCommand();
   if (TaskWindows().isEmpty()) {
     actions_[3]->setEnabled(false);
     actions_[6]->setEnabled(false);
@@ -653,6 +664,7 @@ TaskWindow* MainWindow::OpenDialTypeDialog() {
     connect(d, &DialTypeDialog::ShowPicture, this, [this](const QString& file, const QString& name) {
       ShowPictureByName(file, name);
     });
+    connect(d, &DialTypeDialog::KindChanged, this, [this] { UpdateStatus(); });
     return d;
   });
   if (w) {
@@ -830,6 +842,8 @@ void MainWindow::SetExpertMode(bool on) {
 
 void MainWindow::SelectLanguage(bool german) {
   shell::SelectLanguage(german);
+  // The standard dialogs (file, print, page set-up) speak the same language.
+  UseQtTranslations(german);
   actions_[42]->setChecked(german);
   actions_[43]->setChecked(!german);
   if (!HelpFileExists()) {
@@ -931,6 +945,17 @@ void MainWindow::LoadDialData() {
 
 // ---- texts ------------------------------------------------------------------
 
+QString KindStatusName(const config::DialParameters& dial) {
+  auto clean = [](texts::TextId id) { return Text(id).remove(QLatin1Char('&')).simplified(); };
+  const config::DialKindRow& row = config::KindRow(dial);
+  // The kind as the type dialog lists it, with its variant; a kind the list
+  // does not offer by its code.
+  if (!row.listLabel) return QString::fromStdString(config::KindCode(dial));
+  QString name = clean(row.listLabel);
+  if (row.variantLabel) name += ", " + clean(row.variantLabel);
+  return name;
+}
+
 void MainWindow::UpdateStatus() {
   const shell::SiteSettings& s = shell::State().site;
   statusSite_->setText(QString("  %1 %2°   %3 %4°   %5 %6°   %7 %8")
@@ -942,9 +967,8 @@ void MainWindow::UpdateStatus() {
                            .arg(s.zoneMeridian, 0, 'f', 2)
                            .arg(Text(texts::ui::kStatusYear))
                            .arg(s.year));
-  const config::DialParameters& dial = config::Dial();
-  QString kind = QString::fromStdString(config::KindCode(dial));
-  statusKind_->setText("  " + Text(texts::ui::kStatusDialType) + ": " + kind + "  ");
+  statusKind_->setText("  " + Text(texts::ui::kStatusDialType) + ": " +
+                       KindStatusName(config::Dial()) + "  ");
   statusExpert_->setText(
       shell::State().general.expertMode ? "  " + Text(texts::ui::kStatusExpert) + "  " : QString());
 }

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 
+#include "config/dial_parameters.h"
 #include "ui/common/help_window.h"
 #include "ui/common/retranslate.h"
 #include "ui/drawing/drawing_host.h"
@@ -28,6 +29,11 @@ namespace kelvra::ui {
 class ColourPanel;
 class HelpWindow;
 class TaskWindow;
+
+// The kind of `dial` for the status bar: its entry in the type dialog's list
+// with the variant ("horizontale Sonnenuhr", "Zylindersonnenuhren (vertikal),
+// Hirtensonnenuhr"), in the current language.
+QString KindStatusName(const config::DialParameters& dial);
 
 class MainWindow : public QMainWindow, public Retranslatable, public DrawingHost {
   Q_OBJECT
@@ -88,6 +94,8 @@ class MainWindow : public QMainWindow, public Retranslatable, public DrawingHost
   void Retranslate() override;
   // Refreshes the status bar from the shared state.
   void UpdateStatus();
+  // Enables "Drucken..." (F3) while the active window can print.
+  void UpdatePrintCommand();
 
  signals:
   void FirstShown();

@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "dials/planar/planar_canvas_renderer.h"
 #include "dials/planar/planar_plot_writer.h"
@@ -220,6 +222,122 @@ TEST(PlanarPlot, LegendUmlautsAreWindows1252) {
   // "Geogr. Länge": ä is the single byte 0xE4.
   EXPECT_NE(text.find("Geogr. L\xE4nge"), std::string::npos);
   EXPECT_EQ(text.find("\xC3\xA4"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelvra::dials::planar
+
+namespace kelvra::dials::planar {
+namespace {
+
+// Every pen-down point and every label anchor of a plot, in plot units.
+struct PlotMarks {
+  std::vector<std::pair<double, double>> drawn;
+  std::vector<std::pair<double, double>> labels;
+};
+
+PlotMarks MarksOf(const std::string& text) {
+  PlotMarks marks;
+  double x = 0, y = 0;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t end = text.find(';', pos);
+    if (end == std::string::npos) end = text.size();
+    std::string cmd = text.substr(pos, end - pos);
+    while (!cmd.empty() && cmd.front() == ' ') cmd.erase(0, 1);
+    if (cmd.rfind("LB", 0) == 0) {
+      marks.labels.emplace_back(x, y);
+      // A label runs to its end mark (ETX), which may hide a ';'.
+      const std::size_t etx = text.find('\x03', pos);
+      end = etx == std::string::npos ? text.size() : etx;
+    } else if (cmd.rfind("PU", 0) == 0 || cmd.rfind("PD", 0) == 0) {
+      std::istringstream in(cmd.substr(2));
+      double a = 0, b = 0;
+      while (in >> a >> b) {
+        x = a;
+        y = b;
+        if (cmd[1] == 'D') marks.drawn.emplace_back(x, y);
+      }
+    }
+    pos = end + 1;
+  }
+  return marks;
+}
+
+TEST(PlanarPlot, LegendStaysOnTheSheet) {
+  // The legend block runs downwards from its title; its key lines once lay
+  // below y = 0 (up to 10 mm for the umbrella dial), off the plotter's sheet.
+  struct Case {
+    const char* name;
+    char kind;
+    bool umbrella;
+    bool legendPicked;
+    double legendY;  // plot units, when picked
+  };
+  const Case cases[] = {
+      {"horizontal", 'h', false, false, 0},      {"vertical", 'v', false, false, 0},
+      {"inclining", 'i', false, false, 0},       {"umbrella inclined", 'i', true, false, 0},
+      {"umbrella vertical", 'v', true, false, 0}, {"vertical, legend picked low", 'v', false, true, 50},
+      {"vertical, legend picked high", 'v', false, true, 20000},
+  };
+  for (const Case& c : cases) {
+    config::DialParameters p;
+    p.kind = c.kind;
+    p.umbrella = c.umbrella;
+    p.inclination = c.kind == 'i' ? 30 : 0;
+    p.axisInclination = 20;
+    PlotPlacement placement;
+    placement.legendSetByUser = c.legendPicked;
+    placement.legendX = 3000;
+    placement.legendY = c.legendY;
+    for (int scale : {1, 25}) {
+      const auto dial = BuildPlanarDial(Site(), p, {});
+      output::HpglWriter w;
+      w.SetPlotScale(scale);
+      const auto ps = PoleStyleListing(MakePlanarFrame(Site(), p), 2020, false);
+      WritePlanarPlot(w, dial, placement, ps, nullptr, "kel.plt");
+      const PlotMarks marks = MarksOf(w.Text());
+      ASSERT_FALSE(marks.labels.empty()) << c.name;
+      // The sheet is 16157 x 11038 units at scale 1; a label needs room for
+      // its descenders below the anchor (a 2.4 mm character: under 1 mm).
+      for (const auto& [x, y] : marks.labels) {
+        EXPECT_GE(y, 50.0 * scale) << c.name << " scale " << scale << ": label at " << x;
+        EXPECT_LE(y, 11038.0 * scale) << c.name << " scale " << scale;
+      }
+      for (const auto& [x, y] : marks.drawn) {
+        EXPECT_GE(y, 0.0) << c.name << " scale " << scale << ": line to " << x;
+      }
+    }
+  }
+}
+
+TEST(PlanarCanvas, PrintedTextsStayInsideTheFrame) {
+  // The sunlit period once sat under the frame, 3 mm from the paper's edge,
+  // where printers cut. On the printed page (0.1 mm units, A4 landscape
+  // printable area) the frame is 5 mm inside the area.
+  kelvra::testing::RecordingMessageSink messages;
+  for (char kind : {'h', 'v'}) {
+    config::DialParameters p;
+    p.kind = kind;
+    const auto dial = BuildPlanarDial(Site(), p, {});
+    const int W = 2970, H = 2100, m = 50;
+    output::RecordingPlotSink sink(output::SinkKind::Printer, W, H);
+    CanvasPlacement pl;
+    DefaultPlanarPlacement(kind, 47.25, W, H, pl.origin, pl.legend);
+    pl.pixelsPerMm = 10;
+    const std::string sunlit = "Sonne auf Zifferblatt: 5:00 - 19:00";
+    RenderPlanarDial(sink, dial, pl, shell::ColorSet{}, sunlit);
+    bool found = false;
+    for (const auto& op : sink.OpsOf(output::OpType::TextOut)) {
+      if (op.text != sunlit) continue;
+      found = true;
+      const int top = op.args[1];
+      const int bottom = top + static_cast<int>(std::lround(1.15 * sink.FontPixelHeight(op.font)));
+      EXPECT_GE(top, m) << kind;
+      EXPECT_LE(bottom, H - m) << kind;
+    }
+    EXPECT_TRUE(found) << kind;
+  }
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
 // Help pages by topic and language; the colour panel's pattern.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTextBrowser>
+
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/dialogs/colour_panel.h"
@@ -28,6 +32,32 @@ TEST_F(HelpTest, EveryWindowHasItsPageInBothLanguages) {
   EXPECT_TRUE(HelpPage(1).contains("Latitude"));
 }
 
+TEST_F(HelpTest, WindowPagesExplainTheirFields) {
+  // The pages of single windows were one sentence; each now lists what its
+  // fields and commands mean, with units and signs.
+  struct Page {
+    int topic;
+    const char* german;   // a word the German page must explain
+    const char* english;  // the same on the English page
+  };
+  const Page pages[] = {
+      {1, "Osten negativ", "East"},        {2, "östlich negativ", "east"},
+      {3, "Gnomon", "Gnomon"},             {6, "mm", "mm"},
+      {50, "nach Westen positiv", "west positive"},
+      {51, "min:sec", "min:sec"},
+  };
+  for (bool german : {true, false}) {
+    shell::SelectLanguage(german);
+    for (const Page& p : pages) {
+      const QString page = HelpPage(p.topic);
+      EXPECT_GE(page.count("<tr>"), 4) << p.topic << " " << german;
+      EXPECT_TRUE(page.contains(QString::fromUtf8(german ? p.german : p.english), Qt::CaseInsensitive))
+          << p.topic << " " << german;
+    }
+  }
+  shell::SelectLanguage(true);
+}
+
 TEST_F(HelpTest, MissingPageIsReported) {
   kelvra::testing::RecordingMessageSink sink;
   HelpWindow help;
@@ -49,6 +79,18 @@ TEST_F(HelpTest, F1ShowsTheActiveWindowsTopic) {
   w.ShowHelp();
   EXPECT_EQ(w.Help()->Topic(), 1);
   EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(HelpTest, EscapeClosesTheHelpWindow) {
+  kelvra::testing::RecordingMessageSink sink;
+  HelpWindow help;
+  ASSERT_TRUE(help.ShowTopic(1));
+  help.show();
+  ASSERT_TRUE(help.isVisible());
+  // The key reaches the page first, which has no use for it.
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(help.findChild<QTextBrowser*>(), &escape);
+  EXPECT_FALSE(help.isVisible());
 }
 
 TEST(ColourPattern, LineRows) {

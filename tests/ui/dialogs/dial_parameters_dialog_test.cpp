@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "config/dial_parameters.h"
+#include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
 #include "ui/dialogs/pages/planar_page.h"
@@ -52,6 +53,31 @@ TEST_F(DialParametersDialogTest, OwnDatesAreInsertedInOrder) {
   d.OwnDateList()->setCurrentRow(0);
   d.DeleteOwnDate();
   EXPECT_EQ(lines.size(), 3u);
+}
+
+TEST_F(DialParametersDialogTest, OwnDateTakesFourDigitsAndFollowsTheLanguage) {
+  kelvra::testing::RecordingMessageSink sink;
+  shell::State().site.year = 2023;
+  shell::State().general.ownDateLines = {"21/03    ( 21. März )", "21/06    ( Sommeranfang )"};
+  DialParametersDialog d(false);
+  // "1505" is day and month without the separator.
+  d.OwnDateMask()->setText("1505");
+  EXPECT_TRUE(d.AddOwnDate());
+  EXPECT_TRUE(sink.shown.empty());
+  const auto& lines = shell::State().general.ownDateLines;
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1].substr(0, 5), "15/05");
+  // In English the comments the program wrote are English; the user's stays.
+  shell::SelectLanguage(false);
+  d.Retranslate();
+  ASSERT_EQ(d.OwnDateList()->count(), 3);
+  EXPECT_EQ(d.OwnDateList()->item(0)->text(), "21/03    ( 21. March )");
+  EXPECT_EQ(d.OwnDateList()->item(1)->text(), "15/05    ( 15. May )");
+  EXPECT_EQ(d.OwnDateList()->item(2)->text(), "21/06    ( Sommeranfang )");
+  shell::SelectLanguage(true);
+  d.Retranslate();
+  EXPECT_EQ(d.OwnDateList()->item(0)->text(), QString::fromUtf8("21/03    ( 21. März )"));
+  EXPECT_EQ(d.OwnDateList()->item(1)->text(), "15/05    ( 15. Mai )");
 }
 
 TEST_F(DialParametersDialogTest, BlankDateEntryMeansOwnList) {

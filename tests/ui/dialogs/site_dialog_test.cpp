@@ -128,5 +128,46 @@ TEST_F(SiteDialogTest, FifteenDegreeQuestion) {
   EXPECT_DOUBLE_EQ(shell::State().site.zoneMeridian, 15.0);
 }
 
+TEST_F(SiteDialogTest, BothFormsStayInStepWhenTheZoneQuestionIsAnsweredNo) {
+  // After "No" to the 15-degree question the decimal and the degree fields
+  // once showed different zone meridians.
+  kelvra::testing::RecordingMessageSink sink;
+  SiteDialog d(false);
+  auto expectInStep = [&](const char* when) {
+    const double zone = shell::State().site.zoneMeridian;
+    EXPECT_DOUBLE_EQ(d.DecimalField(2)->text().toDouble(), zone) << when;
+    const DmsAngle a = DecimalToDms(zone);
+    EXPECT_EQ(d.DmsField(2, 0)->text().toInt(), a.degrees) << when;
+    EXPECT_EQ(d.DmsField(2, 1)->text().toInt(), a.minutes) << when;
+    EXPECT_EQ(d.DmsField(2, 2)->text().toInt(), a.seconds) << when;
+    EXPECT_EQ(d.SouthOrEast(2)->isChecked(), zone < 0) << when;
+  };
+  // Decimal form: 15 (west) is far from the longitude 9.59 east.
+  d.DecimalField(2)->setText("15");
+  sink.Script({MessageAnswer::No});
+  EXPECT_TRUE(d.LeaveDecimal(2));
+  EXPECT_DOUBLE_EQ(shell::State().site.zoneMeridian, 15.0);
+  expectInStep("decimal form, No");
+  d.DecimalField(2)->setText("20.5");
+  sink.Script({MessageAnswer::No});
+  EXPECT_TRUE(d.LeaveDecimal(2));
+  expectInStep("decimal form, typed again, No");
+  // Degree form: 30 degrees 15 minutes west, again answered No, then typed again.
+  d.SetDmsForm(true);
+  d.DmsField(2, 0)->setText("30");
+  d.DmsField(2, 1)->setText("15");
+  d.DmsField(2, 2)->setText("0");
+  d.NorthOrWest(2)->setChecked(true);
+  sink.Script({MessageAnswer::No});
+  EXPECT_TRUE(d.LeaveDms(2, 0));
+  EXPECT_DOUBLE_EQ(shell::State().site.zoneMeridian, 30.25);
+  expectInStep("degree form, No");
+  d.DmsField(2, 0)->setText("12");
+  sink.Script({MessageAnswer::Yes});
+  EXPECT_FALSE(d.LeaveDms(2, 0));
+  EXPECT_DOUBLE_EQ(shell::State().site.zoneMeridian, 12.25);
+  expectInStep("degree form, typed again, Yes");
+}
+
 }  // namespace
 }  // namespace kelvra::ui

@@ -6,6 +6,9 @@
 #include "config/dial_parameters.h"
 #include "output/drawing_view.h"
 #include "shell/shared_state.h"
+#include "output/drawing_window_rules.h"
+#include "ui/dialogs/colour_panel.h"
+#include "ui/dialogs/save_panel.h"
 #include "ui/drawing/drawing_host.h"
 #include "ui/drawing/drawing_window.h"
 #include "ui_test_support.h"
@@ -15,12 +18,13 @@ namespace {
 
 struct RecordingHost final : DrawingHost {
   QSize area{1400, 900};
+  ColourPanel* colours = nullptr;
   int colourPanels = 0;
   int parameterRequests = 0;
   std::vector<bool> screenFormats;
 
   QSize TaskArea() const override { return area; }
-  ColourPanel* Colours() const override { return nullptr; }
+  ColourPanel* Colours() const override { return colours; }
   void ShowColourPanel() override { ++colourPanels; }
   void ShowScreenFormat(bool printPage) override { screenFormats.push_back(printPage); }
   void SelectLanguage(bool) override {}
@@ -68,6 +72,27 @@ TEST_F(DrawingHostTest, CommandsThatConcernTheHostGoToIt) {
   ASSERT_NE(colours, nullptr);
   colours->click();
   EXPECT_EQ(host.colourPanels, 1);
+}
+
+TEST_F(DrawingHostTest, AnOpenedPanelIsNotLeftUnderTheColourPanel) {
+  // The host's colour panel floats over every window; a panel the user opens
+  // in the drawing window comes to the front, so the colour panel closes,
+  // saying so (the drawing then shows its colours).
+  kelvra::testing::RecordingMessageSink sink;
+  ColourPanel panel;
+  RecordingHost host;
+  host.colours = &panel;
+  DrawingWindow w(&host);
+  w.show();
+  w.Activate();
+  int closed = 0;
+  QObject::connect(&panel, &ColourPanel::Closed, [&closed] { ++closed; });
+  panel.Open();
+  ASSERT_TRUE(panel.isVisible());
+  w.OpenSavePanel(output::SaveFormat::Hpgl, false);
+  EXPECT_TRUE(w.Saver()->isVisible());
+  EXPECT_FALSE(panel.isVisible());
+  EXPECT_EQ(closed, 1);
 }
 
 }  // namespace

@@ -370,6 +370,32 @@ TEST_F(DrawingWindowTest, PoleStyleInformationShowsAndPrints) {
   EXPECT_LT(m.captured(1).toDouble(), m.captured(2).toDouble());  // portrait
 }
 
+TEST_F(DrawingWindowTest, AnOpenedPanelComesToTheFront) {
+  // The save panel once opened hidden under the pole-style information.
+  kelvra::testing::RecordingMessageSink sink;
+  DrawingWindow w(nullptr, kPicture);
+  w.show();
+  w.Activate();
+  QWidget* pole = w.PoleInfo();
+  QWidget* save = w.Saver();
+  auto inFront = [](QWidget* panel) {
+    QWidget* parent = panel->parentWidget();
+    const QPoint centre = panel->geometry().center();
+    QWidget* top = parent->childAt(centre);
+    return top == panel || panel->isAncestorOf(top);
+  };
+  w.ShowPoleInformation();
+  ASSERT_TRUE(pole->isVisible());
+  EXPECT_TRUE(inFront(pole));
+  w.OpenSavePanel(output::SaveFormat::Hpgl);
+  ASSERT_TRUE(save->isVisible());
+  ASSERT_TRUE(pole->isVisible());
+  EXPECT_TRUE(save->geometry().intersects(pole->geometry()));
+  EXPECT_TRUE(inFront(save));
+  w.ShowPoleInformation();
+  EXPECT_TRUE(inFront(pole));
+}
+
 TEST_F(DrawingWindowTest, PrintingMakesOneLandscapePdfPage) {
   kelvra::testing::RecordingMessageSink sink;
   DrawingWindow w(nullptr, kPicture);

@@ -1,6 +1,7 @@
 // The main window: menu tree in both languages, the opening rule, the wizard,
 // expert mode and relabelling of open windows.
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -12,6 +13,7 @@
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/main/main_window.h"
+#include "ui/dialogs/dial_type_dialog.h"
 #include "ui/dialogs/site_dialog.h"
 #include "ui/main/task_window.h"
 #include "ui_test_support.h"
@@ -122,6 +124,45 @@ TEST_F(MainWindowTest, OpeningOneWindowClosesTheOthers) {
   EXPECT_FALSE(w.MenuAction(3)->isEnabled());
 }
 
+TEST_F(MainWindowTest, PrintIsOfferedOnlyForAWindowThatPrints) {
+  // "Drucken..." (F3) once stayed enabled with nothing to print and did nothing.
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow w;
+  QAction* print = w.MenuAction(5);
+  EXPECT_FALSE(print->isEnabled());
+  ASSERT_NE(w.OpenSiteDialog(), nullptr);
+  Pump();
+  EXPECT_FALSE(print->isEnabled());
+  ASSERT_NE(w.OpenDrawingWindow(), nullptr);
+  Pump();
+  EXPECT_TRUE(print->isEnabled());
+  EXPECT_TRUE(w.CloseAllWindows());
+  Pump();
+  EXPECT_FALSE(print->isEnabled());
+}
+
+TEST_F(MainWindowTest, StatusBarNamesTheKindAndFollowsTheTypeDialog) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow w;
+  auto* status = w.findChild<QLabel*>("StatusKind");
+  ASSERT_NE(status, nullptr);
+  config::Dial().kind = 'v';
+  w.UpdateStatus();
+  EXPECT_TRUE(status->text().contains("vertikale Sonnenuhr")) << status->text().toStdString();
+  auto* type = qobject_cast<DialTypeDialog*>(w.OpenDialTypeDialog());
+  ASSERT_NE(type, nullptr);
+  ASSERT_TRUE(type->ChooseEntry(6));  // the cylinder dials, shepherd's dial first
+  EXPECT_TRUE(status->text().contains("Zylindersonnenuhren")) << status->text().toStdString();
+  EXPECT_TRUE(status->text().contains("Hirtensonnenuhr")) << status->text().toStdString();
+  type->ChooseCylinderVariant(1);
+  EXPECT_TRUE(status->text().contains("Filterhut")) << status->text().toStdString();
+  w.SelectLanguage(false);
+  EXPECT_TRUE(status->text().contains("Cylinder Sundial")) << status->text().toStdString();
+  // No raw kind codes.
+  EXPECT_FALSE(status->text().contains(": z")) << status->text().toStdString();
+  w.SelectLanguage(true);
+}
+
 TEST_F(MainWindowTest, AWindowThatFailsItsCheckStaysAndBlocksTheNext) {
   kelvra::testing::RecordingMessageSink sink;
   MainWindow w;
@@ -216,6 +257,26 @@ TEST_F(MainWindowTest, LanguageSwitchRelabelsAnOpenDialog) {
   EXPECT_EQ(site->NorthOrWest(0)->text(), "&North");
   w.SelectLanguage(true);
   EXPECT_TRUE(labelText().contains("Geogr.  &Breite : "));
+}
+
+TEST_F(MainWindowTest, StandardDialogsSpeakTheProgramsLanguage) {
+  // Qt's file, print and page set-up dialogs were English in German.
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow w;
+  w.SelectLanguage(true);
+  {
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(files.labelText(QFileDialog::Reject), "Abbrechen");
+    EXPECT_EQ(files.labelText(QFileDialog::LookIn), "Suchen in:");
+  }
+  w.SelectLanguage(false);
+  {
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    EXPECT_EQ(files.labelText(QFileDialog::Reject), "Cancel");
+  }
+  w.SelectLanguage(true);
 }
 
 TEST_F(MainWindowTest, SlideShowIntervalSlider) {
