@@ -21,6 +21,7 @@
 #include "shell/shared_state.h"
 #include "ui/calc/calculator_window.h"
 #include "ui/calc/open_tables.h"
+#include "ui/common/help_window.h"
 #include "ui/common/retranslate.h"
 #include "ui/main/main_window.h"
 #include "ui_test_support.h"
@@ -95,6 +96,22 @@ TEST_F(CalculatorWindowTest, EachModeShowsItsInputsPanelButtonsAndHelp) {
     EXPECT_EQ(w.GraphButton()->isVisibleTo(&w), c.graph) << c.mode;
     EXPECT_EQ(w.AltitudeGraphButton()->isVisibleTo(&w), c.altitudeGraph) << c.mode;
     EXPECT_TRUE(w.windowTitle().startsWith("Sonnenstand - Berechnungen")) << c.mode;
+  }
+}
+
+TEST_F(CalculatorWindowTest, EachModeHasItsHelpPageInBothLanguages) {
+  // The page of a mode describes that mode's input.
+  const std::pair<int, std::pair<const char*, const char*>> words[] = {
+      {kCalcRiseSet, {"Dämmerung", "twilight"}},
+      {kCalcPosition, {"Uhrzeit", "clock time"}},
+      {kCalcTimeForAzimuth, {"Eingabe?", "Input?"}},
+      {kCalcEquationOfTime, {"Zeitgleichung", "equation of time"}},
+  };
+  for (const auto& [mode, word] : words) {
+    shell::SelectLanguage(true);
+    EXPECT_TRUE(HelpPage(CalculatorHelpTopic(mode)).contains(QString::fromUtf8(word.first))) << mode;
+    shell::SelectLanguage(false);
+    EXPECT_TRUE(HelpPage(CalculatorHelpTopic(mode)).contains(word.second)) << mode;
   }
 }
 
