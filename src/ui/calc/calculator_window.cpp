@@ -263,6 +263,8 @@ QLineEdit* CalculatorWindow::AddResult(QGroupBox* panel, const QString& name) {
   e->setObjectName(name);
   e->setReadOnly(true);
   e->setFocusPolicy(Qt::NoFocus);
+  // A right click anywhere in the window opens the window's pop-up menu.
+  e->setContextMenuPolicy(Qt::NoContextMenu);
   e->setAlignment(Qt::AlignRight);
   QFont mono = e->font();
   mono.setFamily("Courier");
@@ -474,6 +476,12 @@ void CalculatorWindow::SetMode(int mode) {
   ClearResults();
   UpdateCaption();
   UpdateOpenPage();
+  // Another mode shows other inputs and another panel: fit the frame to them.
+  if (QMdiSubWindow* frame = Frame(); frame && !frame->isMaximized()) {
+    layout()->activate();
+    adjustSize();
+    frame->adjustSize();
+  }
 }
 
 QGroupBox* CalculatorWindow::Panel(int mode) const { return panels_[std::size_t(PanelIndex(mode))]; }
