@@ -288,12 +288,13 @@ void CalculatorWindow::BuildPanels() {
     QGroupBox* p = panels_[0];
     p->setObjectName("PanelRiseSet");
     auto* g = new QGridLayout(p);
-    g->addWidget(unit(p, tc::kDeclination), 0, 0);
-    g->addWidget(AddResult(p, "declination"), 0, 1);
-    g->addWidget(unit(p, texts::astro::kDegreeUnit), 0, 2);
-    g->addWidget(unit(p, tc::kEquationOfTime), 1, 0);
-    g->addWidget(AddResult(p, "equationOfTime"), 1, 1);
-    g->addWidget(unit(p, tc::kUnitMinSec), 1, 2);
+    // One row per body: its name, the first event and the second.
+    g->addWidget(unit(p, tc::kDeclination), 0, 0, 1, 2);
+    g->addWidget(AddResult(p, "declination"), 0, 2);
+    g->addWidget(unit(p, texts::astro::kDegreeUnit), 0, 3);
+    g->addWidget(unit(p, tc::kEquationOfTime), 1, 0, 1, 2);
+    g->addWidget(AddResult(p, "equationOfTime"), 1, 2);
+    g->addWidget(unit(p, tc::kUnitMinSec), 1, 3);
     struct Row {
       texts::TextId head, first, second;
       const char* firstName;
@@ -312,14 +313,14 @@ void CalculatorWindow::BuildPanels() {
       head->setFont(bold);
       g->addWidget(head, r, 0);
       g->addWidget(unit(p, row.first), r, 1);
-      g->addWidget(unit(p, row.second), r, 2);
-      g->addWidget(AddResult(p, row.firstName), r + 1, 1);
-      g->addWidget(AddResult(p, row.secondName), r + 1, 2);
-      r += 2;
+      g->addWidget(AddResult(p, row.firstName), r, 2);
+      g->addWidget(unit(p, row.second), r, 3);
+      g->addWidget(AddResult(p, row.secondName), r, 4);
+      ++r;
     }
-    g->addWidget(unit(p, tc::kSundialFastNote), r, 0, 1, 4);
-    g->addWidget(unit(p, tc::kZoneTimeNote), r + 1, 0, 1, 4);
-    g->setColumnStretch(3, 1);
+    g->addWidget(unit(p, tc::kSundialFastNote), r, 0, 1, 6);
+    g->addWidget(unit(p, tc::kZoneTimeNote), r + 1, 0, 1, 6);
+    g->setColumnStretch(5, 1);
   }
   // Mode 2: altitude, azimuth, equation of time, declination.
   {
