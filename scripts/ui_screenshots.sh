@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program window under a virtual X server: the main
 # window, the site dialog, the dial type dialog, the parameters dialog, the
-# colour panel and the slide show, in German and in English.
+# colour panel, the slide show and the sun calculator in its four modes, in
+# German and in English. QT_SCALE_FACTOR=1.5 in the environment gives 150 %.
 # usage: scripts/ui_screenshots.sh KELVRA_EXE OUT_DIR
 set -euo pipefail
 exe=$(readlink -f "$1")
@@ -41,4 +42,11 @@ for lang in de en; do
   key alt+F3; sleep 0.3
   key alt+F8; shot "colours_$lang"
   key Escape; sleep 0.3
+  # The sun calculator in its four modes, each computed from its pop-up menu.
+  for k in F9 F10 F11 F12; do
+    key $k; sleep 0.8
+    xdotool mousemove --window "$win" 700 430 click 3; sleep 0.4
+    xdotool key Down Return; shot "calculator_${k}_$lang"
+  done
+  key alt+F3; sleep 0.3
 done

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/result_list.h"
+
 namespace kelvra::shell {
 
 struct SiteSettings {
@@ -93,6 +95,7 @@ struct SharedState {
   SiteSettings site;
   ColorSet colors;
   GeneralState general;
+  ResultList results;  // the calculator's result list (print commands)
 };
 
 // The one process-wide instance.

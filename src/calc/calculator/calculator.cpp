@@ -10,6 +10,7 @@
 #include "shell/number_format.h"
 #include "shell/time_format.h"
 #include "texts/astro.h"
+#include "texts/calculator.h"
 
 namespace kelvra::calc {
 namespace {
@@ -27,6 +28,45 @@ std::string EventLine(texts::TextId label1, const std::string& first, texts::Tex
 
 }  // namespace
 
+bool ZoneFarFromLongitude(double longitude, double zoneMeridian) {
+  return std::abs(longitude - zoneMeridian) > 14.0;
+}
+
+std::optional<ClockTime> ParseClockTime(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  if (text.empty()) return ClockTime{};
+  int values[3] = {0, 0, 0};
+  int count = 0;
+  for (;;) {
+    const std::size_t colon = text.find(':');
+    const std::string_view part = text.substr(0, colon);
+    if (count == 3 || part.empty() || part.size() > 2) return std::nullopt;
+    int v = 0;
+    for (char c : part) {
+      if (c < '0' || c > '9') return std::nullopt;
+      v = 10 * v + (c - '0');
+    }
+    values[count++] = v;
+    if (colon == std::string_view::npos) break;
+    text.remove_prefix(colon + 1);
+  }
+  const int h = values[0], m = values[1], sec = values[2];
+  if (h > 24 || m > 59 || sec > 59 || (h == 24 && (m != 0 || sec != 0))) return std::nullopt;
+  auto two = [](int n) { return std::string(1, static_cast<char>('0' + n / 10)) + static_cast<char>('0' + n % 10); };
+  ClockTime t;
+  t.hours = h + m / 60.0 + sec / 3600.0;
+  t.text = two(h) + ":" + two(m) + ":" + two(sec);
+  return t;
+}
+
+astro::SolarDay NoonValues(const shell::SiteSettings& site, const shell::CalendarDate& date) {
+  // 12:00 zone time: the day argument of the date's noon UT minus the zone's offset.
+  return astro::ComputeSolarDay(date.year, astro::JulianDayNumber(date.day, date.month, date.year) -
+                                               astro::JulianDayNumber(0, 1, date.year) -
+                                               site.ZoneDays());
+}
+
 bool CorrectGregorianGap(shell::CalendarDate& date) {
   if (!astro::IsInGregorianGap(date.year, date.month, date.day)) return false;
   date.day = 15;
@@ -39,10 +79,7 @@ DayEvents ComputeDayEvents(const shell::SiteSettings& site, const shell::Calenda
                            astro::TwilightKind twilight) {
   DayEvents e;
   e.twilightKind = twilight;
-  // 12:00 zone time: the day argument of the date's noon UT minus the zone's offset.
-  e.noon = astro::ComputeSolarDay(date.year, astro::JulianDayNumber(date.day, date.month, date.year) -
-                                                 astro::JulianDayNumber(0, 1, date.year) -
-                                                 site.ZoneDays());
+  e.noon = NoonValues(site, date);
   const double mjd0 = astro::LocalMidnightMjd(date.day, date.month, date.year, site.zoneMeridian);
   const astro::DayRiseSet all =
       astro::RiseSetAllForDay(mjd0, astro::SinDeg(site.latitude), astro::CosDeg(site.latitude),
@@ -134,6 +171,26 @@ std::vector<std::string> PositionLines(const std::string& timeText, const Positi
           shell::GetRawIn(texts::astro::kUnitMmSs, language),
       shell::GetRawIn(texts::astro::kLineEastNegative, language),
   };
+}
+
+std::vector<std::string> EquationOfTimeLines(const astro::SolarDay& noon, int language) {
+  return {
+      shell::GetRawIn(texts::astro::kLineDeclination, language) + FormatReal(6, 2, noon.declination) +
+          shell::GetRawIn(texts::astro::kDegreeUnit, language),
+      shell::GetRawIn(texts::astro::kLineEquationOfTime, language) +
+          shell::FormatMinutesSeconds(noon.equationOfTime) +
+          shell::GetRawIn(texts::astro::kUnitMmSs, language),
+      shell::GetRawIn(texts::calculator::kLineNoonValues, language),
+  };
+}
+
+std::vector<std::string> ResultBlock(const shell::SiteSettings& site,
+                                     const shell::CalendarDate& date,
+                                     const std::vector<std::string>& lines, int language) {
+  std::vector<std::string> block = HeaderLines(site, date, language);
+  block.insert(block.end(), lines.begin(), lines.end());
+  block.push_back(RuleLine());
+  return block;
 }
 
 std::string ReachedAtText(const astro::AzimuthTimeResult& result, int language) {

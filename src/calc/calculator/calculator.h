@@ -6,7 +6,9 @@
 // 2 English). Units and signs: astro/angles.h.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "astro/azimuth_time.h"
@@ -29,6 +31,24 @@ enum class TimeKind {
 // existiert nicht. 1582/10/15 ..." (Information box, current language).
 // Returns true when the date was changed.
 bool CorrectGregorianGap(shell::CalendarDate& date);
+
+// True when the longitude is more than 14 degrees from the zone meridian:
+// the calculator then asks whether the site is right before it computes.
+bool ZoneFarFromLongitude(double longitude, double zoneMeridian);
+
+// A clock time typed into the time field, with the text the field and the
+// result lines show for it ("09:05:00").
+struct ClockTime {
+  double hours = 12.0;  // decimal hours 0..24
+  std::string text = "12:00:00";
+};
+// Reads "h", "h:mm" or "h:mm:ss" (one or two digits each, blanks around the
+// text allowed): hours 0..24, minutes and seconds 0..59, 24 only as 24:00:00.
+// An empty text is 12:00:00. Nothing for any other text.
+std::optional<ClockTime> ParseClockTime(std::string_view text);
+
+// The declination and equation of time at 12:00 zone time of the date.
+astro::SolarDay NoonValues(const shell::SiteSettings& site, const shell::CalendarDate& date);
 
 // Rise and set (and the declination and equation of time of the day).
 struct DayEvents {
@@ -79,6 +99,16 @@ std::vector<std::string> PositionLines(const std::string& timeText,
 // (ReachedAtText) and the altitude then, or that the sun is below the horizon.
 std::vector<std::string> AzimuthLines(double azimuth, const astro::AzimuthTimeResult& result,
                                       int language);
+
+// Declination and equation of time at 12:00 zone time, and the note that the
+// values hold for that time.
+std::vector<std::string> EquationOfTimeLines(const astro::SolarDay& noon, int language);
+
+// One computation's block of the result list: HeaderLines, the computation's
+// lines, RuleLine.
+std::vector<std::string> ResultBlock(const shell::SiteSettings& site,
+                                     const shell::CalendarDate& date,
+                                     const std::vector<std::string>& lines, int language);
 
 // The time of AzimuthTimeText as the result list shows it: blanks removed and
 // one blank before the unit ("12:23:05 hh:mm:ss"); empty when no time was found.

@@ -32,6 +32,7 @@
 #include "shell/shared_state.h"
 #include "shell/startup.h"
 #include "texts/ui.h"
+#include "ui/calc/calculator_window.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
 #include "ui/common/pictures.h"
@@ -217,10 +218,10 @@ void MainWindow::BuildMenus() {
   AddCommand(display, 22, QKeySequence(Qt::ALT | Qt::Key_F8), [this] { ShowColourPanel(); });
 
   QMenu* calc = menu(nullptr, 23);
-  AddCommand(calc, 24, QKeySequence(Qt::Key_F9), [this] { OpenCalculator(1); });
-  AddCommand(calc, 25, QKeySequence(Qt::Key_F10), [this] { OpenCalculator(2); });
-  AddCommand(calc, 26, QKeySequence(Qt::Key_F11), [this] { OpenCalculator(4); });
-  AddCommand(calc, 27, QKeySequence(Qt::Key_F12), [this] { OpenCalculator(3); });
+  AddCommand(calc, 24, QKeySequence(Qt::Key_F9), [this] { OpenCalculator(kCalcRiseSet); });
+  AddCommand(calc, 25, QKeySequence(Qt::Key_F10), [this] { OpenCalculator(kCalcPosition); });
+  AddCommand(calc, 26, QKeySequence(Qt::Key_F11), [this] { OpenCalculator(kCalcTimeForAzimuth); });
+  AddCommand(calc, 27, QKeySequence(Qt::Key_F12), [this] { OpenCalculator(kCalcEquationOfTime); });
   calc->addSeparator();
   QMenu* tables = menu(calc, 28);
   AddCommand(tables, 29, QKeySequence(Qt::ALT | Qt::Key_F9), [this] { OpenTables(1); });
@@ -716,11 +717,14 @@ TaskWindow* MainWindow::OpenDrawingWindow() {
 }
 
 TaskWindow* MainWindow::OpenCalculator(int mode) {
-  static const int topics[] = {4, 28, 29, 30, 49};
-  return OpenTask(kCalculatorWindow, [mode] {
-    return new PlaceholderWindow(kCalculatorWindow, topics[std::clamp(mode, 0, 4)],
-                                 texts::ui::kCalculatorCaption);
+  TaskWindow* window = OpenTask(kCalculatorWindow, [this, mode] {
+    auto* calculator = new CalculatorWindow(mode);
+    connect(calculator, &CalculatorWindow::SiteChanged, this, [this] { UpdateStatus(); });
+    return calculator;
   });
+  // An open calculator takes the mode of the command.
+  if (auto* calculator = qobject_cast<CalculatorWindow*>(window)) calculator->SetMode(mode);
+  return window;
 }
 
 TaskWindow* MainWindow::OpenTables(int kind) {

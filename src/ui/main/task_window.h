@@ -28,6 +28,8 @@ class TaskWindow : public QWidget, public Retranslatable {
 
   const QString& Name() const { return name_; }
   int HelpTopic() const { return helpTopic_; }
+  // A window that changes its task (the calculator's modes) changes its topic.
+  void SetHelpTopic(int topic) { helpTopic_ = topic; }
 
   // The window caption: catalogue text `tag` (none: the caption set by
   // SetCaptionText stays), with an optional suffix such as a wizard step.

@@ -211,5 +211,97 @@ TEST(CalculatorLinesTest, AzimuthLines) {
   EXPECT_EQ(lines[2], "Sonnenstand erreicht um: ");
 }
 
+
+TEST(CalculatorLinesTest, EquationOfTimeLinesAndTheBlock) {
+  astro::SolarDay noon;
+  noon.declination = -23.437;
+  noon.equationOfTime = 0.8;  // degrees of arc: 3 min 12 s
+  const auto de = EquationOfTimeLines(noon, 1);
+  ASSERT_EQ(de.size(), 3u);
+  EXPECT_EQ(de[0], "Sonnendeklination: -23.44 Grad");
+  EXPECT_EQ(de[1], "Zeitgleichung:       3:12 mm:ss");
+  EXPECT_EQ(de[2], "   Werte für 12 Uhr Zonenzeit");
+  EXPECT_EQ(EquationOfTimeLines(noon, 2)[2], "   Values for 12:00 zone time");
+  // The block: the header, the lines, the closing rule.
+  const auto block = ResultBlock(kSite, Date(2024, 2, 29), de, 1);
+  const auto header = HeaderLines(kSite, Date(2024, 2, 29), 1);
+  ASSERT_EQ(block.size(), header.size() + de.size() + 1);
+  EXPECT_EQ(block[1], RuleLine());
+  EXPECT_EQ(block[header.size()], de[0]);
+  EXPECT_EQ(block.back(), RuleLine());
+  EXPECT_EQ(RuleLine().size(), 2u + 2u + 37u * 2u);
+}
+
+TEST(CalculatorTest, NoonValuesAreThoseOfTwelveZoneTime) {
+  // The position at 12:00 zone time reads the ephemeris at the same instant
+  // through the hour-angle path; both give one declination and equation of time.
+  struct Case {
+    const char* name;
+    shell::SiteSettings site;
+    CalendarDate date;
+  };
+  shell::SiteSettings west = kSite;
+  west.longitude = 74.0;
+  west.zoneMeridian = 75.0;
+  const Case cases[] = {
+      {"CET summer", kSite, Date(2020, 6, 21)},
+      {"CET leap day", kSite, Date(2024, 2, 29)},
+      {"US east, first of November", west, Date(2023, 11, 1)},
+      {"after the 1582 change", kSite, Date(1582, 10, 15)},
+  };
+  for (const Case& c : cases) {
+    const astro::SolarDay noon = NoonValues(c.site, c.date);
+    const PositionResult p = ComputePosition(c.site, c.date, 12.0, TimeKind::Zone);
+    EXPECT_NEAR(noon.declination, p.sun.declination, 1e-6) << c.name;
+    EXPECT_NEAR(noon.equationOfTime, p.sun.equationOfTime, 1e-6) << c.name;
+    EXPECT_EQ(ComputeDayEvents(c.site, c.date, astro::TwilightKind::Civil).noon.declination,
+              noon.declination)
+        << c.name;
+  }
+}
+
+TEST(CalculatorTest, ClockTimeField) {
+  struct Case {
+    const char* text;
+    bool ok;
+    double hours;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"", true, 12.0, "12:00:00"},          // an empty field is noon
+      {"   ", true, 12.0, "12:00:00"},
+      {"9", true, 9.0, "09:00:00"},
+      {"9:5", true, 9.0 + 5 / 60.0, "09:05:00"},
+      {" 14:30:15 ", true, 14.0 + 30 / 60.0 + 15 / 3600.0, "14:30:15"},
+      {"0:00:00", true, 0.0, "00:00:00"},
+      {"24:00:00", true, 24.0, "24:00:00"},
+      {"24:00:01", false, 0, ""},
+      {"25", false, 0, ""},
+      {"12:60", false, 0, ""},
+      {"12:30:60", false, 0, ""},
+      {"12:", false, 0, ""},
+      {":30", false, 0, ""},
+      {"12:30:15:00", false, 0, ""},
+      {"123:00", false, 0, ""},
+      {"12.5", false, 0, ""},
+      {"-1:00", false, 0, ""},
+      {"Fehler!", false, 0, ""},
+  };
+  for (const Case& c : cases) {
+    const auto t = ParseClockTime(c.text);
+    ASSERT_EQ(t.has_value(), c.ok) << '"' << c.text << '"';
+    if (!t) continue;
+    EXPECT_NEAR(t->hours, c.hours, 1e-12) << c.text;
+    EXPECT_EQ(t->text, c.shown) << c.text;
+  }
+}
+
+TEST(CalculatorTest, ZoneQuestionBeyondFourteenDegrees) {
+  EXPECT_FALSE(ZoneFarFromLongitude(-9.59, -15));
+  EXPECT_FALSE(ZoneFarFromLongitude(-29.0, -15));  // exactly 14 degrees
+  EXPECT_TRUE(ZoneFarFromLongitude(-29.01, -15));
+  EXPECT_TRUE(ZoneFarFromLongitude(-9.59, 15));    // east longitude, western zone
+}
+
 }  // namespace
 }  // namespace kelvra::calc
