@@ -10,6 +10,7 @@
 #include "dials/peaucellier/peaucellier_family.h"
 #include "dials/planar/planar_family.h"
 #include "dials/quadrant/quadrant_family.h"
+#include "dials/ring/ring_family.h"
 
 namespace kelvra::dials {
 
@@ -31,6 +32,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Bifilar, &bifilar::BifilarFamily()},
       {config::DialFamily::Altitude, &quadrant::QuadrantFamily()},
       {config::DialFamily::Peaucellier, &peaucellier::PeaucellierFamily()},
+      {config::DialFamily::Ring, &ring::RingFamily()},
   };
   return registry;
 }

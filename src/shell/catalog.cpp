@@ -59,9 +59,10 @@ void TextCatalog::AddRows(std::string_view fileName, std::string_view tsv,
     char table = key.empty() ? '\0' : key.front();
     int number = -1;
     auto [end, ec] = std::from_chars(key.data() + 1, key.data() + key.size(), number);
+    // A T number of 2000 or more is a text of its own as long as no German
+    // text below 2000 has its number as English slot (the check below).
     if (std::string_view("TABCFMN").find(table) == std::string_view::npos || ec != std::errc{} ||
-        end != key.data() + key.size() || number < 0 ||
-        (table == 'T' && number >= kEnglishOffset)) {
+        end != key.data() + key.size() || number < 0) {
       report(lineNo, "bad key '" + std::string(key) + "'");
       continue;
     }

@@ -40,7 +40,19 @@ TEST_F(CatalogTest, ReportsMalformedRowsAndDuplicates) {
   c.AddRows("bad.tsv", "T1\ta\tb\nT1\tc\td\nX2\ta\tb\nT3\tonly two\nT2001\ta\tb\n", &problems);
   ASSERT_EQ(problems.size(), 4u);
   EXPECT_EQ(problems[0], "bad.tsv:2: key T1 given twice");
+  // T2001 takes the English slot of T1.
+  EXPECT_EQ(problems[3], "bad.tsv:5: key T2001 given twice");
   EXPECT_EQ(c.Lookup('T', 1, 1), "a");
+}
+
+TEST_F(CatalogTest, NumbersFrom2000KeepTheirEnglishAt2000More) {
+  TextCatalog c;
+  std::vector<std::string> problems;
+  c.AddRows("high.tsv", "T2050\tDeutsch\tEnglish\nT50\tclash\tclash\n", &problems);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "high.tsv:2: key T50 given twice");
+  EXPECT_EQ(c.Lookup('T', 2050, 1), "Deutsch");
+  EXPECT_EQ(c.Lookup('T', 4050, 1), "English");
 }
 
 TEST_F(CatalogTest, LanguageSelectsColumnAndOffset) {
