@@ -13,6 +13,7 @@
 #include "dials/peaucellier/peaucellier_family.h"
 #include "dials/planar/planar_family.h"
 #include "dials/quadrant/quadrant_family.h"
+#include "dials/ring/ring_family.h"
 #include "dials/sawyer/sawyer_family.h"
 
 namespace kelvra::dials {
@@ -39,6 +40,7 @@ std::span<const Registered> Registry() {
       {config::DialFamily::Habermel, &habermel::HabermelFamily()},
       {config::DialFamily::MeanTime, &meantime::MeanTimeFamily()},
       {config::DialFamily::Biazimuthal, &biazimuthal::BiazimuthalFamily()},
+      {config::DialFamily::Ring, &ring::RingFamily()},
   };
   return registry;
 }

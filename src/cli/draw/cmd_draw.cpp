@@ -159,8 +159,22 @@ int Run(Invocation& inv) {
                    format != Format::Dxf;
   const dials::ham::HamAidInputs hamInputs = dials::ham::CurrentHamAidInputs();
 
+  // The correction table of the kinds that have one (the ring dial): drawn
+  // instead of the dial, as the drawing window's correction-table mode does.
+  const bool correctionTable = inv.args.Has("--correction-table");
+  if (correctionTable && (format == Format::Plot || format == Format::Dxf)) {
+    throw UsageError("--correction-table: the correction table is drawn into .png, .jpg, .svg or "
+                     ".pdf files");
+  }
+  if (correctionTable && !config::KindRow(config::ResolvedDial(config::Dial()))
+                              .Has(config::kCorrectionTable)) {
+    throw UsageError("--correction-table: only the ring dial (kind=r) has a correction table");
+  }
+
   // The dial is traced once; messages it raises go to stderr.
-  const dials::DialJob job = dials::DialJob::OfCurrentDial();
+  dials::DialInputs inputs = dials::CurrentDialInputs();
+  inputs.correctionTable = correctionTable;
+  const dials::DialJob job(inputs, shell::CurrentMessageSink());
   const config::DialKindRow& kind = job.Kind();
   const std::string letter(1, job.Inputs().dial.kind);
   if (!config::IsKnownKind(job.Inputs().dial.kind)) {
@@ -301,7 +315,7 @@ const Command& DrawCommand() {
       "draw",
       "draw -o OUT.png|.jpg|.svg|.pdf|.plt|.dxf [--size WxH] [--grid MM] [--line-strength 1..3] "
       "[--coordinates FILE.txt] [--origin X,Y] [--legend X,Y] [--horizon PROFILE.ele] "
-      "[--ham FILE.ham]",
+      "[--ham FILE.ham] [--correction-table]",
       "draws the current dial into a picture, page, plot or DXF file",
       {
           {"-o", "FILE", "output file; the extension chooses the format"},
@@ -314,6 +328,9 @@ const Command& DrawCommand() {
           {"--legend", "X,Y", "the legend's top-left corner in mm from the page's lower-left corner"},
           {"--horizon", "PROFILE.ele",
            "load a horizon profile; the azimuthal dial with altitude circles draws it"},
+          {"--correction-table", "",
+           "the ring dial: draw its correction table instead (.png, .jpg, .svg, .pdf) and write "
+           "the table file Schoener-Tabelle.txt into the working folder"},
           {"--ham", "FILE.ham",
            "draw the ham dial design aid with the marked hour points of the file "
            "(.png/.jpg: before the dial, .svg/.pdf: instead of it)"},

@@ -22,6 +22,7 @@
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 #include "texts/drawwin.h"
+#include "texts/ring.h"
 #include "ui/common/retranslate.h"
 #include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/save_panel.h"
@@ -207,6 +208,13 @@ void DrawingWindow::BuildCommandColumn(QWidget* column) {
       button("HourLinesButton", texts::drawwin::kHourLines, [this] { ShowHourLineTable(); });
   poleButton_ =
       button("StabInfoButton", texts::drawwin::kStyleInfo, [this] { ShowPoleInformation(); });
+  // The correction-table mode (kinds with a correction table): the table is
+  // drawn, printed and written to its file instead of the dial.
+  correctionButton_ = button("CorrectionTableButton", texts::ring::kTableButton, [this] {
+    correctionTable_ = correctionButton_->isChecked();
+    Render(true, false);
+  });
+  correctionButton_->setCheckable(true);
   QPushButton* coordinates = button("CoordinatesButton", texts::drawwin::kCoordinates,
                                     [this] { OpenSavePanel(SaveFormat::Hpgl, true, true); });
   coordinates->hide();
@@ -289,6 +297,9 @@ void DrawingWindow::ApplyStates() {
   footAction_->setEnabled(s.linesToFoot);
   footAction_->setChecked(config::Dial().linesToFoot);
   pictureButton_->setEnabled(s.picture);
+  correctionButton_->setVisible(s.correctionTable);
+  if (!s.correctionTable) correctionTable_ = false;
+  correctionButton_->setChecked(correctionTable_);
   expertPanel_->setVisible(s.expertPanel);
   hamPanel_->setVisible(shell::State().general.expertMode);
   const bool printPage = output::TheDrawingView().screenPageFormat;
@@ -359,7 +370,9 @@ void DrawingWindow::DrawOnto(output::PlotSink& sink) {
 void DrawingWindow::Render(bool rebuild, bool writeHint) {
   output::DrawingView& view = output::TheDrawingView();
   if (rebuild || job_.DrawsNothing()) {
-    job_ = dials::DialJob::OfCurrentDial(view.zoom);
+    dials::DialInputs inputs = dials::CurrentDialInputs(view.zoom);
+    inputs.correctionTable = correctionTable_;
+    job_ = dials::DialJob(inputs, shell::CurrentMessageSink());
     UpdateListingPanels();
   }
   if (job_.DrawsNothing() && !HamShown()) ShowInfo(Text(texts::drawwin::kNoDrawing));

@@ -194,6 +194,8 @@ class DrawingWindow final : public TaskWindow {
   QPushButton* tableButton_ = nullptr;
   QPushButton* poleButton_ = nullptr;
   QPushButton* pictureButton_ = nullptr;
+  QPushButton* correctionButton_ = nullptr;
+  bool correctionTable_ = false;  // the correction table instead of the dial
   QList<QPushButton*> dataButtons_;
   QAction* gridAction_ = nullptr;
   QAction* zoomInAction_ = nullptr;

@@ -524,7 +524,7 @@ int Inked(const QImage& picture) {
 
 TEST_F(DrawingWindowTest, AKindWithoutADrawingIsNeitherPrintedNorSaved) {
   kelvra::testing::RecordingMessageSink sink;
-  config::Dial().kind = 'r';  // no family is built for the ring dial
+  config::Dial().kind = 'w';  // no family is built for the Sawyer decliner
   DrawingWindow w(nullptr, kPicture);
   w.Activate();
   EXPECT_EQ(w.InfoBar()->text(), "Für diese Sonnenuhrart gibt es keine Zeichnung.");
