@@ -28,7 +28,9 @@ namespace fs = std::filesystem;
 class FamilyCommandsTest : public DrawCommandFixture {};
 
 TEST_F(FamilyCommandsTest, AKindWithoutAFamilyWritesNothing) {
-  // The Sawyer decliner has no family yet.
+  // The Sawyer decliner's family taken away.
+  const testing::NothingDrawnFamily nothing;
+  const dials::ScopedFamily scoped(config::DialFamily::Sawyer, nothing);
   for (const char* name : {"w.plt", "w.dxf", "w.png", "w.pdf"}) {
     const auto r = Kelvra({"draw", "-o", File(name), "--set", "kind=w", "--lang", "en"});
     EXPECT_EQ(r.status, 1) << name;

@@ -67,4 +67,23 @@ class DiscFamily final : public dials::Family {
   }
 };
 
+// A family that draws nothing, as a kind without a built family: tests put it
+// in place of a built one to see how the windows and commands refuse.
+class NothingDrawnFamily final : public dials::Family {
+ public:
+  std::unique_ptr<dials::Construction> Build(const dials::DialInputs&,
+                                             shell::MessageSink&) const override {
+    return std::make_unique<Nothing>();
+  }
+
+ private:
+  class Nothing final : public dials::Construction {
+   public:
+    bool DrawsNothing() const override { return true; }
+    void Draw(output::PlotSink&, const dials::CanvasPlacement&) const override {}
+    void WritePlot(output::HpglWriter&, const dials::PlotPlacement&, std::vector<std::string>*,
+                   const std::string&) const override {}
+  };
+};
+
 }  // namespace kelvra::testing

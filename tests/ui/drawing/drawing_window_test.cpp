@@ -524,7 +524,9 @@ int Inked(const QImage& picture) {
 
 TEST_F(DrawingWindowTest, AKindWithoutADrawingIsNeitherPrintedNorSaved) {
   kelvra::testing::RecordingMessageSink sink;
-  config::Dial().kind = 'w';  // no family is built for the Sawyer decliner
+  const kelvra::testing::NothingDrawnFamily nothing;  // the Sawyer decliner's family taken away
+  const dials::ScopedFamily scoped(config::DialFamily::Sawyer, nothing);
+  config::Dial().kind = 'w';
   DrawingWindow w(nullptr, kPicture);
   w.Activate();
   EXPECT_EQ(w.InfoBar()->text(), "Für diese Sonnenuhrart gibt es keine Zeichnung.");
