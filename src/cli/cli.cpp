@@ -10,6 +10,7 @@
 #include "cli/cmd_listing.h"
 #include "cli/cmd_settings.h"
 #include "cli/cmd_sun.h"
+#include "cli/cmd_table.h"
 #include "cli/common_options.h"
 #include "shell/messages.h"
 #include "shell/resources.h"
@@ -25,6 +26,7 @@ std::vector<Command>& Registry() {
       ListingCommand(),
       SettingsCommand(),
       SunCommand(), RiseSetCommand(), AzimuthCommand(), TodayCommand(),
+      TableCommand(),
   };
   return commands;
 }
