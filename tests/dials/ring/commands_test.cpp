@@ -18,8 +18,7 @@
 
 #include <QImage>
 
-#include "cli/cli.h"
-#include "cli/draw/cmd_draw.h"
+#include "draw_command_fixture.h"
 #include "config/dial_parameters.h"
 #include "dials/ring/ring_geometry.h"
 #include "dials/ring/ring_renderer.h"
@@ -34,36 +33,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class RingCommandTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    AddCommand(DrawCommand());
-    dir_ = fs::temp_directory_path() / ("kelvra_ring_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-    ::setenv("KELVRA_HOME", dir_.c_str(), 1);  // an empty settings folder
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  Result Kelvra(std::vector<std::string> args) {
-    config::ResetDialParameters();
-    shell::State().site = shell::SiteSettings{};
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-  }
-  std::string File(const std::string& name) const { return (dir_ / name).string(); }
-  fs::path dir_;
-};
+class RingCommandTest : public DrawCommandFixture {};
 
 struct Case {
   const char* name;
