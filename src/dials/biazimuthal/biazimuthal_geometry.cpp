@@ -111,6 +111,25 @@ GeoPoint SubSolarPoint(int year, int dayOfYear, double t, double meridian, bool 
   return {sun.declination, astro::WrapDegrees180(h)};
 }
 
+EquivalentPoints EquivalentHorizontalPoints(const shell::SiteSettings& site,
+                                            const config::DialParameters& dial) {
+  const int plane = ((dial.dialPlane % 3) + 3) % 3;
+  const double inclination = plane == 0 ? 0 : (plane == 1 ? 90 : dial.inclination);
+  auto equivalent = [](const GeoPoint& p, double inclination, double declination) {
+    if (inclination == 0) return p;
+    const worldmap::MapProjection e =
+        worldmap::PlaneProjection(p.latitude, p.longitude, inclination, declination);
+    return GeoPoint{e.centreLatitude, e.centreLongitude};
+  };
+  EquivalentPoints e;
+  e.a = equivalent({NearZero(site.latitude, 0.005), site.longitude}, inclination,
+                   plane == 0 ? 0 : dial.wallDeclination);
+  e.b = equivalent({NearZero(dial.secondLatitude, 0.0049), dial.secondLongitude},
+                   dial.secondVertical ? 90 : 0, dial.secondWallDeclination);
+  if (const auto map = MakeTwoPointMap(e.a, e.b, 100)) e.pole = map->pole;
+  return e;
+}
+
 BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
                                      const config::DialParameters& dial, double zoom,
                                      shell::MessageSink& messages) {
@@ -129,15 +148,8 @@ BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
   d.meanTime = dial.altitudeWithEot;
   d.timeMeridian = d.zoneTime ? site.zoneMeridian : (d.timeOfA ? d.siteA.longitude : d.siteB.longitude);
 
-  auto equivalent = [](const GeoPoint& p, double inclination, double declination) {
-    if (inclination == 0) return p;
-    const worldmap::MapProjection e =
-        worldmap::PlaneProjection(p.latitude, p.longitude, inclination, declination);
-    return GeoPoint{e.centreLatitude, e.centreLongitude};
-  };
-  const GeoPoint a = equivalent(d.siteA, d.inclination, d.wallDeclination);
-  const GeoPoint b = equivalent(d.siteB, d.secondVertical ? 90 : 0, d.secondWallDeclination);
-  d.map = MakeTwoPointMap(a, b, d.scaleMm);
+  const EquivalentPoints e = EquivalentHorizontalPoints(site, dial);
+  d.map = MakeTwoPointMap(e.a, e.b, d.scaleMm);
   if (!d.map) {
     d.refused = true;
     messages.Show(shell::MessageKind::Error,

@@ -11,6 +11,7 @@
 #include "ui/dialogs/pages/bifilar_page.h"
 #include "ui/dialogs/pages/cylinder_page.h"
 #include "ui/dialogs/pages/horizontal_altitude_page.h"
+#include "ui/dialogs/pages/mean_time_page.h"
 #include "ui/dialogs/pages/peaucellier_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 #include "ui/dialogs/pages/quadrant_page.h"
@@ -51,6 +52,7 @@ std::span<const Registered> Registry() {
       {config::ParameterPage::Cylinder, &Make<CylinderPage>},
       {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
       {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
+      {config::ParameterPage::MeanTime, &Make<MeanTimePage>},
       {config::ParameterPage::Sawyer, &Make<PeaucellierPage>},
   };
   return registry;
