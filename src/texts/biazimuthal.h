@@ -49,7 +49,6 @@ inline constexpr TextId kPageShowTimeOf{841};
 inline constexpr TextRun kPagePositions{842, 2};
 inline constexpr TextId kPageHoursShow{844};
 inline constexpr TextId kPageWithEot{845};
-inline constexpr TextId kPageChooseDateLines{846};
 inline constexpr TextId kPageDateLines{847};
 inline constexpr TextId kPageHourLines{848};
 
