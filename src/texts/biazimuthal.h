@@ -51,5 +51,9 @@ inline constexpr TextId kPageHoursShow{844};
 inline constexpr TextId kPageWithEot{845};
 inline constexpr TextId kPageDateLines{847};
 inline constexpr TextId kPageHourLines{848};
+// The sub-solar lines lie off the sheet at the chosen scale.
+inline constexpr TextId kLinesOffSheet{846};
+inline constexpr TextId kFittingScale{849};
+inline constexpr TextId kFittingBelowRange{820};
 
 }  // namespace kelvra::texts::biazimuthal

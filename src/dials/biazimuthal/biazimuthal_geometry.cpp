@@ -111,6 +111,73 @@ GeoPoint SubSolarPoint(int year, int dayOfYear, double t, double meridian, bool 
   return {sun.declination, astro::WrapDegrees180(h)};
 }
 
+namespace {
+
+// The sub-solar points this far from the pole (median, mm at zoom 1) lie
+// mostly off a sheet; a fitted scale puts the median this far out.
+constexpr double kSheetReachMm = 90;
+constexpr double kFitReachMm = 60;
+
+// The hour lines and date lines of `d` on its map.
+void BuildLines(BiazimuthalDial& d, const config::DialParameters& dial, int year) {
+  const TwoPointMap& map = *d.map;
+  const V3 va = Of(map.va), vb = Of(map.vb);
+  auto image = [&](const GeoPoint& s) -> std::optional<MapPoint> {
+    const V3 v = Unit(s);
+    if (Dot(v, va) < kLowestSun || Dot(v, vb) < kLowestSun) return std::nullopt;
+    return map.Project(s);
+  };
+  const int days = astro::IsLeapYear(year) ? 366 : 365;
+
+  const int step = std::max(1, config::MinuteIntervalMinutes(dial.otherHourInterval));
+  const int from = std::clamp(dial.otherHoursFrom, 0, 24), to = std::clamp(dial.otherHoursTo, 0, 24);
+  for (int minutes = from * 60; minutes <= to * 60; minutes += step) {
+    HourLine line;
+    line.clockTime = minutes / 60.0;
+    line.full = minutes % 60 == 0;
+    bool broken = true;
+    // Apparent time: the sub-solar point runs once up a meridian piece (from
+    // the winter to the summer solstice); mean time: the whole year's loop.
+    const int last = d.meanTime ? days + 1 : 173;
+    for (int n = d.meanTime ? 1 : -10; n <= last; ++n) {
+      Append(line.chains, image(SubSolarPoint(year, n, line.clockTime, d.timeMeridian, d.meanTime)), n,
+             broken);
+    }
+    std::erase_if(line.chains, [](const Chain& c) { return c.points.size() < 2; });
+    if (!line.chains.empty()) d.hourLines.push_back(std::move(line));
+  }
+  for (const auto& [month, day] : Dates(dial.dateLineMode)) {
+    DateLine line;
+    line.month = month;
+    line.day = day;
+    const int n = astro::DayOfYear(year, month, day);
+    bool broken = true;
+    for (int minutes = 0; minutes <= 24 * 60; minutes += 10) {
+      Append(line.chains, image(SubSolarPoint(year, n, minutes / 60.0, d.timeMeridian, d.meanTime)),
+             minutes / 60.0, broken);
+    }
+    std::erase_if(line.chains, [](const Chain& c) { return c.points.size() < 2; });
+    if (!line.chains.empty()) d.dateLines.push_back(std::move(line));
+  }
+}
+
+double MedianReach(const BiazimuthalDial& d) {
+  std::vector<double> r;
+  auto add = [&r](const std::vector<Chain>& chains) {
+    for (const Chain& c : chains) {
+      for (const MapPoint& p : c.points) r.push_back(std::hypot(p.x, p.y));
+    }
+  };
+  for (const HourLine& l : d.hourLines) add(l.chains);
+  for (const DateLine& l : d.dateLines) add(l.chains);
+  if (r.empty()) return 0;
+  auto mid = r.begin() + static_cast<std::ptrdiff_t>(r.size() / 2);
+  std::nth_element(r.begin(), mid, r.end());
+  return *mid;
+}
+
+}  // namespace
+
 EquivalentPoints EquivalentHorizontalPoints(const shell::SiteSettings& site,
                                             const config::DialParameters& dial) {
   const int plane = ((dial.dialPlane % 3) + 3) % 3;
@@ -159,45 +226,33 @@ BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
                   shell::MessageButtons::Ok);
     return d;
   }
-  const TwoPointMap& map = *d.map;
-  const V3 va = Of(map.va), vb = Of(map.vb);
-  auto image = [&](const GeoPoint& s) -> std::optional<MapPoint> {
-    const V3 v = Unit(s);
-    if (Dot(v, va) < kLowestSun || Dot(v, vb) < kLowestSun) return std::nullopt;
-    return map.Project(s);
-  };
-  const int year = site.year;
-  const int days = astro::IsLeapYear(year) ? 366 : 365;
+  BuildLines(d, dial, site.year);
 
-  const int step = std::max(1, config::MinuteIntervalMinutes(dial.otherHourInterval));
-  const int from = std::clamp(dial.otherHoursFrom, 0, 24), to = std::clamp(dial.otherHoursTo, 0, 24);
-  for (int minutes = from * 60; minutes <= to * 60; minutes += step) {
-    HourLine line;
-    line.clockTime = minutes / 60.0;
-    line.full = minutes % 60 == 0;
-    bool broken = true;
-    // Apparent time: the sub-solar point runs once up a meridian piece (from
-    // the winter to the summer solstice); mean time: the whole year's loop.
-    const int last = d.meanTime ? days + 1 : 173;
-    for (int n = d.meanTime ? 1 : -10; n <= last; ++n) {
-      Append(line.chains, image(SubSolarPoint(year, n, line.clockTime, d.timeMeridian, d.meanTime)), n,
-             broken);
+  // The map grows as A and B come closer (its scale is the distance pole - A
+  // on the sheet): at the default scale two near positions put the sub-solar
+  // lines far off any sheet. The default then gives way to the scale that
+  // brings them onto the sheet (the legend names the distance pole - A); a
+  // scale the user chose stays, and the user is told which scale fits.
+  const double reach = MedianReach(d) / std::max(zoom, 1e-9);
+  if (reach > kSheetReachMm) {
+    const double fit = dial.scalePercent * kFitReachMm / reach;
+    if (dial.scalePercent == config::DialParameters{}.scalePercent) {
+      d.scaleMm = fit * zoom;
+      d.map = MakeTwoPointMap(d.map->a, d.map->b, d.scaleMm);
+      d.hourLines.clear();
+      d.dateLines.clear();
+      BuildLines(d, dial, site.year);
+    } else {
+      std::string text = shell::Get(texts::biazimuthal::kLinesOffSheet) +
+                         std::to_string(dial.scalePercent);
+      if (fit >= 5) {
+        text += shell::Get(texts::biazimuthal::kFittingScale) +
+                std::to_string(static_cast<int>(fit));
+      } else {
+        text += shell::Get(texts::biazimuthal::kFittingBelowRange);
+      }
+      messages.Show(shell::MessageKind::Information, text, shell::MessageButtons::Ok);
     }
-    std::erase_if(line.chains, [](const Chain& c) { return c.points.size() < 2; });
-    if (!line.chains.empty()) d.hourLines.push_back(std::move(line));
-  }
-  for (const auto& [month, day] : Dates(dial.dateLineMode)) {
-    DateLine line;
-    line.month = month;
-    line.day = day;
-    const int n = astro::DayOfYear(year, month, day);
-    bool broken = true;
-    for (int minutes = 0; minutes <= 24 * 60; minutes += 10) {
-      Append(line.chains, image(SubSolarPoint(year, n, minutes / 60.0, d.timeMeridian, d.meanTime)),
-             minutes / 60.0, broken);
-    }
-    std::erase_if(line.chains, [](const Chain& c) { return c.points.size() < 2; });
-    if (!line.chains.empty()) d.dateLines.push_back(std::move(line));
   }
   return d;
 }
