@@ -30,4 +30,30 @@ inline constexpr TextId kInclination{1235};
 inline constexpr TextRun kPlaneNames{1236, 3};
 inline constexpr TextId kZoneTime{1239};
 
+// The parameter page.
+inline constexpr TextId kPagePlane{825};
+inline constexpr TextRun kPagePlanes{826, 3};  // horizontal, vertical, inclining
+inline constexpr TextId kPageLatitude{829};
+inline constexpr TextId kPageLongitude{830};
+inline constexpr TextId kPageZone{831};
+inline constexpr TextId kPageWall{832};
+inline constexpr TextId kPageInclination{833};
+inline constexpr TextId kPagePositionB{834};
+inline constexpr TextId kPageSecondLatitude{835};
+inline constexpr TextId kPageSecondLongitude{836};
+inline constexpr TextId kPageSecondVertical{837};
+inline constexpr TextId kPageSecondWall{838};
+inline constexpr TextId kPageScale{839};
+inline constexpr TextId kPageScaleNote{840};
+inline constexpr TextId kPageShowTimeOf{841};
+inline constexpr TextRun kPagePositions{842, 2};
+inline constexpr TextId kPageHoursShow{844};
+inline constexpr TextId kPageWithEot{845};
+inline constexpr TextId kPageDateLines{847};
+inline constexpr TextId kPageHourLines{848};
+// The sub-solar lines lie off the sheet at the chosen scale.
+inline constexpr TextId kLinesOffSheet{846};
+inline constexpr TextId kFittingScale{849};
+inline constexpr TextId kFittingBelowRange{820};
+
 }  // namespace kelvra::texts::biazimuthal

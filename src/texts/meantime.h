@@ -39,4 +39,22 @@ inline constexpr TextId kConeFileNotice{1091};
 inline constexpr TextId kFace{1092};
 inline constexpr TextId kHourLines{1093};
 
+// The parameter page.
+inline constexpr TextId kPagePlane{800};
+inline constexpr TextRun kPagePlanes{801, 3};  // horizontal, vertical, inclining
+inline constexpr TextId kPageLatitude{804};
+inline constexpr TextId kPageLongitude{805};
+inline constexpr TextId kPageZone{806};
+inline constexpr TextId kPageWall{807};
+inline constexpr TextId kPageInclination{808};
+inline constexpr TextId kPageCone{809};
+inline constexpr TextId kPageCaster{810};
+inline constexpr TextId kPageHalfAngle{811};
+inline constexpr TextId kPageAtApex{812};
+inline constexpr TextId kPageLocalTime{813};
+inline constexpr TextId kPageZoneTime{814};
+inline constexpr TextId kPageDateLines{815};
+inline constexpr TextRun kPageDateLinesPerMonth{816, 3};
+inline constexpr TextId kPageHourLines{819};
+
 }  // namespace kelvra::texts::meantime

@@ -111,42 +111,15 @@ GeoPoint SubSolarPoint(int year, int dayOfYear, double t, double meridian, bool 
   return {sun.declination, astro::WrapDegrees180(h)};
 }
 
-BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
-                                     const config::DialParameters& dial, double zoom,
-                                     shell::MessageSink& messages) {
-  BiazimuthalDial d;
-  d.site = site;
-  d.plane = ((dial.dialPlane % 3) + 3) % 3;
-  d.wallDeclination = d.plane == 0 ? 0 : dial.wallDeclination;
-  d.inclination = d.plane == 0 ? 0 : (d.plane == 1 ? 90 : dial.inclination);
-  d.siteA = {NearZero(site.latitude, 0.005), site.longitude};
-  d.siteB = {NearZero(dial.secondLatitude, 0.0049), dial.secondLongitude};
-  d.secondVertical = dial.secondVertical;
-  d.secondWallDeclination = dial.secondWallDeclination;
-  d.scaleMm = std::max(1.0, dial.scalePercent * zoom);
-  d.timeOfA = dial.timeOfPosition1;
-  d.zoneTime = dial.zoneTime;
-  d.meanTime = dial.altitudeWithEot;
-  d.timeMeridian = d.zoneTime ? site.zoneMeridian : (d.timeOfA ? d.siteA.longitude : d.siteB.longitude);
+namespace {
 
-  auto equivalent = [](const GeoPoint& p, double inclination, double declination) {
-    if (inclination == 0) return p;
-    const worldmap::MapProjection e =
-        worldmap::PlaneProjection(p.latitude, p.longitude, inclination, declination);
-    return GeoPoint{e.centreLatitude, e.centreLongitude};
-  };
-  const GeoPoint a = equivalent(d.siteA, d.inclination, d.wallDeclination);
-  const GeoPoint b = equivalent(d.siteB, d.secondVertical ? 90 : 0, d.secondWallDeclination);
-  d.map = MakeTwoPointMap(a, b, d.scaleMm);
-  if (!d.map) {
-    d.refused = true;
-    messages.Show(shell::MessageKind::Error,
-                  shell::Get(texts::biazimuthal::kError) + "\n" +
-                      shell::Get(texts::biazimuthal::kAborted) + "\n" +
-                      shell::Get(texts::biazimuthal::kAntipodal),
-                  shell::MessageButtons::Ok);
-    return d;
-  }
+// The sub-solar points this far from the pole (median, mm at zoom 1) lie
+// mostly off a sheet; a fitted scale puts the median this far out.
+constexpr double kSheetReachMm = 90;
+constexpr double kFitReachMm = 60;
+
+// The hour lines and date lines of `d` on its map.
+void BuildLines(BiazimuthalDial& d, const config::DialParameters& dial, int year) {
   const TwoPointMap& map = *d.map;
   const V3 va = Of(map.va), vb = Of(map.vb);
   auto image = [&](const GeoPoint& s) -> std::optional<MapPoint> {
@@ -154,7 +127,6 @@ BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
     if (Dot(v, va) < kLowestSun || Dot(v, vb) < kLowestSun) return std::nullopt;
     return map.Project(s);
   };
-  const int year = site.year;
   const int days = astro::IsLeapYear(year) ? 366 : 365;
 
   const int step = std::max(1, config::MinuteIntervalMinutes(dial.otherHourInterval));
@@ -186,6 +158,101 @@ BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
     }
     std::erase_if(line.chains, [](const Chain& c) { return c.points.size() < 2; });
     if (!line.chains.empty()) d.dateLines.push_back(std::move(line));
+  }
+}
+
+double MedianReach(const BiazimuthalDial& d) {
+  std::vector<double> r;
+  auto add = [&r](const std::vector<Chain>& chains) {
+    for (const Chain& c : chains) {
+      for (const MapPoint& p : c.points) r.push_back(std::hypot(p.x, p.y));
+    }
+  };
+  for (const HourLine& l : d.hourLines) add(l.chains);
+  for (const DateLine& l : d.dateLines) add(l.chains);
+  if (r.empty()) return 0;
+  auto mid = r.begin() + static_cast<std::ptrdiff_t>(r.size() / 2);
+  std::nth_element(r.begin(), mid, r.end());
+  return *mid;
+}
+
+}  // namespace
+
+EquivalentPoints EquivalentHorizontalPoints(const shell::SiteSettings& site,
+                                            const config::DialParameters& dial) {
+  const int plane = ((dial.dialPlane % 3) + 3) % 3;
+  const double inclination = plane == 0 ? 0 : (plane == 1 ? 90 : dial.inclination);
+  auto equivalent = [](const GeoPoint& p, double inclination, double declination) {
+    if (inclination == 0) return p;
+    const worldmap::MapProjection e =
+        worldmap::PlaneProjection(p.latitude, p.longitude, inclination, declination);
+    return GeoPoint{e.centreLatitude, e.centreLongitude};
+  };
+  EquivalentPoints e;
+  e.a = equivalent({NearZero(site.latitude, 0.005), site.longitude}, inclination,
+                   plane == 0 ? 0 : dial.wallDeclination);
+  e.b = equivalent({NearZero(dial.secondLatitude, 0.0049), dial.secondLongitude},
+                   dial.secondVertical ? 90 : 0, dial.secondWallDeclination);
+  if (const auto map = MakeTwoPointMap(e.a, e.b, 100)) e.pole = map->pole;
+  return e;
+}
+
+BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
+                                     const config::DialParameters& dial, double zoom,
+                                     shell::MessageSink& messages) {
+  BiazimuthalDial d;
+  d.site = site;
+  d.plane = ((dial.dialPlane % 3) + 3) % 3;
+  d.wallDeclination = d.plane == 0 ? 0 : dial.wallDeclination;
+  d.inclination = d.plane == 0 ? 0 : (d.plane == 1 ? 90 : dial.inclination);
+  d.siteA = {NearZero(site.latitude, 0.005), site.longitude};
+  d.siteB = {NearZero(dial.secondLatitude, 0.0049), dial.secondLongitude};
+  d.secondVertical = dial.secondVertical;
+  d.secondWallDeclination = dial.secondWallDeclination;
+  d.scaleMm = std::max(1.0, dial.scalePercent * zoom);
+  d.timeOfA = dial.timeOfPosition1;
+  d.zoneTime = dial.zoneTime;
+  d.meanTime = dial.altitudeWithEot;
+  d.timeMeridian = d.zoneTime ? site.zoneMeridian : (d.timeOfA ? d.siteA.longitude : d.siteB.longitude);
+
+  const EquivalentPoints e = EquivalentHorizontalPoints(site, dial);
+  d.map = MakeTwoPointMap(e.a, e.b, d.scaleMm);
+  if (!d.map) {
+    d.refused = true;
+    messages.Show(shell::MessageKind::Error,
+                  shell::Get(texts::biazimuthal::kError) + "\n" +
+                      shell::Get(texts::biazimuthal::kAborted) + "\n" +
+                      shell::Get(texts::biazimuthal::kAntipodal),
+                  shell::MessageButtons::Ok);
+    return d;
+  }
+  BuildLines(d, dial, site.year);
+
+  // The map grows as A and B come closer (its scale is the distance pole - A
+  // on the sheet): at the default scale two near positions put the sub-solar
+  // lines far off any sheet. The default then gives way to the scale that
+  // brings them onto the sheet (the legend names the distance pole - A); a
+  // scale the user chose stays, and the user is told which scale fits.
+  const double reach = MedianReach(d) / std::max(zoom, 1e-9);
+  if (reach > kSheetReachMm) {
+    const double fit = dial.scalePercent * kFitReachMm / reach;
+    if (dial.scalePercent == config::DialParameters{}.scalePercent) {
+      d.scaleMm = fit * zoom;
+      d.map = MakeTwoPointMap(d.map->a, d.map->b, d.scaleMm);
+      d.hourLines.clear();
+      d.dateLines.clear();
+      BuildLines(d, dial, site.year);
+    } else {
+      std::string text = shell::Get(texts::biazimuthal::kLinesOffSheet) +
+                         std::to_string(dial.scalePercent);
+      if (fit >= 5) {
+        text += shell::Get(texts::biazimuthal::kFittingScale) +
+                std::to_string(static_cast<int>(fit));
+      } else {
+        text += shell::Get(texts::biazimuthal::kFittingBelowRange);
+      }
+      messages.Show(shell::MessageKind::Information, text, shell::MessageButtons::Ok);
+    }
   }
   return d;
 }

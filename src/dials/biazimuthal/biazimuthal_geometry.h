@@ -80,6 +80,16 @@ struct BiazimuthalDial {
 // `meanTime`.
 GeoPoint SubSolarPoint(int year, int dayOfYear, double t, double meridian, bool meanTime);
 
+// The equivalent horizontal points A* and B* of the two positions' planes
+// (the planes' pole directions as latitude and longitude, latitudes kept away
+// from 0 as below) and the projection's pole C; no pole for antipodal points.
+struct EquivalentPoints {
+  GeoPoint a, b;
+  std::optional<GeoPoint> pole;
+};
+EquivalentPoints EquivalentHorizontalPoints(const shell::SiteSettings& site,
+                                            const config::DialParameters& dial);
+
 // Builds the dial from the site (position A), `dialPlane`, `wallDeclination`,
 // `inclination`, the second position, `scalePercent` × zoom (mm),
 // `timeOfPosition1`, `zoneTime`, `altitudeWithEot`, the hour range and

@@ -91,7 +91,7 @@ std::vector<std::string> LegendLines(const BiazimuthalDial& d) {
   if (d.map) {
     lines.push_back(T(tx::kPole) + Num(d.map->pole.latitude, 2) + " / " +
                     Num(d.map->pole.longitude, 2) + " );  " + T(tx::kScaleDistance) +
-                    Num(d.scaleMm, 0) + " mm");
+                    Num(-d.map->A().x, -d.map->A().x < 10 ? 2 : 0) + " mm");
   } else {
     lines.push_back(T(tx::kPoleNotComputed));
   }

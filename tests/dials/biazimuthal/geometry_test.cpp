@@ -173,5 +173,84 @@ TEST(Biazimuthal, AntipodalPositionsHaveNoPole) {
   EXPECT_NE(messages.shown[0].text.find("Berechnung abgebrochen!"), std::string::npos);
 }
 
+
+// Two positions close together magnify the map: the sub-solar lines must
+// still land on the sheet. At the default scale the drawing takes a scale that
+// puts most line points within 90 mm of the pole (half an A4 sheet's short
+// side less a margin); a scale the user chose is kept, and the message names
+// a scale at which the lines fit, or says that none of the allowed ones does.
+TEST(Biazimuthal, NearPositionsKeepTheLinesOnTheSheet) {
+  auto shareOnSheet = [](const BiazimuthalDial& d) {
+    int inside = 0, all = 0;
+    auto count = [&](const std::vector<Chain>& chains) {
+      for (const Chain& c : chains) {
+        for (const MapPoint& p : c.points) {
+          ++all;
+          if (std::hypot(p.x, p.y) <= 90) ++inside;
+        }
+      }
+    };
+    for (const HourLine& l : d.hourLines) count(l.chains);
+    for (const DateLine& l : d.dateLines) count(l.chains);
+    return all ? static_cast<double>(inside) / all : 0.0;
+  };
+  struct Case {
+    const char* name;
+    double latB, lonB;
+    int scale;          // 100 is the record's default
+    bool keepsScale;    // the map keeps the asked distance pole - A
+    enum { Nothing, FittingScale, BelowRange } tells;  // what the message names
+  };
+  const Case cases[] = {
+      {"near, default", 47.3, -9.2, 100, false, Case::Nothing},
+      {"very near, default", 47.2514, -9.0601, 100, false, Case::Nothing},
+      {"some way off, chosen", 40.0, 10.0, 150, true, Case::FittingScale},
+      {"near, chosen", 47.3, -9.2, 150, true, Case::BelowRange},
+      {"far, default", 20.0, 60.0, 100, false, Case::Nothing},
+      {"far, chosen to fit", 20.0, 60.0, 30, true, Case::Nothing},
+  };
+  for (const Case& c : cases) {
+    shell::SiteSettings site;
+    site.latitude = 47.25;
+    site.longitude = -9.06;
+    site.zoneMeridian = -15;
+    site.year = 2022;
+    config::DialParameters dial;
+    dial.kind = 'c';
+    dial.dialPlane = 0;
+    dial.secondLatitude = c.latB;
+    dial.secondLongitude = c.lonB;
+    dial.secondVertical = false;
+    dial.scalePercent = c.scale;
+    testing::RecordingMessageSink messages;
+    const BiazimuthalDial d = BuildBiazimuthalDial(site, dial, 1.0, messages);
+    ASSERT_TRUE(d.map) << c.name;
+    // The distance pole - A' on the map is the scale the drawing uses (the
+    // map keeps a least half distance of 0.05 degrees).
+    if (d.map->halfDistance >= 0.05) EXPECT_NEAR(-d.map->A().x, d.scaleMm, 1e-9) << c.name;
+    EXPECT_EQ(d.scaleMm == c.scale, c.keepsScale) << c.name;
+    ASSERT_EQ(messages.shown.size(), c.tells == Case::Nothing ? 0u : 1u) << c.name;
+    if (c.tells == Case::Nothing) {
+      EXPECT_GE(shareOnSheet(d), 0.5) << c.name;
+      continue;
+    }
+    EXPECT_LT(shareOnSheet(d), 0.5) << c.name;
+    const std::string& text = messages.shown[0].text;
+    EXPECT_NE(text.find("jetzt: 150"), std::string::npos) << text;
+    if (c.tells == Case::BelowRange) {
+      EXPECT_NE(text.find("Passend wäre ein Wert unter 5"), std::string::npos) << text;
+      continue;
+    }
+    // The named scale brings the lines onto the sheet.
+    const auto at = text.rfind(": ");
+    dial.scalePercent = std::stoi(text.substr(at + 2));
+    EXPECT_LT(dial.scalePercent, c.scale) << text;
+    testing::RecordingMessageSink quiet;
+    const BiazimuthalDial fitted = BuildBiazimuthalDial(site, dial, 1.0, quiet);
+    EXPECT_TRUE(quiet.shown.empty()) << c.name;
+    EXPECT_GE(shareOnSheet(fitted), 0.5) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::dials::biazimuthal
