@@ -279,6 +279,9 @@ DOCS = [
                                            'dateLineMode=1', 'otherHourInterval=1']),
     ('habermel_disc', ['--lang', 'en', '--lat', '-33.87'], ['kind=q', 'altitudeVariant=2',
                                                            'dialDiameter=180']),
+    ('mean_time_cone', ['--lang', 'en'], ['kind=m']),
+    ('mean_time_wall', ['--lang', 'en'], ['kind=m', 'dialPlane=1', 'gnomonHeight=40']),
+    ('biazimuthal', ['--lang', 'en'], ['kind=c', 'secondLatitude=40.42', 'secondLongitude=3.7']),
 ]
 
 
@@ -349,6 +352,10 @@ def main():
     draw_with_kelvra(exe, os.path.join(OUT, 'dial_w.jpg'), ['kind=w', 'sawyerTimeMode=2', 'dateLineMode=0'])
     draw_with_kelvra(exe, os.path.join(OUT, 'dial_q1.jpg'), ['kind=q', 'altitudeVariant=1', 'dateLineMode=1'])
     draw_with_kelvra(exe, os.path.join(OUT, 'dial_q2.jpg'), ['kind=q', 'altitudeVariant=2'])
+    # The mean-time dial with its cone and the biazimuthal dial (Dornbirn and Madrid).
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_m.jpg'), ['kind=m', 'gnomonHeight=35'])
+    draw_with_kelvra(exe, os.path.join(OUT, 'dial_c.jpg'),
+                     ['kind=c', 'secondLatitude=40.42', 'secondLongitude=3.7'])
     # The slide show: 26 dials of several kinds and sites (the captions in the
     # program follow the same order: v h v i v h v i v h v v i h v v h i v h v i v h v v).
     order = 'vhvivhvivhvvihvvhivhvivhvv'

@@ -118,6 +118,8 @@ QString PictureForNumber(int number) {
     case 3013: return "dial_z.jpg";
     case 3006: return "dial_k.jpg";
     case 3007: return "dial_r.jpg";
+    case 3008: return "dial_m.jpg";
+    case 3016: return "dial_c.jpg";
     case 3020: return "dial_p.jpg";
     case 3021: return "dial_w.jpg";
     default: return {};
