@@ -237,11 +237,17 @@ BiazimuthalDial BuildBiazimuthalDial(const shell::SiteSettings& site,
   if (reach > kSheetReachMm) {
     const double fit = dial.scalePercent * kFitReachMm / reach;
     if (dial.scalePercent == config::DialParameters{}.scalePercent) {
+      // The map is linear in its scale: the lines shrink with it.
+      const double shrink = fit * zoom / d.scaleMm;
       d.scaleMm = fit * zoom;
       d.map = MakeTwoPointMap(d.map->a, d.map->b, d.scaleMm);
-      d.hourLines.clear();
-      d.dateLines.clear();
-      BuildLines(d, dial, site.year);
+      auto scale = [shrink](std::vector<Chain>& chains) {
+        for (Chain& c : chains) {
+          for (MapPoint& p : c.points) p = {p.x * shrink, p.y * shrink};
+        }
+      };
+      for (HourLine& l : d.hourLines) scale(l.chains);
+      for (DateLine& l : d.dateLines) scale(l.chains);
     } else {
       std::string text = shell::Get(texts::biazimuthal::kLinesOffSheet) +
                          std::to_string(dial.scalePercent);
