@@ -34,15 +34,18 @@ int Run(Invocation& inv) {
   // The dial is traced once; messages it raises go to stderr.
   const dials::DialJob job = dials::DialJob::OfCurrentDial();
   const dials::ConstructionListing* listing = job.Listing();
-  if (!listing || !listing->HasHourLineTable()) {
-    throw UsageError("the construction listing exists for the planar dials only: " +
-                     config::KindsWith(config::kHourLineTable) +
+  if (!listing) {
+    throw UsageError("a construction listing exists for the kinds " +
+                     config::KindsWith(config::kPoleInformation) +
                      " (now kind=" + std::string(1, config::Dial().kind) + ")");
   }
   if (!inv.json) {
-    for (const auto& line : listing->HourLineTablePage(listing->LongitudeCorrection())) {
-      inv.out << line << '\n';
-    }
+    // The planar dials print their table page (which opens with the pole
+    // style); the others their pole information.
+    const std::vector<std::string> lines =
+        listing->HasHourLineTable() ? listing->HourLineTablePage(listing->LongitudeCorrection())
+                                    : listing->PoleStyleLines();
+    for (const auto& line : lines) inv.out << line << '\n';
     return kExitOk;
   }
   JsonWriter json;
@@ -61,8 +64,8 @@ const Command& ListingCommand() {
   static const Command command{
       "listing",
       "listing [--settings FILE] [--set NAME=VALUE ...]",
-      "prints the construction listing of the current planar dial: pole style and hour-line "
-      "angles",
+      "prints the construction listing of the current dial: pole style and hour-line angles "
+      "(planar dials), pole information (mean-time cone and biazimuthal dials)",
       {},
       &Run,
   };

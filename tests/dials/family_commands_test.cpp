@@ -81,5 +81,33 @@ TEST_F(FamilyCommandsTest, ARefusedConstructionWritesNothing) {
   EXPECT_FALSE(fs::exists(File("rSide.plt")));
 }
 
+// `kelvra listing` gives the pole information of the cone and map dials, as
+// the drawing window's pole-information command does; a kind without one is
+// refused with the kinds that have one.
+TEST_F(FamilyCommandsTest, ListingGivesThePoleInformationOfEveryKindThatHasOne) {
+  struct Case {
+    const char* kind;
+    const char* title;
+    const char* field;
+  };
+  const Case cases[] = {
+      {"m", "Mean Time Sundial", "\"slantLength\""},
+      {"c", "Biazimuthal Sundial", "\"poleLatitude\""},
+  };
+  for (const Case& c : cases) {
+    const std::string kind = std::string("kind=") + c.kind;
+    auto r = Kelvra({"listing", "--set", kind, "--lang", "en"});
+    ASSERT_EQ(r.status, 0) << c.kind << ": " << r.err;
+    EXPECT_EQ(r.out.rfind(c.title, 0), 0u) << r.out;
+    r = Kelvra({"listing", "--set", kind, "--json"});
+    ASSERT_EQ(r.status, 0) << c.kind << ": " << r.err;
+    EXPECT_NE(r.out.find(c.field), std::string::npos) << r.out;
+  }
+  const auto refused = Kelvra({"listing", "--set", "kind=a"});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("kind=c"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("kind=m"), std::string::npos) << refused.err;
+}
+
 }  // namespace
 }  // namespace kelvra::cli
