@@ -253,6 +253,9 @@ def draw_with_kelvra(exe, path, sets, extra=()):
             os.unlink(full)
 
 
+# The ring dial's band: one band, 6 to 18 o'clock every half hour.
+RING = ['kind=r', 'wholeYear=true', 'otherHoursFrom=6', 'otherHoursTo=18', 'otherHourInterval=1']
+
 # Drawings of the README, each made by `kelvra draw` exactly as the command
 # line below it in the README shows (docs/pictures/NAME.jpg).
 DOCS = [
@@ -269,6 +272,8 @@ DOCS = [
     ('quadrant_gunter', ['--lang', 'en', '--lat', '53.55'], ['kind=q', 'quadrantDateScale=2',
                                                             'otherHoursFrom=6', 'otherHoursTo=12']),
     ('peaucellier', ['--lang', 'en'], ['kind=p', 'otherHourInterval=2']),
+    ('ring', ['--lang', 'en'], RING),
+    ('ring_table', ['--lang', 'en', '--correction-table'], ['kind=r']),
     ('bifilar_classic', ['--lang', 'en', '--lat', '30.04'], ['kind=f', 'michnikClassic=true',
                                                             'hoursFrom=6', 'hoursTo=18']),
     ('sawyer_loops', ['--lang', 'en'], ['kind=w', 'sawyerTimeMode=2', 'gnomonHeight=25',
@@ -311,13 +316,15 @@ def docs_pictures(exe):
             args += [horizon if o == 'HORIZON' else o for o in options]
             for s in sets:
                 args += ['--set', s]
-            subprocess.run(args, check=True, capture_output=True, timeout=60)
+            # In the working folder of the drawing: the correction table
+            # writes its table file there.
+            subprocess.run(args, check=True, capture_output=True, timeout=60, cwd=tmp)
             subprocess.run(['convert', full, '-resize', '900x', '-strip', '-quality', '80',
                             os.path.join(folder, name + '.jpg')], check=True)
 
 
 def main():
-    exe = sys.argv[1] if len(sys.argv) > 1 else None
+    exe = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else None
     os.makedirs(OUT, exist_ok=True)
     sites = [('Dornbirn', 47.25, -9.59), ('Hamburg', 53.55, -10.0), ('Rom', 41.9, -12.5),
              ('Madrid', 40.42, 3.7), ('Oslo', 59.91, -10.75), ('Sydney', -33.87, -151.2),
@@ -339,7 +346,8 @@ def main():
                    'otherHoursTo=17'],
              'f': ['kind=f', 'dateLineMode=1', 'hourInterval=1', 'hoursFrom=7', 'hoursTo=17'],
              'q': ['kind=q', 'quadrantDateScale=0', 'otherHoursFrom=6', 'otherHoursTo=12',
-                   'otherHourInterval=2']}
+                   'otherHourInterval=2'],
+             'r': RING}
     for kind, name in [('z', "Shepherds' Dial"), ('a', 'Azimuthal Sundial'), ('q', 'Quadrant Sundial'),
                        ('k', 'Horizontal Altitude Dial'), ('r', 'Ring Dial'), ('f', 'Bifilar Dial')]:
         path = os.path.join(OUT, f'dial_{kind}.jpg')

@@ -40,4 +40,25 @@ inline constexpr TextId kTableFileTitle{332};
 inline constexpr TextId kTableOpenError{333};
 inline constexpr TextId kTableButton{334};  // the drawing window's correction-table switch
 
+// The parameter page.
+inline constexpr TextId kPageDiameter{340};
+inline constexpr TextId kPageWidth{341};
+inline constexpr TextId kPageHoleAngle{342};
+inline constexpr TextId kPageOneBand{343};
+inline constexpr TextId kPageOffset{344};       // one band
+inline constexpr TextId kPageOffsetNorth{345};  // two bands: the first band's offset
+inline constexpr TextId kPageOffsetNote{346};
+inline constexpr TextId kPageHourLinesShow{347};
+inline constexpr TextId kPageLocalTime{348};
+inline constexpr TextId kPageTemporal{349};
+inline constexpr TextId kPageDeflection{350};
+inline constexpr TextId kPageDeflectionIgnored{351};
+inline constexpr TextId kPageDeflectionConsidered{352};
+inline constexpr TextId kPageDeflectionBoth{353};
+inline constexpr TextId kPageHoleMovable{354};
+inline constexpr TextId kPageNoonHorizontal{355};
+inline constexpr TextId kPageMorningOnly{356};
+inline constexpr TextId kPageAfternoonOnly{357};
+inline constexpr TextId kPageAllDay{358};
+
 }  // namespace kelvra::texts::ring

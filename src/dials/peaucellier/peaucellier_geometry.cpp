@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "astro/angles.h"
 #include "astro/solar_ephemeris.h"
@@ -121,14 +122,39 @@ PeaucellierDial BuildPeaucellierDial(const shell::SiteSettings& site,
     }
   }
   // The last hour before noon: its subdivisions as polylines over the table.
+  // A point's distance from the origin grows as 1 / sin H toward noon, so a
+  // line ends where it passes the outermost date line (the farthest noon end
+  // of a date line) instead of running off the dial.
+  double outermost = 0;
+  for (const DateLine& l : d.dateLines) outermost = std::max(outermost, std::fabs(l.points[1].x));
   for (int w = 1; w < n; ++w) {
     const double H = 15.0 - 15.0 * w / n;
-    std::vector<DPoint> line;
+    std::vector<DPoint> run;
+    auto finish = [&] {
+      if (run.size() >= 2) d.lastHour.push_back(run);
+      run.clear();
+    };
+    std::optional<DPoint> prev;
     for (double decl : d.declinations) {
       if (SunriseHourAngle(phi, decl) < H) continue;
-      line.push_back({x(H, decl), y(decl)});
+      const DPoint pt{x(H, decl), y(decl)};
+      const bool inside = std::fabs(pt.x) <= outermost;
+      if (prev && (std::fabs(prev->x) <= outermost) != inside) {
+        // Where the segment meets the outermost date line's distance.
+        const double bound = std::copysign(outermost, inside ? prev->x : pt.x);
+        const double t = (bound - prev->x) / (pt.x - prev->x);
+        const DPoint cut{bound, prev->y + t * (pt.y - prev->y)};
+        if (inside) {
+          run = {cut};
+        } else {
+          run.push_back(cut);
+          finish();
+        }
+      }
+      if (inside) run.push_back(pt);
+      prev = pt;
     }
-    if (line.size() >= 2) d.lastHour.push_back(std::move(line));
+    finish();
   }
   return d;
 }

@@ -160,11 +160,16 @@ std::string SizeText(double w, double h) {
   return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
 }
 
+// One quadrant on the plot sheet. A point of the quadrant (mm, x along the
+// upper edge, y down the vertical edge from the apex) lies at
+// apex + (a x + b y, c x + d y) plot units per mm, sheet y upwards:
+// (1, 0, 0, -1) is the quadrant as on the screen.
 struct PlotPanel {
   output::HpglWriter& w;
-  double ax, ay, u, sx;  // apex, plot units per mm, +1 or -1 (mirrored)
-  double X(const QPoint& p) const { return ax + sx * p.x * u; }
-  double Y(const QPoint& p) const { return ay - p.y * u; }
+  double ax, ay, u;
+  double a = 1, b = 0, c = 0, d = -1;
+  double X(const QPoint& p) const { return ax + (a * p.x + b * p.y) * u; }
+  double Y(const QPoint& p) const { return ay + (c * p.x + d * p.y) * u; }
   QPoint Polar(double r, double altitude) const {
     return {r * SinDeg(altitude), r * CosDeg(altitude)};
   }
@@ -176,7 +181,7 @@ struct PlotPanel {
   }
   void QuarterArc(double r) {
     std::vector<QPoint> run;
-    for (int a = 0; a <= 90; a += 2) run.push_back(Polar(r, a));
+    for (int deg = 0; deg <= 90; deg += 2) run.push_back(Polar(r, deg));
     Line(run);
   }
   void Label(const QPoint& p, double dx, double dy, const std::string& text) {
@@ -184,14 +189,38 @@ struct PlotPanel {
     w.PutLabel(text);
     w.Put(";");
   }
+  // A label beside point p on the side the quadrant's direction (nx, ny)
+  // points to on the sheet, clear of the line through p: the text runs to
+  // the right of its start and upwards from its base line. `charWidth` and
+  // `height` are plot units.
+  void LabelOutside(const QPoint& p, double nx, double ny, const std::string& text,
+                    double charWidth, double height) {
+    const double S = w.PlotScale();
+    const double ox = a * nx + b * ny, oy = c * nx + d * ny;  // on the sheet
+    const double length = charWidth * static_cast<double>(text.size());
+    const double gap = 80 * S;
+    double dx, dy;
+    if (std::fabs(ox) >= std::fabs(oy)) {
+      dx = ox < 0 ? -length - gap : gap;
+      dy = -height / 2;
+    } else {
+      dx = -length / 2;
+      dy = oy > 0 ? gap : -height - gap;
+    }
+    Label(p, dx, dy, text);
+  }
 };
+
+// The date labels' text: 0.18 x 0.27 cm characters, 1.5 widths apart.
+constexpr double kLabelCharWidth = 0.18 * 400 * 1.5;
+constexpr double kLabelHeight = 0.27 * 400;
 
 void PlotPanelOf(PlotPanel& pp, const Quadrant& q, const Panel& panel) {
   output::HpglWriter& w = pp.w;
   const double S = w.PlotScale();
   const double R = q.radius;
-  // Label offsets: text of the label's own length left of the vertical edge.
-  const double labelLeft = pp.sx > 0 ? -700 * S : 150 * S;
+  // Labels face the sheet the right way up whichever way the quadrant lies.
+  const bool flipped = pp.X({1, 0}) < pp.X({0, 0});
   w.Put("SP 1;");
   pp.Line({{0, R}, {0, 0}, {R, 0}});
   pp.QuarterArc(R);
@@ -201,25 +230,29 @@ void PlotPanelOf(PlotPanel& pp, const Quadrant& q, const Panel& panel) {
     pp.QuarterArc(panel.bandRadii.back());
   }
   // Altitude scale.
-  const double a = q.altitudeScale;
+  const double alt = q.altitudeScale;
   w.Put("SP 1;");
-  for (double r : {a, a - 2, a - 4}) pp.QuarterArc(r);
+  for (double r : {alt, alt - 2, alt - 4}) pp.QuarterArc(r);
   for (int deg = 1; deg <= 89; ++deg) {
     const double len = deg % 10 == 0 ? 6 : (deg % 5 == 0 ? 4 : 2.5);
-    pp.Line({pp.Polar(a - len, deg), pp.Polar(a, deg)});
+    pp.Line({pp.Polar(alt - len, deg), pp.Polar(alt, deg)});
   }
   w.Put(SizeText(0.12 * S, 0.18 * S) + ";");
   for (int deg = 10; deg <= 80; deg += 10) {
-    pp.Label(pp.Polar(a - 3, deg + 2.5), -60 * S, -40 * S, std::to_string(deg));
+    pp.Label(pp.Polar(alt - 3, deg + 2.5), -60 * S, -40 * S, std::to_string(deg));
   }
-  // Date arcs with their labels.
+  // Date arcs with their labels: outside the vertical edge, and the second
+  // label outside the upper edge.
   w.Put(SizeText(0.18 * S, 0.27 * S) + ";");
   for (const DateArc& arc : panel.arcs) {
     w.Put("SP " + std::to_string(arc.color) + ";");
     pp.QuarterArc(arc.radius);
     std::string label = arc.sign >= 0 ? kSignDates[arc.sign] : arc.label;
-    if (!label.empty()) pp.Label({0, arc.radius}, labelLeft, -100 * S, label);
-    if (!arc.edgeLabel.empty()) pp.Label({arc.radius, 0}, -150 * S, 120 * S, arc.edgeLabel);
+    if (!label.empty())
+      pp.LabelOutside({0, arc.radius}, -1, 0, label, kLabelCharWidth * S, kLabelHeight * S);
+    if (!arc.edgeLabel.empty())
+      pp.LabelOutside({arc.radius, 0}, 0, -1, arc.edgeLabel, kLabelCharWidth * S,
+                      kLabelHeight * S);
   }
   // Hour curves and their numbers.
   for (const HourCurve& c : panel.curves) {
@@ -227,7 +260,7 @@ void PlotPanelOf(PlotPanel& pp, const Quadrant& q, const Panel& panel) {
     w.PutConstructionPen();
     for (const auto& run : c.runs) pp.Line(run);
     w.PutThinPen();
-    if (c.labelAt) pp.Label(*c.labelAt, pp.sx > 0 ? 60 * S : -300 * S, 60 * S, HourText(c.value));
+    if (c.labelAt) pp.Label(*c.labelAt, flipped ? -300 * S : 60 * S, 60 * S, HourText(c.value));
   }
   if (!panel.azimuthLines.empty()) {
     w.Put("SP 5;");
@@ -238,7 +271,14 @@ void PlotPanelOf(PlotPanel& pp, const Quadrant& q, const Panel& panel) {
   }
   if (!panel.rangeText.empty()) {
     w.Put("SP 1;");
-    pp.Label({0, 0}, pp.sx > 0 ? 0 : -1500 * S, 250 * S, panel.rangeText);
+    // Outside the upper edge near the apex; on a quadrant lying on its side
+    // outside the other edge, whose labels start at half the radius.
+    const double R4 = R / 4;
+    if (pp.b != 0) {
+      pp.LabelOutside({0, R4}, -1, 0, panel.rangeText, kLabelCharWidth * S, kLabelHeight * S);
+    } else {
+      pp.LabelOutside({R4, 0}, 0, -1, panel.rangeText, kLabelCharWidth * S, kLabelHeight * S);
+    }
   }
 }
 
@@ -346,21 +386,42 @@ void PlotQuadrant(output::HpglWriter& w, const Quadrant& q) {
   const double R = q.radius * u;
   w.PutStandardHeader();
   w.Put(SizeText(0.18 * S, 0.27 * S) + ";");
+  bool diagonal = false;
   if (!q.refused) {
     const double ay = std::min(H - 500 * S, (H + R) / 2 + 800 * S);
     const bool two = q.panels.size() > 1;
     const double gap = 900 * S;
     const bool mirrored = q.params.quadrantMirrored;
     // One quadrant in the middle; two side by side about the middle, the
-    // second one to the left (its apex facing the first when mirrored).
-    const double ax0 = two ? W / 2 + gap / 2 : (W - R) / 2;
-    for (std::size_t i = 0; i < q.panels.size(); ++i) {
-      PlotPanel pp{w, ax0, ay, u, 1.0};
-      if (i == 1) {
-        pp.sx = mirrored ? -1.0 : 1.0;
-        pp.ax = mirrored ? W / 2 - gap / 2 : W / 2 - gap / 2 - R - gap;
+    // second one to the left (its apex facing the first when mirrored) as
+    // long as both fit the sheet with the labels beside their edges.
+    const double labels = 700 * S;
+    const double leftEnd = mirrored ? W / 2 - gap / 2 - R : W / 2 - gap / 2 - R - gap - labels;
+    diagonal = two && (leftEnd < 0 || W / 2 + gap / 2 + R > W - 200 * S);
+    if (!diagonal) {
+      const double ax0 = two ? W / 2 + gap / 2 : (W - R) / 2;
+      for (std::size_t i = 0; i < q.panels.size(); ++i) {
+        PlotPanel pp{w, ax0, ay, u};
+        if (i == 1) {
+          pp.a = mirrored ? -1.0 : 1.0;
+          pp.ax = mirrored ? W / 2 - gap / 2 : W / 2 - gap / 2 - R - gap;
+        }
+        PlotPanelOf(pp, q, q.panels[i]);
       }
-      PlotPanelOf(pp, q, q.panels[i]);
+    } else {
+      // Too large for that: the first quadrant from the upper left corner,
+      // the second from the lower right corner facing it, so that both keep
+      // their true size. The second is the first turned half round, or
+      // mirrored across the sheet's diagonal.
+      PlotPanel first{w, 1300 * S, H - 600 * S, u};
+      PlotPanelOf(first, q, q.panels[0]);
+      PlotPanel second{w, W - 1300 * S, 600 * S, u};
+      if (mirrored) {
+        second.a = 0, second.b = -1, second.c = 1, second.d = 0;
+      } else {
+        second.a = -1, second.b = 0, second.c = 0, second.d = 1;
+      }
+      PlotPanelOf(second, q, q.panels[1]);
     }
   }
   // The legend at the lower left.
@@ -373,7 +434,8 @@ void PlotQuadrant(output::HpglWriter& w, const Quadrant& q) {
   w.Put(";PU " + XY(400 * S, 650 * S) + ";");
   w.PutLabel(q.refused ? T(texts::quadrant::kTemporalImpossible) : TimeText(q));
   if (q.temporal && !q.refused) {
-    w.Put(";PU " + XY(400 * S, H - 400 * S) + ";");
+    // At the upper left, or at the upper right beside a quadrant in that corner.
+    w.Put(";PU " + XY(diagonal ? W / 2 + 1500 * S : 400 * S, H - 400 * S) + ";");
     w.PutLabel(T(texts::quadrant::kTemporalNote));
   }
   w.Put(output::kTrailerWindow);

@@ -172,6 +172,11 @@ QWidget* DialParametersDialog::BuildOwnDateGroup() {
   return group;
 }
 
+void DialParametersDialog::Activated() {
+  for (FieldPage* page : pageList_) page->DialogActivated();
+  Fill();
+}
+
 void DialParametersDialog::Fill() {
   filling_ = true;
   for (FieldPage* page : pageList_) page->Fill();

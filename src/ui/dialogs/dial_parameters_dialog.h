@@ -39,6 +39,8 @@ class DialParametersDialog : public TaskWindow {
   void DeleteOwnDate();
 
   bool MayClose() override;
+  // Every page's DialogActivated(), then the records' values shown again.
+  void Activated() override;
   void Retranslate() override;
 
  signals:

@@ -88,6 +88,9 @@ class FieldPage : public QWidget {
   // The enabling and visibility rules of the page, applied after every fill
   // and change.
   virtual void Update() {}
+  // The dialog became the active window (opened or returned to); the page
+  // may reset what is not the user's to keep. Fill() follows.
+  virtual void DialogActivated() {}
 
   // How an edit field is checked when the page is left.
   enum class CloseCheck {

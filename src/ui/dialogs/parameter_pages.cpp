@@ -16,6 +16,7 @@
 #include "ui/dialogs/pages/peaucellier_page.h"
 #include "ui/dialogs/pages/planar_page.h"
 #include "ui/dialogs/pages/quadrant_page.h"
+#include "ui/dialogs/pages/ring_page.h"
 
 namespace kelvra::ui {
 
@@ -52,6 +53,7 @@ std::span<const Registered> Registry() {
       {config::ParameterPage::VerticalAltitude, &Make<QuadrantPage>},
       {config::ParameterPage::Cylinder, &Make<CylinderPage>},
       {config::ParameterPage::HorizontalAltitude, &Make<HorizontalAltitudePage>},
+      {config::ParameterPage::Ring, &Make<RingPage>},
       {config::ParameterPage::Azimuthal, &Make<AzimuthalPage>},
       {config::ParameterPage::Biazimuthal, &Make<BiazimuthalPage>},
       {config::ParameterPage::MeanTime, &Make<MeanTimePage>},

@@ -4,6 +4,7 @@
 // sun's azimuth comes from an independent vector model of the sky.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -169,6 +170,31 @@ TEST(PeaucellierGeometry, AboveThePolarCircleEverythingStaysFinite) {
     EXPECT_EQ(w.Text().find("inf"), std::string::npos) << latitude;
     output::RecordingPlotSink sink(output::SinkKind::Screen, 1400, 990);
     DrawPeaucellierDial(sink, d, CanvasPlacement{}, shell::ColorSet{});
+  }
+}
+
+// Toward noon an hour point's distance from the origin grows as 1 / sin H;
+// the lines of the last hour before noon end at the outermost date line
+// (the farthest noon end of a date line) instead of running off the dial.
+TEST(PeaucellierGeometry, LastHourLinesEndAtTheOutermostDateLine) {
+  testing::RecordingMessageSink messages;
+  for (const SiteCase& s : kSites) {
+    for (int interval = 1; interval <= 4; ++interval) {
+      const PeaucellierDial d = BuildPeaucellierDial(Site(s.latitude), Dial(interval), 1.0, messages);
+      double outermost = 0;
+      for (const DateLine& l : d.dateLines)
+        for (const DPoint& p : l.points) outermost = std::max(outermost, std::fabs(p.x));
+      ASSERT_GT(outermost, 0) << s.name;
+      for (const auto& line : d.lastHour) {
+        ASSERT_GE(line.size(), 2u);
+        for (const DPoint& p : line)
+          EXPECT_LE(std::fabs(p.x), outermost + 1e-9) << s.name << " interval " << interval;
+      }
+      for (const HourLine& l : d.hourLines) {
+        EXPECT_LE(std::fabs(l.summer.x), outermost + 1e-9) << s.name;
+        EXPECT_LE(std::fabs(l.end.x), outermost + 1e-9) << s.name;
+      }
+    }
   }
 }
 

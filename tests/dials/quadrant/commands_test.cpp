@@ -115,24 +115,31 @@ TEST_F(QuadrantCommandTest, TheTitleIsInTheChosenLanguage) {
 }
 
 // The DXF is at true size in millimetres: the quadrant's two straight edges
-// are each its radius long, in both quadrants of the file. (A quadrant of
-// 200 mm does not fit twice on the A3 plot window; its left quadrant falls
-// outside.)
-TEST_F(QuadrantCommandTest, TheDxfIsAtTrueSize) {
-  for (const char* size : {"80", "120", "150"}) {
-    const Result r = Kelvra({"draw", "-o", File("q.dxf"), "--set", "kind=q", "--set",
-                             std::string("quadrantSize=") + size});
-    ASSERT_EQ(r.status, 0) << r.err;
-    const double radius = std::atof(size);
-    const testing::DxfDrawing d = testing::ReadDxfDrawing(ReadAll(File("q.dxf")));
-    int horizontal = 0, vertical = 0;
-    for (const testing::DxfSegment& s : d.segments) {
-      const double dx = std::abs(s.x2 - s.x1), dy = std::abs(s.y2 - s.y1);
-      if (std::abs(dx - radius) < 0.05 && dy < 0.05) ++horizontal;
-      if (std::abs(dy - radius) < 0.05 && dx < 0.05) ++vertical;
+// are each its radius long, in both quadrants of the file, and nothing lies
+// off the A3 sheet (404 x 276 mm), whose border would cut it. Two quadrants
+// of 200 mm do not fit side by side.
+TEST_F(QuadrantCommandTest, TheDxfIsAtTrueSizeAndOnTheSheet) {
+  for (const char* size : {"80", "120", "150", "170", "200"}) {
+    for (const char* mirrored : {"false", "true"}) {
+      const std::string name = std::string(size) + " mm, mirrored " + mirrored;
+      const Result r = Kelvra({"draw", "-o", File("q.dxf"), "--set", "kind=q", "--set",
+                               std::string("quadrantSize=") + size, "--set",
+                               std::string("quadrantMirrored=") + mirrored});
+      ASSERT_EQ(r.status, 0) << r.err;
+      const double radius = std::atof(size);
+      const testing::DxfDrawing d = testing::ReadDxfDrawing(ReadAll(File("q.dxf")));
+      int horizontal = 0, vertical = 0, offSheet = 0;
+      for (const testing::DxfSegment& s : d.segments) {
+        const double dx = std::abs(s.x2 - s.x1), dy = std::abs(s.y2 - s.y1);
+        if (std::abs(dx - radius) < 0.05 && dy < 0.05) ++horizontal;
+        if (std::abs(dy - radius) < 0.05 && dx < 0.05) ++vertical;
+        for (double x : {s.x1, s.x2}) offSheet += x < -0.01 || x > 404.0;
+        for (double y : {s.y1, s.y2}) offSheet += y < -0.01 || y > 276.0;
+      }
+      EXPECT_EQ(horizontal, 2) << name;
+      EXPECT_EQ(vertical, 2) << name;
+      EXPECT_EQ(offSheet, 0) << name;
     }
-    EXPECT_EQ(horizontal, 2) << size;
-    EXPECT_EQ(vertical, 2) << size;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -709,6 +710,58 @@ TEST_F(DrawingWindowTest, SawyerAndHabermelDialsAreDrawnPrintedAndSaved) {
           << x << " " << y;
     }
   }
+}
+
+// The ring dial's correction-table switch: shown only for a kind with a
+// correction table; switched on, the window draws the table instead of the
+// band, writes the table file into the working folder and prints the table;
+// switched off, the band comes back.
+TEST_F(DrawingWindowTest, TheRingDialsCorrectionTableIsDrawnWrittenAndPrinted) {
+  kelvra::testing::RecordingMessageSink sink;
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+  struct Restore {
+    QString path;
+    ~Restore() { QDir::setCurrent(path); }
+  } restore{previous};
+
+  config::ResetDialParameters();
+  config::Dial().kind = 'h';
+  {
+    DrawingWindow planar(nullptr, kPicture);
+    planar.Activate();
+    EXPECT_FALSE(Button(planar, "CorrectionTableButton")->isVisibleTo(&planar));
+  }
+
+  config::Dial().kind = 'r';
+  DrawingWindow w(nullptr, kPicture);
+  w.Activate();
+  QPushButton* table = Button(w, "CorrectionTableButton");
+  ASSERT_TRUE(table->isVisibleTo(&w));
+  EXPECT_FALSE(table->isChecked());
+  const QImage band = w.Picture().copy();
+  EXPECT_GT(Inked(band), 2000);
+  EXPECT_FALSE(QFile::exists(dir_.filePath("Schoener-Tabelle.txt")));
+
+  table->click();
+  EXPECT_TRUE(table->isChecked());
+  EXPECT_GT(Inked(w.Picture()), 2000);
+  EXPECT_NE(w.Picture(), band);
+  // The table file: its title, the hole angle, and one line per altitude
+  // whose relative offset reaches 1 (CR LF).
+  const QString file = ReadAll(Path("Schoener-Tabelle.txt"));
+  EXPECT_TRUE(file.startsWith("Ring Dial - Offset Correction\r\n")) << file.left(80).toStdString();
+  EXPECT_TRUE(file.contains("(alpha=")) << file.left(200).toStdString();
+  EXPECT_GT(file.count("rel. offset="), 10);
+  EXPECT_TRUE(file.contains(" J=")) << file.left(300).toStdString();
+
+  w.Print();
+  EXPECT_EQ(printDialogs_, 1);
+  EXPECT_EQ(PdfInfo(Path("print.pdf")).at("Pages"), "1");
+
+  table->click();
+  EXPECT_FALSE(table->isChecked());
+  EXPECT_EQ(w.Picture(), band);
 }
 
 }  // namespace
