@@ -12,9 +12,22 @@
 
 #include "calc/tables/table.h"
 
+class QPainter;
 class QPrinter;
 
 namespace kelvra::ui {
+
+// The printable part of a page in 0.1 mm: its width W and the unprintable
+// left margin m.
+struct TablePage {
+  double width = 0;
+  double margin = 0;
+};
+
+// Paints `table` with `painter` set to 0.1 mm from the printable corner (for
+// a yearly table `fullList` is its full list).
+void PaintTablePage(QPainter& painter, const TablePage& page, const calc::Table& table,
+                    const std::vector<std::string>& fullList);
 
 // Prints `table` (for a yearly table `fullList` is its full list); ends the
 // page. False when the printer could not be started.

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QPrinter>
 
 #include "calc/tables/rise_set_table.h"
@@ -19,6 +20,7 @@
 #include "shell/catalog.h"
 #include "shell/shared_state.h"
 #include "ui/calc/calculator_window.h"
+#include "ui/calc/table_printing.h"
 #include "ui/calc/table_view.h"
 #include "ui/calc/tables_window.h"
 #include "ui/main/main_window.h"
@@ -189,6 +191,63 @@ TEST_F(TablesWindowTest, PrintsAPdfPageOfTheRightOrientation) {
   const fs::path pdf = folder_ / "none.pdf";
   TablesPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
   TablesWindow(TablesMode::Yearly, 0).Print();
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+// Each printed layout lies on its page: a sheet of A4 in 0.1 mm (landscape for
+// the half-year table) with a 6 mm unprintable margin all round, painted as
+// the printer would be; the ink stays inside the printable part.
+TEST_F(TablesWindowTest, PrintedTablesFitTheirPage) {
+  const shell::SiteSettings& site = shell::State().site;
+  struct Case {
+    const char* name;
+    calc::Table table;
+    std::vector<std::string> full;
+  } cases[] = {
+      {"one month", calc::BuildMonthTable(site, 3, astro::TwilightKind::Civil, 1), {}},
+      {"half-year", calc::BuildHalfYearTable(site, 7, 1), {}},
+      {"half-year English", calc::BuildHalfYearTable(site, 1, 2), {}},
+      {"equation of time", calc::BuildYearlyTable(site, calc::YearTableKind::EquationOfTime, 1),
+       calc::BuildYearlyTableFull(site, calc::YearTableKind::EquationOfTime, 1)},
+      {"true noon", calc::BuildYearlyTable(site, calc::YearTableKind::TrueNoon, 2),
+       calc::BuildYearlyTableFull(site, calc::YearTableKind::TrueNoon, 2)},
+  };
+  constexpr int kMargin = 60;
+  for (const auto& c : cases) {
+    const bool landscape = PrintsLandscape(c.table.layout);
+    const QSize sheet = landscape ? QSize(2970, 2100) : QSize(2100, 2970);
+    QImage page(sheet.width() - 2 * kMargin, sheet.height() - 2 * kMargin, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      PaintTablePage(painter, {double(page.width()), double(kMargin)}, c.table, c.full);
+    }
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+      for (int x = 0; x < page.width(); ++x) {
+        if (qGray(row[x]) < 128) ink |= QRect(x, y, 1, 1);
+      }
+    }
+    ASSERT_FALSE(ink.isEmpty()) << c.name;
+    EXPECT_LT(ink.right(), page.width() - 1) << c.name << ": cut at the right edge";
+    EXPECT_LT(ink.bottom(), page.height() - 1) << c.name << ": cut at the bottom";
+    EXPECT_GT(ink.width(), page.width() / 2) << c.name << ": the table spans the page";
+  }
+}
+
+// A printer that cannot start the job: the message, nothing printed.
+TEST_F(TablesWindowTest, PrinterErrorIsReported) {
+  kelvra::testing::RecordingMessageSink sink;
+  TablesWindowDialogs().printDialog = [](QWidget*, QPrinter&) { return true; };
+  TablesPrinter().setOutputFormat(QPrinter::PdfFormat);
+  const fs::path pdf = folder_ / "missing" / "table.pdf";
+  TablesPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+  TablesWindow w(TablesMode::Yearly, 0);
+  w.Print();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Error);
+  EXPECT_EQ(sink.shown[0].text, "Fehler - Drucken abgebrochen!");
   EXPECT_FALSE(fs::exists(pdf));
 }
 
