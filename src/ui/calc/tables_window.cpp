@@ -42,11 +42,18 @@ TablesDialogs RealDialogs() {
     const QStringList parts = filter.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
-    QString selected = filters.value(0);
-    const QString name = QFileDialog::getSaveFileName(parent, caption, proposal,
-                                                      filters.join(";;"), &selected);
-    *filterIndex = std::max(0, static_cast<int>(filters.indexOf(selected)));
-    return name;
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectFile(proposal);
+    // Another filter proposes "text.txt" or "text.csv".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters](const QString& chosen) {
+                       dialog.selectFile(filters.indexOf(chosen) == 1 ? "text.csv" : "text.txt");
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    *filterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    return dialog.selectedFiles().front();
   };
   d.printDialog = [](QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);

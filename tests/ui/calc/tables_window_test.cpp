@@ -17,7 +17,9 @@
 #include "calc/tables/rise_set_table.h"
 #include "calc/tables/table_export.h"
 #include "calc/tables/yearly_table.h"
+#include "cli/cli.h"
 #include "shell/catalog.h"
+#include "shell/safe_save.h"
 #include "shell/shared_state.h"
 #include "ui/calc/calculator_window.h"
 #include "ui/calc/table_printing.h"
@@ -124,7 +126,9 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   kelvra::testing::RecordingMessageSink sink;
   TablesWindow w(TablesMode::Yearly, 0);
   int filter = 1;
-  QString name = QString::fromStdString((folder_ / "Tabelle.neu").string());
+  // A dot in the folder's name stays; the file name is cut at its first dot.
+  fs::create_directories(folder_ / "v1.2");
+  QString name = QString::fromStdString((folder_ / "v1.2" / "Tabelle.neu.x").string());
   TablesWindowDialogs().saveFile = [&](QWidget*, const QString& caption, const QString& proposal,
                                        const QString&, int* index) {
     EXPECT_EQ(caption.toStdString(), "KELVRA.EXE - Tabelle speichern");
@@ -132,11 +136,13 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
     *index = filter;
     return name;
   };
-  const fs::path csv = folder_ / "Tabelle.csv";
+  const fs::path csv = folder_ / "v1.2" / "Tabelle.csv";
   sink.Script({MessageAnswer::No});
   w.ExportTable();
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Question);
+  EXPECT_EQ(sink.shown[0].text,
+            "csv-trennzeichen w\u00e4hlen \nja = Standard (;) oder nein = Komma (,)");
   EXPECT_EQ(ReadBytes(csv), calc::ExportTableBytes(w.CurrentTable(), {true, ','}));
   sink.Script({MessageAnswer::Yes});
   w.ExportTable();
@@ -145,13 +151,96 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   filter = 0;
   w.ExportTable();
   EXPECT_EQ(sink.shown.size(), 2u);  // no question for a text file
-  EXPECT_EQ(ReadBytes(folder_ / "Tabelle.txt"), calc::ExportTableBytes(w.CurrentTable(), {}));
+  EXPECT_EQ(ReadBytes(folder_ / "v1.2" / "Tabelle.txt"),
+            calc::ExportTableBytes(w.CurrentTable(), {}));
   // A folder that does not exist: the error names the file.
   name = QString::fromStdString((folder_ / "missing" / "t.txt").string());
   w.ExportTable();
   ASSERT_EQ(sink.shown.size(), 3u);
   EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
   EXPECT_EQ(sink.shown[2].text, "Open error: File  " + (folder_ / "missing" / "t.txt").string());
+}
+
+// The window's export writes the bytes `kelvra table -o` writes for the same
+// site, year and language; a failed save shows the message and leaves the
+// file that was there as it was.
+TEST_F(TablesWindowTest, ExportMatchesTheCommandAndKeepsAFileOnFailure) {
+  kelvra::testing::RecordingMessageSink sink;
+  ::setenv("KELVRA_HOME", folder_.c_str(), 1);
+  shell::SiteSettings& site = shell::State().site;
+  site.latitude = 52.52;
+  site.longitude = -13.4;
+  site.zoneMeridian = -15;
+  site.year = 1900;
+  auto number = [](double v) {
+    std::ostringstream s;
+    s.precision(17);
+    s << v;
+    return s.str();
+  };
+  const std::vector<std::string> siteArgs = {"--lat", number(site.latitude), "--lon",
+                                             number(site.longitude), "--zone",
+                                             number(site.zoneMeridian), "--year", "1900",
+                                             "--lang", "de"};
+  struct Case {
+    const char* name;
+    TablesMode mode;
+    int variant;  // yearly kind, or the rise and set range
+    int filter;   // 0 text, 1 CSV
+    MessageAnswer separator;
+    std::vector<std::string> command;
+  } cases[] = {
+      {"noon.csv", TablesMode::Yearly, 3, 1, MessageAnswer::No,
+       {"table", "noon", "--csv", "--sep", ","}},
+      {"eot.txt", TablesMode::Yearly, 1, 0, MessageAnswer::Yes, {"table", "eot-longitude"}},
+      {"half.csv", TablesMode::RiseSet, 2, 1, MessageAnswer::Yes,
+       {"table", "riseset", "--half", "2", "--csv"}},
+      {"month.txt", TablesMode::RiseSet, 0, 0, MessageAnswer::Yes,
+       {"table", "riseset", "--month", "3", "--twilight", "astronomical"}},
+  };
+  for (const auto& c : cases) {
+    shell::State().general.riseSetRange = c.mode == TablesMode::RiseSet ? c.variant : 0;
+    const shell::SiteSettings opened = site;
+    TablesWindow w(c.mode, c.variant);
+    const fs::path file = folder_ / c.name;
+    TablesWindowDialogs().saveFile = [&](QWidget*, const QString&, const QString&, const QString&,
+                                         int* index) {
+      *index = c.filter;
+      return QString::fromStdString(file.string());
+    };
+    sink.Script({c.separator});
+    w.ExportTable();
+
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), siteArgs.begin(), siteArgs.end());
+    const fs::path byCommand = folder_ / ("command-" + std::string(c.name));
+    args.insert(args.end(), {"-o", byCommand.string()});
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::RunCli(args, out, err), 0) << err.str();
+    site = opened;
+    EXPECT_EQ(ReadBytes(file), ReadBytes(byCommand)) << c.name;
+    EXPECT_FALSE(ReadBytes(file).empty()) << c.name;
+  }
+  EXPECT_EQ(sink.shown.size(), 2u);  // the two CSV questions, nothing else
+
+  // A save that fails half-way: the message, the old file unchanged.
+  const fs::path kept = folder_ / "kept.txt";
+  { std::ofstream(kept, std::ios::binary) << "yesterday's table"; }
+  TablesWindow w(TablesMode::Yearly, 0);
+  TablesWindowDialogs().saveFile = [&](QWidget*, const QString&, const QString&, const QString&,
+                                       int* index) {
+    *index = 0;
+    return QString::fromStdString(kept.string());
+  };
+  {
+    shell::ScopedSaveFault fault({shell::SaveStage::Write, 28, 500, 0});
+    w.ExportTable();
+  }
+  ASSERT_EQ(sink.shown.size(), 3u);
+  EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
+  EXPECT_EQ(sink.shown[2].text, "Open error: File  " + kept.string());
+  EXPECT_EQ(ReadBytes(kept), "yesterday's table");
+  ::unsetenv("KELVRA_HOME");
 }
 
 // The width and height of the first page of a PDF file, in points.
