@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "astro/solar_ephemeris.h"
+#include "calc/tables/eot_by_longitude.h"
 #include "calc/tables/rise_set_table.h"
 #include "calc/tables/table_export.h"
 #include "calc/tables/yearly_table.h"
@@ -338,6 +340,26 @@ TEST_F(TablesWindowTest, PrinterErrorIsReported) {
   EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Error);
   EXPECT_EQ(sink.shown[0].text, "Fehler - Drucken abgebrochen!");
   EXPECT_FALSE(fs::exists(pdf));
+}
+
+// The printed equation-of-time-by-longitude table of 240 steps: its heading
+// and 241 rows at 63 lines a page make four portrait pages.
+TEST_F(TablesWindowTest, PrintedEquationOfTimeByLongitudeTakesItsPages) {
+  const std::vector<std::string> lines =
+      calc::EquationOfTimeByLongitudeLines(astro::EquationOfTimeByLongitude(240, 2024));
+  ASSERT_EQ(lines.size(), 242u);
+  const fs::path pdf = folder_ / "eot.pdf";
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  ASSERT_TRUE(PrintEotByLongitude(printer, lines));
+  const std::string bytes = ReadBytes(pdf);
+  static const std::regex page(R"(/Type\s*/Page[^s])");
+  EXPECT_EQ(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
+                          std::sregex_iterator()),
+            4);
+  const auto [width, height] = PdfPageSize(bytes);
+  EXPECT_LT(width, height);
 }
 
 // The main window's table commands (Alt+F9 .. Alt+F12) and the calculator's
