@@ -98,6 +98,11 @@ TablesWindow::TablesWindow(TablesMode mode, int variant, QWidget* parent)
   Rebuild();
 }
 
+int TablesWindow::Variant() const {
+  if (mode_ == TablesMode::Yearly) return std::clamp(shell::State().general.tableKind, 0, 3);
+  return mode_ == TablesMode::SunPath ? variant_ : 0;
+}
+
 void TablesWindow::BuildControls() {
   auto* layout = new QVBoxLayout(this);
   auto* bar = new QHBoxLayout;

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 
 #include "astro/solar_ephemeris.h"
@@ -26,6 +27,7 @@
 #include "ui/calc/calculator_window.h"
 #include "ui/calc/table_printing.h"
 #include "ui/calc/table_view.h"
+#include "ui/dialogs/colour_panel.h"
 #include "ui/calc/tables_window.h"
 #include "ui/main/main_window.h"
 #include "ui_test_support.h"
@@ -414,6 +416,27 @@ TEST_F(TablesWindowTest, MainWindowAndCalculatorOpenTheTables) {
     ASSERT_NE(w, nullptr) << "entry " << entry;
     EXPECT_EQ(w->CurrentTable().layout, layout) << entry;
   }
+}
+
+// Closing the colour panel opens the tables window again, showing what it
+// showed (here the yearly table of kind 1, which no menu command opens).
+TEST_F(TablesWindowTest, ClosingTheColourPanelReopensTheTables) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow main;
+  QPointer<TablesWindow> first = qobject_cast<TablesWindow*>(main.OpenTables(0));
+  ASSERT_FALSE(first.isNull());
+  first->YearKindChoice()->setCurrentIndex(1);
+  main.ShowColourPanel();
+  main.Colours()->Close();
+  uitest::Pump();
+  uitest::Pump();
+  ASSERT_EQ(main.TaskWindows().size(), 1);
+  auto* again = qobject_cast<TablesWindow*>(main.TaskWindows().front());
+  ASSERT_NE(again, nullptr);
+  // A new window (the old one is gone or on its way out).
+  EXPECT_TRUE(first.isNull() || first.data() != again);
+  EXPECT_EQ(again->Mode(), TablesMode::Yearly);
+  EXPECT_EQ(again->YearKindChoice()->currentIndex(), 1);
 }
 
 // A graph that can print, as the graph modes host it.
