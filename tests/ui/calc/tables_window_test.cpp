@@ -104,14 +104,30 @@ TEST_F(TablesWindowTest, RiseSetTableFollowsRangeMonthAndTwilight) {
 // The picture: the point size comes down until the table fits, the frame is
 // light grey, the text black on white.
 TEST_F(TablesWindowTest, PictureFitsAndIsFramed) {
+  struct Case {
+    const char* name;
+    TablesMode mode;
+    int variant;
+    int range;
+    int startPoints;
+  } cases[] = {{"equation of time", TablesMode::Yearly, 0, 0, 11},
+               {"true noon", TablesMode::Yearly, 3, 0, 11},
+               {"one month", TablesMode::RiseSet, 0, 0, 12},
+               {"half-year", TablesMode::RiseSet, 0, 1, 11}};
+  for (const auto& c : cases) {
+    shell::State().general.riseSetRange = c.range;
+    TablesWindow w(c.mode, c.variant);
+    TableView* view = w.View();
+    view->resize(2000, 1400);
+    const int large = view->FittedPointSize();
+    EXPECT_EQ(large, c.startPoints) << c.name;
+    // A small window: a smaller font, and the whole table inside the view.
+    view->resize(560, 420);
+    EXPECT_LT(view->FittedPointSize(), large) << c.name;
+    EXPECT_TRUE(view->rect().contains(view->TableRect())) << c.name;
+  }
   TablesWindow w(TablesMode::Yearly, 0);
   TableView* view = w.View();
-  view->resize(1400, 1000);
-  const int large = view->FittedPointSize();
-  EXPECT_EQ(large, 11);
-  view->resize(500, 400);
-  const int small = view->FittedPointSize();
-  EXPECT_LT(small, large);
   view->resize(1200, 900);
   const QImage picture = view->grab().toImage();
   const QRect frame = view->TableRect();
