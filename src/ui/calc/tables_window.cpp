@@ -105,6 +105,18 @@ int TablesWindow::Variant() const {
 
 void TablesWindow::BuildControls() {
   auto* layout = new QVBoxLayout(this);
+  if (mode_ == TablesMode::EotGraph || mode_ == TablesMode::SunPath) {
+    // The graph brings its own controls.
+    if (GraphFactory()) graph_ = GraphFactory()(mode_, variant_, this);
+    if (!graph_) {
+      auto* placeholder = new QLabel(this);
+      placeholder->setAlignment(Qt::AlignCenter);
+      SetTag(placeholder, tt::kGraphPlaceholder);
+      graph_ = placeholder;
+    }
+    layout->addWidget(graph_, 1);
+    return;
+  }
   auto* bar = new QHBoxLayout;
   layout->addLayout(bar);
   if (mode_ == TablesMode::Yearly) {
@@ -144,46 +156,33 @@ void TablesWindow::BuildControls() {
     }
   }
   bar->addStretch(1);
-  if (mode_ == TablesMode::Yearly || mode_ == TablesMode::RiseSet) {
-    auto button = [this, bar](const char* name, texts::TextId tag) {
-      auto* b = new QPushButton(this);
-      b->setObjectName(name);
-      SetTag(b, tag);
-      bar->addWidget(b);
-      return b;
-    };
-    connect(button("BtSpeichern", tt::kSaveButton), &QPushButton::clicked, this,
-            &TablesWindow::ExportTable);
-    connect(button("BtPrint", tt::kPrintButton), &QPushButton::clicked, this, &TablesWindow::Print);
-  }
+  auto button = [this, bar](const char* name, texts::TextId tag) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(name);
+    SetTag(b, tag);
+    bar->addWidget(b);
+    return b;
+  };
+  connect(button("BtSpeichern", tt::kSaveButton), &QPushButton::clicked, this,
+          &TablesWindow::ExportTable);
+  connect(button("BtPrint", tt::kPrintButton), &QPushButton::clicked, this, &TablesWindow::Print);
   FillChoices();
   if (monthChoice_) monthChoice_->setCurrentIndex(std::clamp(shell::State().general.today.month, 1, 12) - 1);
 
-  if (mode_ == TablesMode::EotGraph || mode_ == TablesMode::SunPath) {
-    if (GraphFactory()) graph_ = GraphFactory()(mode_, variant_, this);
-    if (!graph_) {
-      auto* placeholder = new QLabel(this);
-      placeholder->setAlignment(Qt::AlignCenter);
-      SetTag(placeholder, tt::kGraphPlaceholder);
-      graph_ = placeholder;
-    }
-    layout->addWidget(graph_, 1);
-  } else {
-    view_ = new TableView(this);
-    layout->addWidget(view_, 1);
-    popup_ = new QMenu(this);
-    QAction* save = popup_->addAction(QString());
-    SetTag(save, tt::kMenuSave);
-    connect(save, &QAction::triggered, this, &TablesWindow::ExportTable);
-    QAction* print = popup_->addAction(QString());
-    SetTag(print, tt::kMenuPrint);
-    connect(print, &QAction::triggered, this, &TablesWindow::Print);
-    QAction* close = popup_->addAction(QString());
-    SetTag(close, tt::kMenuClose);
-    connect(close, &QAction::triggered, this, [this] { CloseWindow(); });
-    connect(view_, &TableView::ContextMenuRequested, this,
-            [this](const QPoint& at) { popup_->popup(at); });
-  }
+  view_ = new TableView(this);
+  layout->addWidget(view_, 1);
+  popup_ = new QMenu(this);
+  QAction* save = popup_->addAction(QString());
+  SetTag(save, tt::kMenuSave);
+  connect(save, &QAction::triggered, this, &TablesWindow::ExportTable);
+  QAction* print = popup_->addAction(QString());
+  SetTag(print, tt::kMenuPrint);
+  connect(print, &QAction::triggered, this, &TablesWindow::Print);
+  QAction* close = popup_->addAction(QString());
+  SetTag(close, tt::kMenuClose);
+  connect(close, &QAction::triggered, this, [this] { CloseWindow(); });
+  connect(view_, &TableView::ContextMenuRequested, this,
+          [this](const QPoint& at) { popup_->popup(at); });
 }
 
 void TablesWindow::FillChoices() {
@@ -207,8 +206,8 @@ void TablesWindow::Rebuild() {
   const shell::SiteSettings site = table_.site;
   const auto& general = shell::State().general;
   if (mode_ == TablesMode::Yearly) {
-    table_ = calc::BuildYearlyTable(site, static_cast<calc::YearTableKind>(general.tableKind),
-                                    language);
+    const auto kind = static_cast<calc::YearTableKind>(std::clamp(general.tableKind, 0, 3));
+    table_ = calc::BuildYearlyTable(site, kind, language);
   } else if (mode_ == TablesMode::RiseSet) {
     const auto range = static_cast<calc::RiseSetRange>(std::clamp(general.riseSetRange, 0, 2));
     monthChoice_->setEnabled(range == calc::RiseSetRange::OneMonth);
