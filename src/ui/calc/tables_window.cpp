@@ -98,8 +98,12 @@ TablesWindow::TablesWindow(TablesMode mode, int variant, QWidget* parent)
   Rebuild();
 }
 
+calc::YearTableKind TablesWindow::YearKind() const {
+  return static_cast<calc::YearTableKind>(std::clamp(shell::State().general.tableKind, 0, 3));
+}
+
 int TablesWindow::Variant() const {
-  if (mode_ == TablesMode::Yearly) return std::clamp(shell::State().general.tableKind, 0, 3);
+  if (mode_ == TablesMode::Yearly) return static_cast<int>(YearKind());
   return mode_ == TablesMode::SunPath ? variant_ : 0;
 }
 
@@ -206,8 +210,7 @@ void TablesWindow::Rebuild() {
   const shell::SiteSettings site = table_.site;
   const auto& general = shell::State().general;
   if (mode_ == TablesMode::Yearly) {
-    const auto kind = static_cast<calc::YearTableKind>(std::clamp(general.tableKind, 0, 3));
-    table_ = calc::BuildYearlyTable(site, kind, language);
+    table_ = calc::BuildYearlyTable(site, YearKind(), language);
   } else if (mode_ == TablesMode::RiseSet) {
     const auto range = static_cast<calc::RiseSetRange>(std::clamp(general.riseSetRange, 0, 2));
     monthChoice_->setEnabled(range == calc::RiseSetRange::OneMonth);
@@ -223,8 +226,7 @@ void TablesWindow::Rebuild() {
 void TablesWindow::UpdateCaption() {
   const int language = shell::CurrentLanguage();
   if (mode_ == TablesMode::Yearly) {
-    SetCaptionText(QString::fromStdString(calc::YearlyTableCaption(
-        static_cast<calc::YearTableKind>(shell::State().general.tableKind), language)));
+    SetCaptionText(QString::fromStdString(calc::YearlyTableCaption(YearKind(), language)));
   } else if (mode_ == TablesMode::RiseSet) {
     SetCaptionText(QString::fromStdString(calc::RiseSetTableCaption(language)));
   } else {
@@ -254,9 +256,7 @@ void TablesWindow::Print() {
   if (!TablesWindowDialogs().printDialog(this, printer)) return;
   std::vector<std::string> full;
   if (mode_ == TablesMode::Yearly) {
-    full = calc::BuildYearlyTableFull(table_.site,
-                                      static_cast<calc::YearTableKind>(shell::State().general.tableKind),
-                                      table_.language);
+    full = calc::BuildYearlyTableFull(table_.site, YearKind(), table_.language);
   }
   if (!PrintTablePage(printer, table_, full)) {
     shell::ShowMessage(shell::MessageKind::Error, Std(Raw(tt::kPrintError)));

@@ -75,6 +75,8 @@ class TablesWindow : public TaskWindow {
 
  private:
   void BuildControls();
+  // The yearly table chosen (the stored `tableKind`, kept in range).
+  calc::YearTableKind YearKind() const;
   void Rebuild();
   void UpdateCaption();
   void FillChoices();
