@@ -434,6 +434,22 @@ TEST_F(TablesWindowTest, MainWindowAndCalculatorOpenTheTables) {
   }
 }
 
+// The main window's language switch shows the open table in the new
+// language, for the site and year the window opened with.
+TEST_F(TablesWindowTest, LanguageSwitchRebuildsTheOpenTable) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow main;
+  auto* w = qobject_cast<TablesWindow*>(main.OpenTables(1));
+  ASSERT_NE(w, nullptr);
+  const shell::SiteSettings opened = shell::State().site;
+  shell::State().site.year = 2030;  // changed elsewhere after the opening
+  main.SelectLanguage(false);
+  EXPECT_EQ(w->CurrentTable().lines,
+            calc::BuildMonthTable(opened, 3, astro::TwilightKind::Astronomical, 2).lines);
+  EXPECT_EQ(w->RangeChoice()->itemText(0).toStdString(), "only 1 month");
+  EXPECT_EQ(w->MonthChoice()->currentIndex(), 2);
+}
+
 // Closing the colour panel opens the tables window again, showing what it
 // showed (here the yearly table of kind 1, which no menu command opens).
 TEST_F(TablesWindowTest, ClosingTheColourPanelReopensTheTables) {
