@@ -1,6 +1,7 @@
 #include "output/print_area.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace kelvra::output {
@@ -87,6 +88,42 @@ std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height,
 std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height, char kind,
                                      int variant) {
   return CarryToPlotPage(s, image_width, image_height, config::KindRow(kind, false, variant));
+}
+
+std::optional<Point> PictureOfPrinterPoint(Point printer, Point page_size, int image_width,
+                                           int image_height, const config::DialKindRow& kind) {
+  if (image_width <= 0 || image_height <= 0 || page_size.x <= 0 || page_size.y <= 0) {
+    return std::nullopt;
+  }
+  if (kind.Has(config::kFixedOnPage)) {
+    printer.x -= 50;
+    printer.y -= 50;
+  }
+  return Point{static_cast<int>(std::lround(static_cast<double>(printer.x) * image_width / page_size.x)),
+               static_cast<int>(std::lround(static_cast<double>(printer.y) * image_height / page_size.y))};
+}
+
+std::optional<Point> PictureOfPlotPoint(Point plot, int image_width, int image_height,
+                                        const config::DialKindRow& kind) {
+  if (image_width <= 0 || image_height <= 0) return std::nullopt;
+  const double w = image_width;
+  const double h = image_height;
+  auto at = [](double x, double y) {
+    return Point{static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y))};
+  };
+  switch (kind.plotPage) {
+    case config::PlotPageMapping::Standard:
+      return at(plot.x * w / 16157.0, (11040.0 - plot.y) * h / 11038.0);
+    case config::PlotPageMapping::Bifilar:
+      return at(plot.x * w / 16157.0, (10480.0 - plot.y) * h / 10480.0);
+    case config::PlotPageMapping::Peaucellier:
+      return at(plot.x * w / 16157.0, h / 2);
+    case config::PlotPageMapping::Sawyer:
+      return at(plot.x * w / 16400.0, (10480.0 - plot.y) * h / 10470.0);
+    case config::PlotPageMapping::None:
+      break;
+  }
+  return std::nullopt;
 }
 
 CarriedPositions::CarriedPositions(DrawingView& view, Point origin, Point legend)

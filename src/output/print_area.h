@@ -73,6 +73,16 @@ std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_he
 std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_height, char kind,
                                      int variant);
 
+// The inverses of the two carries: the picture position (image pixels,
+// rounded) that CarryToPrinter carries to `printer` (0.1 mm, y down), and the
+// one that CarryToPlotPage carries to `plot` (plot units, y up; a mapping that
+// fixes y, as the Peaucellier page does, takes any y). Nothing for a picture
+// that was never drawn or a kind without a plot mapping.
+std::optional<Point> PictureOfPrinterPoint(Point printer, Point page_size, int image_width,
+                                           int image_height, const config::DialKindRow& kind);
+std::optional<Point> PictureOfPlotPoint(Point plot, int image_width, int image_height,
+                                        const config::DialKindRow& kind);
+
 // Holds the view's origin and legend position changed for another target (a
 // print or a plot file) and restores them when it goes.
 class CarriedPositions {

@@ -78,26 +78,72 @@ std::string KindName(const config::DialKindRow& kind) {
   return a == std::string::npos ? std::string() : " (" + name.substr(a, b - a + 1) + ")";
 }
 
-// "X,Y" in millimetres on the page from its lower-left corner, as image
-// pixels of the drawing window's picture (y down, 280 mm across).
-std::optional<output::Point> PagePoint(const ParsedArgs& args, const char* option, int width,
-                                       int height) {
+// The sheet an --origin or --legend position is measured on: the output's own
+// page, in millimetres from its lower-left corner, and the drawing window's
+// picture position that lands there once the picture is carried to that page.
+struct OutputPage {
+  double widthMm = 0;
+  double heightMm = 0;
+  std::function<std::optional<output::Point>(double xMm, double yMm)> toPicture;
+};
+
+OutputPage PageOf(Format format, int width, int height, const config::DialKindRow& kind) {
+  switch (format) {
+    case Format::Svg:
+    case Format::Pdf: {
+      // The printed sheet, 0.1 mm with y down.
+      const output::Point sheet{output::kSheetWidth, output::kSheetHeight};
+      return {sheet.x / 10.0, sheet.y / 10.0, [=](double x, double y) {
+                const output::Point p{static_cast<int>(std::lround(x * 10)),
+                                      static_cast<int>(std::lround(sheet.y - y * 10))};
+                return output::PictureOfPrinterPoint(p, sheet, width, height, kind);
+              }};
+    }
+    case Format::Plot:
+    case Format::Dxf: {
+      // The plot sheet, plot units with y up.
+      const double units = output::kPlotUnitsPerMm;
+      const double sheetWidth = kind.plotPage == config::PlotPageMapping::Sawyer ? 16400 : 16157;
+      const double sheetHeight = kind.plotPage == config::PlotPageMapping::Standard ? 11038 : 10480;
+      return {sheetWidth / units, sheetHeight / units, [=](double x, double y) {
+                const output::Point p{static_cast<int>(std::lround(x * units)),
+                                      static_cast<int>(std::lround(y * units))};
+                return output::PictureOfPlotPoint(p, width, height, kind);
+              }};
+    }
+    case Format::Png:
+    case Format::Jpeg:
+      break;
+  }
+  // The picture itself: the print page, 280 mm across.
+  const double ppm = output::PixelsPerMm(output::SinkKind::Screen, width, true);
+  return {output::kPrintPageWidthMm, height / ppm, [=](double x, double y) {
+            return std::optional<output::Point>(output::Point{
+                static_cast<int>(std::lround(x * ppm)), static_cast<int>(std::lround(height - y * ppm))});
+          }};
+}
+
+// "X,Y" in millimetres on the output's page from its lower-left corner, as
+// image pixels of the drawing window's picture (y down).
+std::optional<output::Point> PagePoint(const ParsedArgs& args, const char* option,
+                                       const OutputPage& page) {
   const std::optional<std::string> text = args.Value(option);
   if (!text) return std::nullopt;
-  const double ppm = output::PixelsPerMm(output::SinkKind::Screen, width, true);
-  const double pageHeightMm = height / ppm;
   const auto comma = text->find(',');
   const auto x = comma == std::string::npos ? std::nullopt : ParseReal(text->substr(0, comma));
   const auto y = comma == std::string::npos ? std::nullopt : ParseReal(text->substr(comma + 1));
-  if (!x || !y || *x < 0 || *x > output::kPrintPageWidthMm || *y < 0 || *y > pageHeightMm) {
+  std::optional<output::Point> at;
+  if (x && y && *x >= 0 && *x <= page.widthMm && *y >= 0 && *y <= page.heightMm) {
+    at = page.toPicture(*x, *y);
+  }
+  if (!at) {
     char range[96];
-    std::snprintf(range, sizeof range, "X 0..%.0f, Y 0..%.0f", output::kPrintPageWidthMm,
-                  pageHeightMm);
+    std::snprintf(range, sizeof range, "X 0..%.0f, Y 0..%.0f", std::floor(page.widthMm),
+                  std::floor(page.heightMm));
     throw UsageError(std::string(option) + ": expected X,Y in millimetres from the lower-left "
                      "corner of the page, " + range + " (got '" + *text + "')");
   }
-  return output::Point{static_cast<int>(std::lround(*x * ppm)),
-                       static_cast<int>(std::lround(height - *y * ppm))};
+  return at;
 }
 
 // Writes a plot file at plot scale 1; false when it cannot be written.
@@ -193,8 +239,9 @@ int Run(Invocation& inv) {
   output::DrawingView view =
       dials::DefaultView(kind, width, height, job.Inputs().site.latitude);
   // Placed as a pick in the drawing window places them.
-  const auto origin = PagePoint(inv.args, "--origin", width, height);
-  const auto legend = PagePoint(inv.args, "--legend", width, height);
+  const OutputPage page = PageOf(format, width, height, kind);
+  const auto origin = PagePoint(inv.args, "--origin", page);
+  const auto legend = PagePoint(inv.args, "--legend", page);
   if (origin && !output::OriginPickable(kind)) {
     throw UsageError("--origin: kind=" + letter + KindName(kind) + " places its origin itself");
   }

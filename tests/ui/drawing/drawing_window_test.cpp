@@ -209,9 +209,12 @@ TEST_F(DrawingWindowTest, PrintPageFormatDrawsOneAndAHalfTimesLarger) {
   // The entry is ticked in the pop-up menu, the other one not.
   int ticked = 0;
   for (QAction* a : w.PopupMenu()->actions()) {
-    if (a->text() == QString::fromUtf8("         ....... wie in gespeicherter Datei"))
+    if (a->text() == QString::fromUtf8("         ....... wie in gespeicherter Datei")) {
       EXPECT_TRUE(a->isChecked());
-    if (a->text() == "Bildschirmanzeige wie im Ausdruck") EXPECT_FALSE(a->isChecked());
+    }
+    if (a->text() == "Bildschirmanzeige wie im Ausdruck") {
+      EXPECT_FALSE(a->isChecked());
+    }
     ticked += a->isChecked() ? 1 : 0;
   }
   EXPECT_EQ(ticked, 1);
