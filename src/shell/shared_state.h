@@ -80,6 +80,8 @@ struct GeneralState {
   bool wideScreen = true;
   bool largeFonts = false;
   int twilightKind = 2;         // 0 civil, 1 nautical, 2 astronomical
+  int tableKind = 0;            // yearly table: 0 EoT, 1 EoT + longitude, 2 declination, 3 true noon
+  int riseSetRange = 0;         // rise and set table: 0 one month, 1 first, 2 second half-year
   CalendarDate today;           // the calculator's date
   double timeOfDay = 0.5;       // fraction of a day (12:00)
   double azimuthInput = 0.0;    // degrees

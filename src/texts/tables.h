@@ -65,5 +65,7 @@ inline constexpr TextId kChooseSymmetricCount{781};  // "Bitte die Anzahl der We
 inline constexpr TextId kMonthChoice{782};  // "Monat"
 inline constexpr TextId kRangeChoice{783};  // "Zeitraum"
 inline constexpr TextId kTwilightChoice{784};  // "Dämmerung"
+inline constexpr TextId kSaveButton{785};  // "save"
+inline constexpr TextId kPrintButton{786};  // "&Print"
 
 }  // namespace kelvra::texts::tables

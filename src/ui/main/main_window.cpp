@@ -33,6 +33,7 @@
 #include "shell/startup.h"
 #include "texts/ui.h"
 #include "ui/calc/calculator_window.h"
+#include "ui/calc/tables_window.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
 #include "ui/common/pictures.h"
@@ -554,6 +555,9 @@ TaskWindow* MainWindow::OpenTask(const QString& name,
   window->setFocus();
   actions_[3]->setEnabled(true);
   actions_[6]->setEnabled(true);
+  // The frame need not become active (the main window may be hidden), so
+  // offer "Drucken..." for the new window here.
+  UpdatePrintCommand();
   return window;
 }
 
@@ -728,10 +732,22 @@ TaskWindow* MainWindow::OpenCalculator(int mode) {
 }
 
 TaskWindow* MainWindow::OpenTables(int kind) {
-  const int topic = kind >= 10 ? 50 : 51;
-  return OpenTask(kTablesWindow, [topic] {
-    return new PlaceholderWindow(kTablesWindow, topic, texts::ui::kTablesCaption);
-  });
+  // kind: 1 rise and set; 0, 2, 3 the yearly tables; 10 the equation-of-time
+  // graph; 11, 12 the rectangular and circular sun-path diagrams.
+  TablesMode mode = TablesMode::Yearly;
+  int variant = kind;
+  if (kind == 1) mode = TablesMode::RiseSet;
+  if (kind == 10) mode = TablesMode::EotGraph, variant = 0;
+  if (kind == 11 || kind == 12) mode = TablesMode::SunPath, variant = kind - 10;
+  // Another table or graph: the open tables window makes way for it.
+  if (auto* open = qobject_cast<TablesWindow*>(FindTask(kTablesWindow))) {
+    if (open->Mode() == mode && (mode != TablesMode::Yearly ||
+                                 shell::State().general.tableKind == variant)) {
+      return OpenTask(kTablesWindow, [] { return nullptr; });
+    }
+    open->CloseWindow(true);
+  }
+  return OpenTask(kTablesWindow, [mode, variant] { return new TablesWindow(mode, variant); });
 }
 
 void MainWindow::ReopenConfigDialogs() {

@@ -1,0 +1,358 @@
+// The tables window offscreen: the yearly and rise and set tables with their
+// choices, the picture, the export with the separator question, printing into
+// a PDF page of the right orientation, and the main window's table commands.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include <QComboBox>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <QPrinter>
+
+#include "calc/tables/rise_set_table.h"
+#include "calc/tables/table_export.h"
+#include "calc/tables/yearly_table.h"
+#include "shell/catalog.h"
+#include "shell/shared_state.h"
+#include "ui/calc/calculator_window.h"
+#include "ui/calc/table_printing.h"
+#include "ui/calc/table_view.h"
+#include "ui/calc/tables_window.h"
+#include "ui/main/main_window.h"
+#include "ui_test_support.h"
+
+namespace kelvra::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using shell::MessageAnswer;
+
+std::string ReadBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class TablesWindowTest : public uitest::UiTest {
+ protected:
+  void SetUp() override {
+    UiTest::SetUp();
+    folder_ = fs::temp_directory_path() / ("kelvra-tables-window-" + std::to_string(::getpid()));
+    fs::create_directories(folder_);
+    shell::State().site.year = 2024;
+    shell::State().general.today.month = 3;
+    shell::State().general.tableKind = 0;
+    shell::State().general.riseSetRange = 0;
+    shell::State().general.twilightKind = 2;
+  }
+  void TearDown() override {
+    ResetTablesWindowDialogs();
+    fs::remove_all(folder_);
+    UiTest::TearDown();
+  }
+  fs::path folder_;
+};
+
+TEST_F(TablesWindowTest, YearlyTableFollowsItsChoice) {
+  TablesWindow w(TablesMode::Yearly, 2);
+  EXPECT_EQ(w.CurrentTable().lines,
+            calc::BuildYearlyTable(shell::State().site, calc::YearTableKind::Declination, 1).lines);
+  EXPECT_EQ(w.YearKindChoice()->count(), 4);
+  EXPECT_EQ(w.YearKindChoice()->currentIndex(), 2);
+  EXPECT_EQ(w.windowTitle().toStdString(), " Tabelle Sonnendeklination");
+  w.YearKindChoice()->setCurrentIndex(3);
+  EXPECT_EQ(w.CurrentTable().layout, calc::TableLayout::YearlyNoon);
+  EXPECT_EQ(shell::State().general.tableKind, 3);  // kept for the next opening
+  EXPECT_EQ(w.windowTitle().toStdString(), "Tabelle der Meridiandurchgänge");
+  shell::SelectLanguage(false);
+  w.Retranslate();
+  EXPECT_EQ(w.CurrentTable().lines,
+            calc::BuildYearlyTable(shell::State().site, calc::YearTableKind::TrueNoon, 2).lines);
+  EXPECT_EQ(w.YearKindChoice()->itemText(3).toStdString(), "Sun passage times");
+  EXPECT_EQ(w.PopupMenu()->actions().size(), 3);
+}
+
+TEST_F(TablesWindowTest, RiseSetTableFollowsRangeMonthAndTwilight) {
+  TablesWindow w(TablesMode::RiseSet, 0);
+  const shell::SiteSettings& site = shell::State().site;
+  EXPECT_EQ(w.MonthChoice()->currentIndex(), 2);  // today's month
+  EXPECT_EQ(w.CurrentTable().lines,
+            calc::BuildMonthTable(site, 3, astro::TwilightKind::Astronomical, 1).lines);
+  w.TwilightChoice()->setCurrentIndex(0);
+  w.MonthChoice()->setCurrentIndex(1);
+  EXPECT_EQ(w.CurrentTable().lines,
+            calc::BuildMonthTable(site, 2, astro::TwilightKind::Civil, 1).lines);
+  EXPECT_EQ(shell::State().general.twilightKind, 0);
+  w.RangeChoice()->setCurrentIndex(2);
+  EXPECT_EQ(w.CurrentTable().lines, calc::BuildHalfYearTable(site, 7, 1).lines);
+  EXPECT_FALSE(w.MonthChoice()->isEnabled());
+  EXPECT_EQ(shell::State().general.riseSetRange, 2);
+}
+
+// The picture: the point size comes down until the table fits, the frame is
+// light grey, the text black on white.
+TEST_F(TablesWindowTest, PictureFitsAndIsFramed) {
+  TablesWindow w(TablesMode::Yearly, 0);
+  TableView* view = w.View();
+  view->resize(1400, 1000);
+  const int large = view->FittedPointSize();
+  EXPECT_EQ(large, 11);
+  view->resize(500, 400);
+  const int small = view->FittedPointSize();
+  EXPECT_LT(small, large);
+  view->resize(1200, 900);
+  const QImage picture = view->grab().toImage();
+  const QRect frame = view->TableRect();
+  EXPECT_EQ(QColor(picture.pixel(frame.center().x(), frame.top())), TableView::FrameColor());
+  EXPECT_EQ(QColor(picture.pixel(2, 2)), QColor(Qt::white));
+  int black = 0;
+  for (int y = frame.top(); y < frame.bottom(); y += 2) {
+    for (int x = frame.left(); x < frame.right(); x += 2) black += qGray(picture.pixel(x, y)) < 80;
+  }
+  EXPECT_GT(black, 1000);
+}
+
+// A CSV export asks for the separator each time and uses only that answer;
+// the name chosen is cut at its first "." and gets the filter's extension.
+TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
+  kelvra::testing::RecordingMessageSink sink;
+  TablesWindow w(TablesMode::Yearly, 0);
+  int filter = 1;
+  QString name = QString::fromStdString((folder_ / "Tabelle.neu").string());
+  TablesWindowDialogs().saveFile = [&](QWidget*, const QString& caption, const QString& proposal,
+                                       const QString&, int* index) {
+    EXPECT_EQ(caption.toStdString(), "KELVRA.EXE - Tabelle speichern");
+    EXPECT_EQ(proposal.toStdString(), "Tabelle");
+    *index = filter;
+    return name;
+  };
+  const fs::path csv = folder_ / "Tabelle.csv";
+  sink.Script({MessageAnswer::No});
+  w.ExportTable();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Question);
+  EXPECT_EQ(ReadBytes(csv), calc::ExportTableBytes(w.CurrentTable(), {true, ','}));
+  sink.Script({MessageAnswer::Yes});
+  w.ExportTable();
+  EXPECT_EQ(sink.shown.size(), 2u);
+  EXPECT_EQ(ReadBytes(csv), calc::ExportTableBytes(w.CurrentTable(), {true, ';'}));
+  filter = 0;
+  w.ExportTable();
+  EXPECT_EQ(sink.shown.size(), 2u);  // no question for a text file
+  EXPECT_EQ(ReadBytes(folder_ / "Tabelle.txt"), calc::ExportTableBytes(w.CurrentTable(), {}));
+  // A folder that does not exist: the error names the file.
+  name = QString::fromStdString((folder_ / "missing" / "t.txt").string());
+  w.ExportTable();
+  ASSERT_EQ(sink.shown.size(), 3u);
+  EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
+  EXPECT_EQ(sink.shown[2].text, "Open error: File  " + (folder_ / "missing" / "t.txt").string());
+}
+
+// The width and height of the first page of a PDF file, in points.
+std::pair<double, double> PdfPageSize(const std::string& pdf) {
+  static const std::regex box(R"(/MediaBox\s*\[\s*0\s+0\s+([\d.]+)\s+([\d.]+)\s*\])");
+  std::smatch m;
+  if (!std::regex_search(pdf, m, box)) return {0, 0};
+  return {std::stod(m[1]), std::stod(m[2])};
+}
+
+TEST_F(TablesWindowTest, PrintsAPdfPageOfTheRightOrientation) {
+  struct Case {
+    TablesMode mode;
+    int range;
+    bool landscape;
+  } cases[] = {{TablesMode::RiseSet, 0, false},
+               {TablesMode::RiseSet, 1, true},
+               {TablesMode::Yearly, 0, false},
+               {TablesMode::Yearly, 3, false}};
+  int dialogs = 0;
+  TablesWindowDialogs().printDialog = [&](QWidget*, QPrinter&) { return ++dialogs > 0; };
+  for (const auto& c : cases) {
+    shell::State().general.riseSetRange = c.range;
+    TablesWindow w(c.mode, c.range);
+    const fs::path pdf = folder_ / "table.pdf";
+    fs::remove(pdf);
+    TablesPrinter().setOutputFormat(QPrinter::PdfFormat);
+    TablesPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+    w.Print();
+    const auto [width, height] = PdfPageSize(ReadBytes(pdf));
+    ASSERT_GT(width, 0) << "no page";
+    EXPECT_EQ(width > height, c.landscape) << width << " x " << height;
+  }
+  EXPECT_EQ(dialogs, 4);
+  // A cancelled dialog prints nothing.
+  TablesWindowDialogs().printDialog = [](QWidget*, QPrinter&) { return false; };
+  const fs::path pdf = folder_ / "none.pdf";
+  TablesPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+  TablesWindow(TablesMode::Yearly, 0).Print();
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+// Each printed layout lies on its page: a sheet of A4 in 0.1 mm (landscape for
+// the half-year table) with a 6 mm unprintable margin all round, painted as
+// the printer would be; the ink stays inside the printable part.
+TEST_F(TablesWindowTest, PrintedTablesFitTheirPage) {
+  const shell::SiteSettings& site = shell::State().site;
+  struct Case {
+    const char* name;
+    calc::Table table;
+    std::vector<std::string> full;
+  } cases[] = {
+      {"one month", calc::BuildMonthTable(site, 3, astro::TwilightKind::Civil, 1), {}},
+      {"half-year", calc::BuildHalfYearTable(site, 7, 1), {}},
+      {"half-year English", calc::BuildHalfYearTable(site, 1, 2), {}},
+      {"equation of time", calc::BuildYearlyTable(site, calc::YearTableKind::EquationOfTime, 1),
+       calc::BuildYearlyTableFull(site, calc::YearTableKind::EquationOfTime, 1)},
+      {"true noon", calc::BuildYearlyTable(site, calc::YearTableKind::TrueNoon, 2),
+       calc::BuildYearlyTableFull(site, calc::YearTableKind::TrueNoon, 2)},
+  };
+  constexpr int kMargin = 60;
+  for (const auto& c : cases) {
+    const bool landscape = PrintsLandscape(c.table.layout);
+    const QSize sheet = landscape ? QSize(2970, 2100) : QSize(2100, 2970);
+    QImage page(sheet.width() - 2 * kMargin, sheet.height() - 2 * kMargin, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+      QPainter painter(&page);
+      PaintTablePage(painter, {double(page.width()), double(kMargin)}, c.table, c.full);
+    }
+    QRect ink;
+    for (int y = 0; y < page.height(); ++y) {
+      const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+      for (int x = 0; x < page.width(); ++x) {
+        if (qGray(row[x]) < 128) ink |= QRect(x, y, 1, 1);
+      }
+    }
+    ASSERT_FALSE(ink.isEmpty()) << c.name;
+    EXPECT_LT(ink.right(), page.width() - 1) << c.name << ": cut at the right edge";
+    EXPECT_LT(ink.bottom(), page.height() - 1) << c.name << ": cut at the bottom";
+    EXPECT_GT(ink.width(), page.width() / 2) << c.name << ": the table spans the page";
+  }
+}
+
+// A printer that cannot start the job: the message, nothing printed.
+TEST_F(TablesWindowTest, PrinterErrorIsReported) {
+  kelvra::testing::RecordingMessageSink sink;
+  TablesWindowDialogs().printDialog = [](QWidget*, QPrinter&) { return true; };
+  TablesPrinter().setOutputFormat(QPrinter::PdfFormat);
+  const fs::path pdf = folder_ / "missing" / "table.pdf";
+  TablesPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
+  TablesWindow w(TablesMode::Yearly, 0);
+  w.Print();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Error);
+  EXPECT_EQ(sink.shown[0].text, "Fehler - Drucken abgebrochen!");
+  EXPECT_FALSE(fs::exists(pdf));
+}
+
+// The main window's table commands (Alt+F9 .. Alt+F12) and the calculator's
+// "Weitere Tabellen ..." open the window through the one opening path; the
+// calculator closes.
+TEST_F(TablesWindowTest, MainWindowAndCalculatorOpenTheTables) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow main;
+  struct Case {
+    int menu;
+    TablesMode mode;
+    calc::TableLayout layout;
+    int kind;
+  } cases[] = {{29, TablesMode::RiseSet, calc::TableLayout::Month, -1},
+               {30, TablesMode::Yearly, calc::TableLayout::Yearly, 0},
+               {31, TablesMode::Yearly, calc::TableLayout::Yearly, 2},
+               {32, TablesMode::Yearly, calc::TableLayout::YearlyNoon, 3}};
+  for (const auto& c : cases) {
+    main.MenuAction(c.menu)->trigger();
+    uitest::Pump();
+    ASSERT_EQ(main.TaskWindows().size(), 1) << c.menu;
+    auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().front());
+    ASSERT_NE(w, nullptr) << c.menu;
+    EXPECT_EQ(w->Mode(), c.mode) << c.menu;
+    EXPECT_EQ(w->CurrentTable().layout, c.layout) << c.menu;
+    if (c.kind >= 0) {
+      EXPECT_EQ(w->YearKindChoice()->currentIndex(), c.kind) << c.menu;
+    }
+    EXPECT_EQ(w->HelpTopic(), 51);
+  }
+  // F3 is offered for a table.
+  EXPECT_TRUE(main.MenuAction(5)->isEnabled());
+
+  // From the calculator's pop-up "Weitere Tabellen ...".
+  const std::pair<int, calc::TableLayout> entries[] = {{0, calc::TableLayout::Month},
+                                                       {1, calc::TableLayout::Yearly},
+                                                       {3, calc::TableLayout::YearlyNoon}};
+  for (const auto& [entry, layout] : entries) {
+    main.MenuAction(27)->trigger();  // F12
+    uitest::Pump();
+    auto* calculator = qobject_cast<CalculatorWindow*>(main.TaskWindows().value(0));
+    ASSERT_NE(calculator, nullptr);
+    QMenu* more = nullptr;
+    for (QAction* a : calculator->PopupMenu()->actions()) {
+      if (a->menu()) more = a->menu();
+    }
+    ASSERT_NE(more, nullptr);
+    more->actions().at(entry)->trigger();
+    uitest::Pump();
+    ASSERT_EQ(main.TaskWindows().size(), 1) << entry;
+    auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().front());
+    ASSERT_NE(w, nullptr) << "entry " << entry;
+    EXPECT_EQ(w->CurrentTable().layout, layout) << entry;
+  }
+}
+
+// A graph that can print, as the graph modes host it.
+class PrintingGraph : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  int printed = 0;
+ public slots:
+  void Print() { ++printed; }
+};
+
+// Modes 16 and 32 host the graph the factory makes (a placeholder without
+// one); the window's and the main window's print command reach the graph.
+TEST_F(TablesWindowTest, GraphModesHostTheGraphAndPassPrintingOn) {
+  kelvra::testing::RecordingMessageSink sink;
+  {
+    TablesWindow placeholder(TablesMode::EotGraph, 0);
+    EXPECT_EQ(placeholder.View(), nullptr);
+    placeholder.Print();  // nothing to print, no message
+    EXPECT_TRUE(sink.shown.empty());
+  }
+  PrintingGraph* graph = nullptr;
+  std::vector<std::pair<TablesMode, int>> made;
+  SetGraphViewFactory([&](TablesMode mode, int variant, QWidget* parent) -> QWidget* {
+    made.emplace_back(mode, variant);
+    graph = new PrintingGraph(parent);
+    return graph;
+  });
+  MainWindow main;
+  main.MenuAction(33)->trigger();  // Ctrl+F12
+  uitest::Pump();
+  ASSERT_NE(graph, nullptr);
+  auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().value(0));
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->Mode(), TablesMode::EotGraph);
+  EXPECT_EQ(w->HelpTopic(), 50);
+  EXPECT_TRUE(main.MenuAction(5)->isEnabled());
+  main.MenuAction(5)->trigger();  // F3
+  EXPECT_EQ(graph->printed, 1);
+  w->Print();
+  EXPECT_EQ(graph->printed, 2);
+  main.MenuAction(36)->trigger();  // Ctrl+F11: the circular sun path
+  uitest::Pump();
+  ASSERT_EQ(made.size(), 2u);
+  EXPECT_EQ(made[1], std::make_pair(TablesMode::SunPath, 2));
+  SetGraphViewFactory({});
+}
+
+}  // namespace
+}  // namespace kelvra::ui
+
+#include "tables_window_test.moc"
