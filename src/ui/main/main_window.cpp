@@ -33,6 +33,7 @@
 #include "shell/startup.h"
 #include "texts/ui.h"
 #include "ui/calc/calculator_window.h"
+#include "ui/calc/graph_view.h"
 #include "ui/calc/tables_window.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
@@ -106,6 +107,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(desk_);
 
   printer_ = new QPrinter(QPrinter::HighResolution);
+  SetGraphViewFactory([](TablesMode mode, int variant, QWidget* parent) {
+    return MakeGraphView(static_cast<int>(mode), variant, parent);
+  });
   BuildMenus();
   BuildPopupMenus();
   BuildPanels();

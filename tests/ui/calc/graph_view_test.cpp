@@ -30,7 +30,10 @@
 #include "ui/calc/graph_save_panel.h"
 #include "ui/calc/graph_view.h"
 #include "ui/calc/symmetric_panel.h"
+#include "ui/calc/calculator_window.h"
+#include "ui/calc/tables_window.h"
 #include "ui/common/retranslate.h"
+#include "ui/main/main_window.h"
 #include "ui_test_support.h"
 
 namespace kelvra::ui {
@@ -523,6 +526,46 @@ TEST_F(GraphViewTest, SymmetricTablePanelChecksTheYearAndSavesTheTable) {
   }
   view.SymmetricBox()->setChecked(false);
   EXPECT_FALSE(panel->isVisibleTo(&view));
+}
+
+// The main window hosts the graph view in the tables window's graph modes:
+// from its menu and from the calculator's graph buttons.
+TEST_F(GraphViewTest, TheTablesWindowShowsTheGraphViewInModes16And32) {
+  MainWindow main;
+  struct Case {
+    int menu;  // main-menu command
+    calc::graphs::GraphKind kind;
+  };
+  for (const Case& c : {Case{33, calc::graphs::GraphKind::Eot},
+                        Case{36, calc::graphs::GraphKind::PolarSunPath}}) {
+    main.MenuAction(c.menu)->trigger();
+    uitest::Pump();
+    auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().value(0));
+    ASSERT_NE(w, nullptr) << c.menu;
+    auto* view = w->findChild<GraphView*>();
+    ASSERT_NE(view, nullptr) << c.menu;
+    EXPECT_EQ(view->Kind(), c.kind) << c.menu;
+    EXPECT_FALSE(view->Picture().isNull());
+  }
+  // The calculator's graph buttons.
+  main.CloseAllWindows();
+  auto* calculator = qobject_cast<CalculatorWindow*>(main.OpenCalculator(4));
+  ASSERT_NE(calculator, nullptr);
+  calculator->SetMode(kCalcEquationOfTime);
+  calculator->GraphButton()->click();
+  uitest::Pump();
+  auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().value(0));
+  ASSERT_NE(w, nullptr);
+  ASSERT_NE(w->findChild<GraphView*>(), nullptr);
+  EXPECT_EQ(w->findChild<GraphView*>()->Mode(), kGraphModeEot);
+  // The window's print command prints the graph.
+  const QString pdf = Path("from_window.pdf");
+  GraphPrinter().setOutputFormat(QPrinter::PdfFormat);
+  GraphPrinter().setOutputFileName(pdf);
+  w->Print();
+  EXPECT_TRUE(ReadAll(pdf).startsWith("%PDF"));
+  GraphPrinter().setOutputFileName(QString());
+  main.CloseAllWindows();
 }
 
 }  // namespace
