@@ -555,6 +555,10 @@ void GraphView::Retranslate() {
   if (planeBox_) planeBox_->setTitle(Text(tg::kPlaneHeading));
 }
 
+QSize GraphView::sizeHint() const {
+  return mode_ == kGraphModeEot ? QSize(1000, 680) : QSize(1180, 760);
+}
+
 QWidget* MakeGraphView(int mode, int variant, QWidget* parent) {
   return new GraphView(mode, variant, parent);
 }

@@ -117,6 +117,8 @@ class GraphView : public QWidget, public Retranslatable {
   bool Save(const GraphSaveRequest& request);
 
   void Retranslate() override;
+  // Room for a picture a user can read.
+  QSize sizeHint() const override;
 
  public slots:
   // The print command: print dialog, then the graph on a landscape page.

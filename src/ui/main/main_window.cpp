@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calc/graphs/graph_inputs.h"
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
@@ -745,8 +746,12 @@ TaskWindow* MainWindow::OpenTables(int kind) {
   if (kind == 11 || kind == 12) mode = TablesMode::SunPath, variant = kind - 10;
   // Another table or graph: the open tables window makes way for it.
   if (auto* open = qobject_cast<TablesWindow*>(FindTask(kTablesWindow))) {
-    if (open->Mode() == mode && (mode != TablesMode::Yearly ||
-                                 shell::State().general.tableKind == variant)) {
+    // The same yearly table, or the same sun-path representation, stays.
+    const bool same = mode == TablesMode::Yearly ? shell::State().general.tableKind == variant
+                      : mode == TablesMode::SunPath
+                          ? calc::graphs::Graphs().diagramPolar == (variant == 2)
+                          : true;
+    if (open->Mode() == mode && same) {
       return OpenTask(kTablesWindow, [] { return nullptr; });
     }
     open->CloseWindow(true);

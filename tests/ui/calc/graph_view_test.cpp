@@ -536,12 +536,17 @@ TEST_F(GraphViewTest, TheTablesWindowShowsTheGraphViewInModes16And32) {
     int menu;  // main-menu command
     calc::graphs::GraphKind kind;
   };
+  // Ctrl+F12 the equation of time, Ctrl+F10 the rectangular and Ctrl+F11
+  // the polar diagram (the open sun-path window makes way for the other).
   for (const Case& c : {Case{33, calc::graphs::GraphKind::Eot},
-                        Case{36, calc::graphs::GraphKind::PolarSunPath}}) {
+                        Case{35, calc::graphs::GraphKind::CartesianSunPath},
+                        Case{36, calc::graphs::GraphKind::PolarSunPath},
+                        Case{35, calc::graphs::GraphKind::CartesianSunPath}}) {
     main.MenuAction(c.menu)->trigger();
     uitest::Pump();
     auto* w = qobject_cast<TablesWindow*>(main.TaskWindows().value(0));
     ASSERT_NE(w, nullptr) << c.menu;
+    ASSERT_EQ(main.TaskWindows().size(), 1) << c.menu;
     auto* view = w->findChild<GraphView*>();
     ASSERT_NE(view, nullptr) << c.menu;
     EXPECT_EQ(view->Kind(), c.kind) << c.menu;

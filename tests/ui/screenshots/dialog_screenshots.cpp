@@ -206,6 +206,11 @@ int main(int argc, char** argv) {
     sunPath.HoursWithEotBox()->setChecked(false);
     sunPath.PlaneBox()->setChecked(false);
   }
+  // The same views inside the tables window (graph modes 16 and 32).
+  for (int kind : {10, 11, 12}) {
+    if (QWidget* t = task(w.OpenTables(kind))) Shoot(out, QString("tables-%1").arg(kind), &w, t);
+  }
+  w.CloseAllWindows();
   Pump();
   w.ShowAbout();
   Shoot(out, "about", &w);
