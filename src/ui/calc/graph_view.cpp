@@ -162,9 +162,9 @@ GraphView::GraphView(int mode, int variant, QWidget* parent)
     Save(request);
   });
 
+  // Captions, lists and the picture in the current language.
   Retranslate();
   FillFromState();
-  Redraw();
 }
 
 GraphView::~GraphView() = default;
@@ -545,7 +545,11 @@ bool GraphView::Print() {
   if (!page) return false;
   const calc::graphs::GraphInputs in = calc::graphs::CurrentGraphInputs();
   calc::graphs::DrawGraph(*page->sink, Kind(), in);
-  return page->sink->Finish();
+  if (!page->sink->Finish()) {
+    shell::ShowMessage(shell::MessageKind::Error, shell::Get(texts::tables::kPrintError));
+    return false;
+  }
+  return true;
 }
 
 void GraphView::Retranslate() {
@@ -553,6 +557,8 @@ void GraphView::Retranslate() {
   FillLists();
   UpdateHeading();
   if (planeBox_) planeBox_->setTitle(Text(tg::kPlaneHeading));
+  // The picture's texts are in the language too.
+  Redraw();
 }
 
 QSize GraphView::sizeHint() const {

@@ -206,6 +206,12 @@ TEST_F(GraphViewTest, RepresentationSwitchesTheTitleAndTheSpanShowsOnlyWithEot) 
   view.Retranslate();
   EXPECT_EQ(view.Heading()->text(), "Sun Path Diagram (rectangluar)");
   EXPECT_EQ(view.IntervalList()->itemText(3).trimmed(), "15 min");
+  // The picture's legend is in the new language.
+  const QImage english = view.Picture();
+  shell::SelectLanguage(true);
+  ApplyLanguage();
+  EXPECT_EQ(view.Heading()->text(), "rechtwinkliges Sonnenstandsdiagramm");
+  EXPECT_NE(view.Picture(), english);
 }
 
 TEST_F(GraphViewTest, PlaneFieldsRefuseValuesOutOfRangeAndKeepTheOldOne) {
