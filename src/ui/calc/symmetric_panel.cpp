@@ -21,8 +21,8 @@
 #include "shell/shared_state.h"
 #include "texts/tables.h"
 #include "ui/calc/graph_view.h"
+#include "ui/calc/table_printing.h"
 #include "ui/common/field_checks.h"
-#include "ui/drawing/text_printing.h"
 
 namespace kelvra::ui {
 
@@ -164,13 +164,7 @@ bool SymmetricPanel::PrintData() {
   if (!TheGraphViewDialogs().printDialog(this, printer)) return false;
   const std::vector<std::string> lines = calc::EquationOfTimeByLongitudeLines(
       astro::EquationOfTimeByLongitude(ValueCount(), shell::State().site.year));
-  TextPrintStyle style;
-  style.face = "MS Serif";
-  style.bold = true;
-  style.portrait = true;
-  // 63 lines on a portrait page.
-  style.headerPoints = style.bodyPoints = 9.5;
-  if (!PrintTextLines(printer, lines, style)) {
+  if (!PrintEotByLongitude(printer, lines)) {
     shell::ShowMessage(shell::MessageKind::Error, shell::Get(tt::kPrintError));
     return false;
   }

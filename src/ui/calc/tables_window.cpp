@@ -42,11 +42,18 @@ TablesDialogs RealDialogs() {
     const QStringList parts = filter.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
-    QString selected = filters.value(0);
-    const QString name = QFileDialog::getSaveFileName(parent, caption, proposal,
-                                                      filters.join(";;"), &selected);
-    *filterIndex = std::max(0, static_cast<int>(filters.indexOf(selected)));
-    return name;
+    QFileDialog dialog(parent, caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    dialog.selectFile(proposal);
+    // Another filter proposes "text.txt" or "text.csv".
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, filters](const QString& chosen) {
+                       dialog.selectFile(filters.indexOf(chosen) == 1 ? "text.csv" : "text.txt");
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    *filterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
+    return dialog.selectedFiles().front();
   };
   d.printDialog = [](QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
@@ -91,8 +98,29 @@ TablesWindow::TablesWindow(TablesMode mode, int variant, QWidget* parent)
   Rebuild();
 }
 
+calc::YearTableKind TablesWindow::YearKind() const {
+  return static_cast<calc::YearTableKind>(std::clamp(shell::State().general.tableKind, 0, 3));
+}
+
+int TablesWindow::Variant() const {
+  if (mode_ == TablesMode::Yearly) return static_cast<int>(YearKind());
+  return mode_ == TablesMode::SunPath ? variant_ : 0;
+}
+
 void TablesWindow::BuildControls() {
   auto* layout = new QVBoxLayout(this);
+  if (mode_ == TablesMode::EotGraph || mode_ == TablesMode::SunPath) {
+    // The graph brings its own controls.
+    if (GraphFactory()) graph_ = GraphFactory()(mode_, variant_, this);
+    if (!graph_) {
+      auto* placeholder = new QLabel(this);
+      placeholder->setAlignment(Qt::AlignCenter);
+      SetTag(placeholder, tt::kGraphPlaceholder);
+      graph_ = placeholder;
+    }
+    layout->addWidget(graph_, 1);
+    return;
+  }
   auto* bar = new QHBoxLayout;
   layout->addLayout(bar);
   if (mode_ == TablesMode::Yearly) {
@@ -132,46 +160,33 @@ void TablesWindow::BuildControls() {
     }
   }
   bar->addStretch(1);
-  if (mode_ == TablesMode::Yearly || mode_ == TablesMode::RiseSet) {
-    auto button = [this, bar](const char* name, texts::TextId tag) {
-      auto* b = new QPushButton(this);
-      b->setObjectName(name);
-      SetTag(b, tag);
-      bar->addWidget(b);
-      return b;
-    };
-    connect(button("BtSpeichern", tt::kSaveButton), &QPushButton::clicked, this,
-            &TablesWindow::ExportTable);
-    connect(button("BtPrint", tt::kPrintButton), &QPushButton::clicked, this, &TablesWindow::Print);
-  }
+  auto button = [this, bar](const char* name, texts::TextId tag) {
+    auto* b = new QPushButton(this);
+    b->setObjectName(name);
+    SetTag(b, tag);
+    bar->addWidget(b);
+    return b;
+  };
+  connect(button("BtSpeichern", tt::kSaveButton), &QPushButton::clicked, this,
+          &TablesWindow::ExportTable);
+  connect(button("BtPrint", tt::kPrintButton), &QPushButton::clicked, this, &TablesWindow::Print);
   FillChoices();
   if (monthChoice_) monthChoice_->setCurrentIndex(std::clamp(shell::State().general.today.month, 1, 12) - 1);
 
-  if (mode_ == TablesMode::EotGraph || mode_ == TablesMode::SunPath) {
-    if (GraphFactory()) graph_ = GraphFactory()(mode_, variant_, this);
-    if (!graph_) {
-      auto* placeholder = new QLabel(this);
-      placeholder->setAlignment(Qt::AlignCenter);
-      SetTag(placeholder, tt::kGraphPlaceholder);
-      graph_ = placeholder;
-    }
-    layout->addWidget(graph_, 1);
-  } else {
-    view_ = new TableView(this);
-    layout->addWidget(view_, 1);
-    popup_ = new QMenu(this);
-    QAction* save = popup_->addAction(QString());
-    SetTag(save, tt::kMenuSave);
-    connect(save, &QAction::triggered, this, &TablesWindow::ExportTable);
-    QAction* print = popup_->addAction(QString());
-    SetTag(print, tt::kMenuPrint);
-    connect(print, &QAction::triggered, this, &TablesWindow::Print);
-    QAction* close = popup_->addAction(QString());
-    SetTag(close, tt::kMenuClose);
-    connect(close, &QAction::triggered, this, [this] { CloseWindow(); });
-    connect(view_, &TableView::ContextMenuRequested, this,
-            [this](const QPoint& at) { popup_->popup(at); });
-  }
+  view_ = new TableView(this);
+  layout->addWidget(view_, 1);
+  popup_ = new QMenu(this);
+  QAction* save = popup_->addAction(QString());
+  SetTag(save, tt::kMenuSave);
+  connect(save, &QAction::triggered, this, &TablesWindow::ExportTable);
+  QAction* print = popup_->addAction(QString());
+  SetTag(print, tt::kMenuPrint);
+  connect(print, &QAction::triggered, this, &TablesWindow::Print);
+  QAction* close = popup_->addAction(QString());
+  SetTag(close, tt::kMenuClose);
+  connect(close, &QAction::triggered, this, [this] { CloseWindow(); });
+  connect(view_, &TableView::ContextMenuRequested, this,
+          [this](const QPoint& at) { popup_->popup(at); });
 }
 
 void TablesWindow::FillChoices() {
@@ -195,8 +210,7 @@ void TablesWindow::Rebuild() {
   const shell::SiteSettings site = table_.site;
   const auto& general = shell::State().general;
   if (mode_ == TablesMode::Yearly) {
-    table_ = calc::BuildYearlyTable(site, static_cast<calc::YearTableKind>(general.tableKind),
-                                    language);
+    table_ = calc::BuildYearlyTable(site, YearKind(), language);
   } else if (mode_ == TablesMode::RiseSet) {
     const auto range = static_cast<calc::RiseSetRange>(std::clamp(general.riseSetRange, 0, 2));
     monthChoice_->setEnabled(range == calc::RiseSetRange::OneMonth);
@@ -212,8 +226,7 @@ void TablesWindow::Rebuild() {
 void TablesWindow::UpdateCaption() {
   const int language = shell::CurrentLanguage();
   if (mode_ == TablesMode::Yearly) {
-    SetCaptionText(QString::fromStdString(calc::YearlyTableCaption(
-        static_cast<calc::YearTableKind>(shell::State().general.tableKind), language)));
+    SetCaptionText(QString::fromStdString(calc::YearlyTableCaption(YearKind(), language)));
   } else if (mode_ == TablesMode::RiseSet) {
     SetCaptionText(QString::fromStdString(calc::RiseSetTableCaption(language)));
   } else {
@@ -243,9 +256,7 @@ void TablesWindow::Print() {
   if (!TablesWindowDialogs().printDialog(this, printer)) return;
   std::vector<std::string> full;
   if (mode_ == TablesMode::Yearly) {
-    full = calc::BuildYearlyTableFull(table_.site,
-                                      static_cast<calc::YearTableKind>(shell::State().general.tableKind),
-                                      table_.language);
+    full = calc::BuildYearlyTableFull(table_.site, YearKind(), table_.language);
   }
   if (!PrintTablePage(printer, table_, full)) {
     shell::ShowMessage(shell::MessageKind::Error, Std(Raw(tt::kPrintError)));

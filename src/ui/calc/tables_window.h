@@ -54,6 +54,9 @@ class TablesWindow : public TaskWindow {
   TablesWindow(TablesMode mode, int variant, QWidget* parent = nullptr);
 
   TablesMode Mode() const { return mode_; }
+  // What opens this window as it is now: the yearly table kind shown (mode
+  // 8), the sun path's 1 or 2 (mode 32), else 0.
+  int Variant() const;
   const calc::Table& CurrentTable() const { return table_; }
   TableView* View() const { return view_; }
   QComboBox* YearKindChoice() const { return kindChoice_; }
@@ -72,6 +75,8 @@ class TablesWindow : public TaskWindow {
 
  private:
   void BuildControls();
+  // The yearly table chosen (the stored `tableKind`, kept in range).
+  calc::YearTableKind YearKind() const;
   void Rebuild();
   void UpdateCaption();
   void FillChoices();

@@ -422,6 +422,13 @@ void MainWindow::BuildPanels() {
   connect(colourPanel_, &ColourPanel::Closed, this, [this] {
     // A drawing shows the new colours at once; tables are opened again.
     if (auto* t = FindTask(kDrawingWindow)) t->update();
+    if (auto* tables = qobject_cast<TablesWindow*>(FindTask(kTablesWindow))) {
+      const TablesMode mode = tables->Mode();
+      const int variant = tables->Variant();
+      if (tables->CloseWindow(true)) {
+        QTimer::singleShot(0, this, [this, mode, variant] { OpenTablesAs(int(mode), variant); });
+      }
+    }
   });
 }
 
@@ -744,6 +751,11 @@ TaskWindow* MainWindow::OpenTables(int kind) {
   if (kind == 1) mode = TablesMode::RiseSet;
   if (kind == 10) mode = TablesMode::EotGraph, variant = 0;
   if (kind == 11 || kind == 12) mode = TablesMode::SunPath, variant = kind - 10;
+  return OpenTablesAs(int(mode), variant);
+}
+
+TaskWindow* MainWindow::OpenTablesAs(int modeNumber, int variant) {
+  const auto mode = static_cast<TablesMode>(modeNumber);
   // Another table or graph: the open tables window makes way for it.
   if (auto* open = qobject_cast<TablesWindow*>(FindTask(kTablesWindow))) {
     // The same yearly table, or the same sun-path representation, stays.

@@ -58,6 +58,9 @@ class MainWindow : public QMainWindow, public Retranslatable, public DrawingHost
   TaskWindow* OpenDrawingWindow();
   TaskWindow* OpenCalculator(int mode);
   TaskWindow* OpenTables(int kind);
+  // The tables window in `mode` (1, 8, 16, 32) with `variant` (the yearly
+  // table kind 0..3; 1 rectangular or 2 circular sun path).
+  TaskWindow* OpenTablesAs(int mode, int variant);
   void SetExpertMode(bool on);
   void SelectLanguage(bool german) override;
   void ToggleHints();

@@ -12,16 +12,22 @@
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 
+#include "astro/solar_ephemeris.h"
+#include "calc/tables/eot_by_longitude.h"
 #include "calc/tables/rise_set_table.h"
 #include "calc/tables/table_export.h"
 #include "calc/tables/yearly_table.h"
+#include "cli/cli.h"
 #include "shell/catalog.h"
+#include "shell/safe_save.h"
 #include "shell/shared_state.h"
 #include "ui/calc/calculator_window.h"
 #include "ui/calc/table_printing.h"
 #include "ui/calc/table_view.h"
+#include "ui/dialogs/colour_panel.h"
 #include "ui/calc/tables_window.h"
 #include "ui/main/main_window.h"
 #include "ui_test_support.h"
@@ -98,14 +104,30 @@ TEST_F(TablesWindowTest, RiseSetTableFollowsRangeMonthAndTwilight) {
 // The picture: the point size comes down until the table fits, the frame is
 // light grey, the text black on white.
 TEST_F(TablesWindowTest, PictureFitsAndIsFramed) {
+  struct Case {
+    const char* name;
+    TablesMode mode;
+    int variant;
+    int range;
+    int startPoints;
+  } cases[] = {{"equation of time", TablesMode::Yearly, 0, 0, 11},
+               {"true noon", TablesMode::Yearly, 3, 0, 11},
+               {"one month", TablesMode::RiseSet, 0, 0, 12},
+               {"half-year", TablesMode::RiseSet, 0, 1, 11}};
+  for (const auto& c : cases) {
+    shell::State().general.riseSetRange = c.range;
+    TablesWindow w(c.mode, c.variant);
+    TableView* view = w.View();
+    view->resize(2000, 1400);
+    const int large = view->FittedPointSize();
+    EXPECT_EQ(large, c.startPoints) << c.name;
+    // A small window: a smaller font, and the whole table inside the view.
+    view->resize(560, 420);
+    EXPECT_LT(view->FittedPointSize(), large) << c.name;
+    EXPECT_TRUE(view->rect().contains(view->TableRect())) << c.name;
+  }
   TablesWindow w(TablesMode::Yearly, 0);
   TableView* view = w.View();
-  view->resize(1400, 1000);
-  const int large = view->FittedPointSize();
-  EXPECT_EQ(large, 11);
-  view->resize(500, 400);
-  const int small = view->FittedPointSize();
-  EXPECT_LT(small, large);
   view->resize(1200, 900);
   const QImage picture = view->grab().toImage();
   const QRect frame = view->TableRect();
@@ -124,7 +146,9 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   kelvra::testing::RecordingMessageSink sink;
   TablesWindow w(TablesMode::Yearly, 0);
   int filter = 1;
-  QString name = QString::fromStdString((folder_ / "Tabelle.neu").string());
+  // A dot in the folder's name stays; the file name is cut at its first dot.
+  fs::create_directories(folder_ / "v1.2");
+  QString name = QString::fromStdString((folder_ / "v1.2" / "Tabelle.neu.x").string());
   TablesWindowDialogs().saveFile = [&](QWidget*, const QString& caption, const QString& proposal,
                                        const QString&, int* index) {
     EXPECT_EQ(caption.toStdString(), "KELVRA.EXE - Tabelle speichern");
@@ -132,11 +156,13 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
     *index = filter;
     return name;
   };
-  const fs::path csv = folder_ / "Tabelle.csv";
+  const fs::path csv = folder_ / "v1.2" / "Tabelle.csv";
   sink.Script({MessageAnswer::No});
   w.ExportTable();
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Question);
+  EXPECT_EQ(sink.shown[0].text,
+            "csv-trennzeichen w\u00e4hlen \nja = Standard (;) oder nein = Komma (,)");
   EXPECT_EQ(ReadBytes(csv), calc::ExportTableBytes(w.CurrentTable(), {true, ','}));
   sink.Script({MessageAnswer::Yes});
   w.ExportTable();
@@ -145,13 +171,96 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   filter = 0;
   w.ExportTable();
   EXPECT_EQ(sink.shown.size(), 2u);  // no question for a text file
-  EXPECT_EQ(ReadBytes(folder_ / "Tabelle.txt"), calc::ExportTableBytes(w.CurrentTable(), {}));
+  EXPECT_EQ(ReadBytes(folder_ / "v1.2" / "Tabelle.txt"),
+            calc::ExportTableBytes(w.CurrentTable(), {}));
   // A folder that does not exist: the error names the file.
   name = QString::fromStdString((folder_ / "missing" / "t.txt").string());
   w.ExportTable();
   ASSERT_EQ(sink.shown.size(), 3u);
   EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
   EXPECT_EQ(sink.shown[2].text, "Open error: File  " + (folder_ / "missing" / "t.txt").string());
+}
+
+// The window's export writes the bytes `kelvra table -o` writes for the same
+// site, year and language; a failed save shows the message and leaves the
+// file that was there as it was.
+TEST_F(TablesWindowTest, ExportMatchesTheCommandAndKeepsAFileOnFailure) {
+  kelvra::testing::RecordingMessageSink sink;
+  ::setenv("KELVRA_HOME", folder_.c_str(), 1);
+  shell::SiteSettings& site = shell::State().site;
+  site.latitude = 52.52;
+  site.longitude = -13.4;
+  site.zoneMeridian = -15;
+  site.year = 1900;
+  auto number = [](double v) {
+    std::ostringstream s;
+    s.precision(17);
+    s << v;
+    return s.str();
+  };
+  const std::vector<std::string> siteArgs = {"--lat", number(site.latitude), "--lon",
+                                             number(site.longitude), "--zone",
+                                             number(site.zoneMeridian), "--year", "1900",
+                                             "--lang", "de"};
+  struct Case {
+    const char* name;
+    TablesMode mode;
+    int variant;  // yearly kind, or the rise and set range
+    int filter;   // 0 text, 1 CSV
+    MessageAnswer separator;
+    std::vector<std::string> command;
+  } cases[] = {
+      {"noon.csv", TablesMode::Yearly, 3, 1, MessageAnswer::No,
+       {"table", "noon", "--csv", "--sep", ","}},
+      {"eot.txt", TablesMode::Yearly, 1, 0, MessageAnswer::Yes, {"table", "eot-longitude"}},
+      {"half.csv", TablesMode::RiseSet, 2, 1, MessageAnswer::Yes,
+       {"table", "riseset", "--half", "2", "--csv"}},
+      {"month.txt", TablesMode::RiseSet, 0, 0, MessageAnswer::Yes,
+       {"table", "riseset", "--month", "3", "--twilight", "astronomical"}},
+  };
+  for (const auto& c : cases) {
+    shell::State().general.riseSetRange = c.mode == TablesMode::RiseSet ? c.variant : 0;
+    const shell::SiteSettings opened = site;
+    TablesWindow w(c.mode, c.variant);
+    const fs::path file = folder_ / c.name;
+    TablesWindowDialogs().saveFile = [&](QWidget*, const QString&, const QString&, const QString&,
+                                         int* index) {
+      *index = c.filter;
+      return QString::fromStdString(file.string());
+    };
+    sink.Script({c.separator});
+    w.ExportTable();
+
+    std::vector<std::string> args = c.command;
+    args.insert(args.end(), siteArgs.begin(), siteArgs.end());
+    const fs::path byCommand = folder_ / ("command-" + std::string(c.name));
+    args.insert(args.end(), {"-o", byCommand.string()});
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::RunCli(args, out, err), 0) << err.str();
+    site = opened;
+    EXPECT_EQ(ReadBytes(file), ReadBytes(byCommand)) << c.name;
+    EXPECT_FALSE(ReadBytes(file).empty()) << c.name;
+  }
+  EXPECT_EQ(sink.shown.size(), 2u);  // the two CSV questions, nothing else
+
+  // A save that fails half-way: the message, the old file unchanged.
+  const fs::path kept = folder_ / "kept.txt";
+  { std::ofstream(kept, std::ios::binary) << "yesterday's table"; }
+  TablesWindow w(TablesMode::Yearly, 0);
+  TablesWindowDialogs().saveFile = [&](QWidget*, const QString&, const QString&, const QString&,
+                                       int* index) {
+    *index = 0;
+    return QString::fromStdString(kept.string());
+  };
+  {
+    shell::ScopedSaveFault fault({shell::SaveStage::Write, 28, 500, 0});
+    w.ExportTable();
+  }
+  ASSERT_EQ(sink.shown.size(), 3u);
+  EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
+  EXPECT_EQ(sink.shown[2].text, "Open error: File  " + kept.string());
+  EXPECT_EQ(ReadBytes(kept), "yesterday's table");
+  ::unsetenv("KELVRA_HOME");
 }
 
 // The width and height of the first page of a PDF file, in points.
@@ -251,6 +360,26 @@ TEST_F(TablesWindowTest, PrinterErrorIsReported) {
   EXPECT_FALSE(fs::exists(pdf));
 }
 
+// The printed equation-of-time-by-longitude table of 240 steps: its heading
+// and 241 rows at 63 lines a page make four portrait pages.
+TEST_F(TablesWindowTest, PrintedEquationOfTimeByLongitudeTakesItsPages) {
+  const std::vector<std::string> lines =
+      calc::EquationOfTimeByLongitudeLines(astro::EquationOfTimeByLongitude(240, 2024));
+  ASSERT_EQ(lines.size(), 242u);
+  const fs::path pdf = folder_ / "eot.pdf";
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(pdf.string()));
+  ASSERT_TRUE(PrintEotByLongitude(printer, lines));
+  const std::string bytes = ReadBytes(pdf);
+  static const std::regex page(R"(/Type\s*/Page[^s])");
+  EXPECT_EQ(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page),
+                          std::sregex_iterator()),
+            4);
+  const auto [width, height] = PdfPageSize(bytes);
+  EXPECT_LT(width, height);
+}
+
 // The main window's table commands (Alt+F9 .. Alt+F12) and the calculator's
 // "Weitere Tabellen ..." open the window through the one opening path; the
 // calculator closes.
@@ -303,6 +432,43 @@ TEST_F(TablesWindowTest, MainWindowAndCalculatorOpenTheTables) {
     ASSERT_NE(w, nullptr) << "entry " << entry;
     EXPECT_EQ(w->CurrentTable().layout, layout) << entry;
   }
+}
+
+// The main window's language switch shows the open table in the new
+// language, for the site and year the window opened with.
+TEST_F(TablesWindowTest, LanguageSwitchRebuildsTheOpenTable) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow main;
+  auto* w = qobject_cast<TablesWindow*>(main.OpenTables(1));
+  ASSERT_NE(w, nullptr);
+  const shell::SiteSettings opened = shell::State().site;
+  shell::State().site.year = 2030;  // changed elsewhere after the opening
+  main.SelectLanguage(false);
+  EXPECT_EQ(w->CurrentTable().lines,
+            calc::BuildMonthTable(opened, 3, astro::TwilightKind::Astronomical, 2).lines);
+  EXPECT_EQ(w->RangeChoice()->itemText(0).toStdString(), "only 1 month");
+  EXPECT_EQ(w->MonthChoice()->currentIndex(), 2);
+}
+
+// Closing the colour panel opens the tables window again, showing what it
+// showed (here the yearly table of kind 1, which no menu command opens).
+TEST_F(TablesWindowTest, ClosingTheColourPanelReopensTheTables) {
+  kelvra::testing::RecordingMessageSink sink;
+  MainWindow main;
+  QPointer<TablesWindow> first = qobject_cast<TablesWindow*>(main.OpenTables(0));
+  ASSERT_FALSE(first.isNull());
+  first->YearKindChoice()->setCurrentIndex(1);
+  main.ShowColourPanel();
+  main.Colours()->Close();
+  uitest::Pump();
+  uitest::Pump();
+  ASSERT_EQ(main.TaskWindows().size(), 1);
+  auto* again = qobject_cast<TablesWindow*>(main.TaskWindows().front());
+  ASSERT_NE(again, nullptr);
+  // A new window (the old one is gone or on its way out).
+  EXPECT_TRUE(first.isNull() || first.data() != again);
+  EXPECT_EQ(again->Mode(), TablesMode::Yearly);
+  EXPECT_EQ(again->YearKindChoice()->currentIndex(), 1);
 }
 
 // A graph that can print, as the graph modes host it.

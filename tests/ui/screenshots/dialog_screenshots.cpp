@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLocale>
@@ -33,6 +34,7 @@
 #include "ui/dialogs/dial_type_dialog.h"
 #include "ui/dialogs/save_panel.h"
 #include "ui/drawing/drawing_window.h"
+#include "ui/calc/tables_window.h"
 #include "ui/drawing/listing_panels.h"
 #include "ui/main/main_window.h"
 #include "ui/main/task_window.h"
@@ -177,8 +179,23 @@ int main(int argc, char** argv) {
     if (QWidget* t = task(w.OpenCalculator(mode))) Shoot(out, QString("calculator-%1").arg(mode), &w, t);
   }
   w.CloseAllWindows();
-  for (int kind : {1, 2, 3}) {
-    if (QWidget* t = task(w.OpenTables(kind))) Shoot(out, QString("tables-%1").arg(kind), &w, t);
+  // The tables: the one-month and half-year rise and set tables, the four
+  // yearly tables.
+  for (int kind : {1, 0, 2, 3}) {
+    auto* tables = qobject_cast<ui::TablesWindow*>(w.OpenTables(kind));
+    if (QWidget* t = task(tables)) {
+      Shoot(out, QString("tables-%1").arg(kind), &w, t);
+      if (tables->RangeChoice()) {
+        tables->RangeChoice()->setCurrentIndex(1);
+        Shoot(out, "tables-halfyear", &w, t);
+        tables->RangeChoice()->setCurrentIndex(0);
+      }
+      if (kind == 2) {
+        tables->YearKindChoice()->setCurrentIndex(1);
+        Shoot(out, "tables-eot-longitude", &w, t);
+      }
+    }
+    Pump();
   }
   w.CloseAllWindows();
   // The graph modes of the tables window, each with its panels.
