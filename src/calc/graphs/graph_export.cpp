@@ -5,6 +5,11 @@
 
 #include "calc/graphs/eot_graph.h"
 #include "calc/graphs/sun_path_draw.h"
+#include "output/plot_export.h"
+#include "shell/catalog.h"
+#include "shell/messages.h"
+#include "texts/graphs.h"
+#include "texts/output.h"
 
 namespace kelvra::calc::graphs {
 
@@ -49,6 +54,25 @@ void WriteGraphPlot(output::HpglWriter& writer, GraphKind kind, const GraphInput
       WriteCartesianSunPathPlot(writer, in, 100, 100, 2900, 2000);
       break;
   }
+}
+
+bool SaveGraphFile(const std::filesystem::path& file, bool dxf, GraphKind kind,
+                   const GraphInputs& in, const GraphPlotOptions& options, int lineStrength) {
+  auto write = [&](output::HpglWriter& writer) { WriteGraphPlot(writer, kind, in, options); };
+  if (dxf) return output::ExportDxf(file, kGraphDxfScale, lineStrength, write).ok();
+  output::HpglWriter writer;
+  writer.SetLineStrength(lineStrength);
+  if (writer.Open(file)) write(writer);
+  if (!writer.Close()) {
+    // The old file of that name is untouched.
+    shell::ShowMessage(shell::MessageKind::Error, shell::Get(texts::graphs::kCannotSave) + "\n" +
+                                                      file.string() + ":\n" + writer.SaveError());
+    return false;
+  }
+  shell::ShowMessage(shell::MessageKind::Information,
+                     "\r\n       File " + file.filename().string() +
+                         shell::Get(texts::output::kPlotSaved));
+  return true;
 }
 
 std::string ProposedGraphFileName(GraphKind kind, bool dxf) {

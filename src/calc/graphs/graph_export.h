@@ -2,6 +2,7 @@
 // with the sizes the window uses, and as plot files for the save command.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,16 @@ struct GraphPlotOptions {
 void WriteGraphPlot(output::HpglWriter& writer, GraphKind kind, const GraphInputs& in,
                     const GraphPlotOptions& options);
 inline constexpr output::DxfScale kGraphDxfScale{1, 40};
+
+// The save command: writes the graph's plot file `file` (plot scale 1) or,
+// with `dxf`, the DXF drawing `file` at true size, converted from the plot
+// file "kelvra.$$$" beside it, which is deleted afterwards. An existing file
+// is replaced only by a complete new one. Reports through the message sink:
+// a saved plot file "File <name> saved!"; a plot file that cannot be created
+// or written "Datei konnte nicht gespeichert werden!" with the reason; the
+// converter's own messages for the DXF drawing. False on failure.
+bool SaveGraphFile(const std::filesystem::path& file, bool dxf, GraphKind kind,
+                   const GraphInputs& in, const GraphPlotOptions& options, int lineStrength = 1);
 
 // The proposed file names of the save panel ("EoT.plt", "Azi.plt", "Eot.dxf",
 // "Sonnenpositionen.dxf").

@@ -25,6 +25,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "calc/graphs/graph_inputs.h"
 #include "config/dial_kinds.h"
 #include "config/dial_parameters.h"
 #include "shell/catalog.h"
@@ -33,6 +34,7 @@
 #include "shell/startup.h"
 #include "texts/ui.h"
 #include "ui/calc/calculator_window.h"
+#include "ui/calc/graph_view.h"
 #include "ui/calc/tables_window.h"
 #include "ui/common/core_bridge.h"
 #include "ui/common/help_window.h"
@@ -106,6 +108,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(desk_);
 
   printer_ = new QPrinter(QPrinter::HighResolution);
+  SetGraphViewFactory([](TablesMode mode, int variant, QWidget* parent) {
+    return MakeGraphView(static_cast<int>(mode), variant, parent);
+  });
   BuildMenus();
   BuildPopupMenus();
   BuildPanels();
@@ -753,8 +758,12 @@ TaskWindow* MainWindow::OpenTablesAs(int modeNumber, int variant) {
   const auto mode = static_cast<TablesMode>(modeNumber);
   // Another table or graph: the open tables window makes way for it.
   if (auto* open = qobject_cast<TablesWindow*>(FindTask(kTablesWindow))) {
-    if (open->Mode() == mode && (mode != TablesMode::Yearly ||
-                                 shell::State().general.tableKind == variant)) {
+    // The same yearly table, or the same sun-path representation, stays.
+    const bool same = mode == TablesMode::Yearly ? shell::State().general.tableKind == variant
+                      : mode == TablesMode::SunPath
+                          ? calc::graphs::Graphs().diagramPolar == (variant == 2)
+                          : true;
+    if (open->Mode() == mode && same) {
       return OpenTask(kTablesWindow, [] { return nullptr; });
     }
     open->CloseWindow(true);

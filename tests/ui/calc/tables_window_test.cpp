@@ -485,6 +485,7 @@ class PrintingGraph : public QWidget {
 // one); the window's and the main window's print command reach the graph.
 TEST_F(TablesWindowTest, GraphModesHostTheGraphAndPassPrintingOn) {
   kelvra::testing::RecordingMessageSink sink;
+  SetGraphViewFactory({});  // an earlier main window registered the program's views
   {
     TablesWindow placeholder(TablesMode::EotGraph, 0);
     EXPECT_EQ(placeholder.View(), nullptr);
@@ -493,12 +494,13 @@ TEST_F(TablesWindowTest, GraphModesHostTheGraphAndPassPrintingOn) {
   }
   PrintingGraph* graph = nullptr;
   std::vector<std::pair<TablesMode, int>> made;
+  // After the main window, which registers the program's graph views.
+  MainWindow main;
   SetGraphViewFactory([&](TablesMode mode, int variant, QWidget* parent) -> QWidget* {
     made.emplace_back(mode, variant);
     graph = new PrintingGraph(parent);
     return graph;
   });
-  MainWindow main;
   main.MenuAction(33)->trigger();  // Ctrl+F12
   uitest::Pump();
   ASSERT_NE(graph, nullptr);

@@ -7,6 +7,7 @@
 //   dialog_screenshots OUTPUT_FOLDER de|en
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -23,6 +24,10 @@
 #include "shell/messages.h"
 #include "shell/shared_state.h"
 #include "shell/startup.h"
+#include "calc/graphs/graph_inputs.h"
+#include "ui/calc/graph_save_panel.h"
+#include "ui/calc/graph_view.h"
+#include "ui/calc/symmetric_panel.h"
 #include "ui/common/help_window.h"
 #include "ui/dialogs/colour_panel.h"
 #include "ui/dialogs/dial_parameters_dialog.h"
@@ -191,6 +196,36 @@ int main(int argc, char** argv) {
       }
     }
     Pump();
+  }
+  w.CloseAllWindows();
+  // The graph modes of the tables window, each with its panels.
+  {
+    ui::GraphView eot(ui::kGraphModeEot, 0);
+    eot.resize(1200, 800);
+    eot.show();
+    Shoot(out, "graph-16", &eot);
+    eot.OpenSavePanel(false);
+    Shoot(out, "graph-16-save", &eot);
+    eot.SavePanel()->hide();
+    eot.SymmetricBox()->setChecked(true);
+    Shoot(out, "graph-16-symmetric", &eot);
+  }
+  for (int variant : {1, 2}) {
+    ui::GraphView sunPath(ui::kGraphModeSunPath, variant);
+    sunPath.resize(1300, 850);
+    sunPath.show();
+    Shoot(out, QString("graph-32-%1").arg(variant), &sunPath);
+    sunPath.HoursWithEotBox()->setChecked(true);
+    sunPath.PlaneBox()->setChecked(true);
+    Shoot(out, QString("graph-32-%1-plane").arg(variant), &sunPath);
+    sunPath.OpenSavePanel(true);
+    Shoot(out, QString("graph-32-%1-save").arg(variant), &sunPath);
+    sunPath.HoursWithEotBox()->setChecked(false);
+    sunPath.PlaneBox()->setChecked(false);
+  }
+  // The same views inside the tables window (graph modes 16 and 32).
+  for (int kind : {10, 11, 12}) {
+    if (QWidget* t = task(w.OpenTables(kind))) Shoot(out, QString("tables-%1").arg(kind), &w, t);
   }
   w.CloseAllWindows();
   Pump();
