@@ -95,6 +95,10 @@ struct Plot {
     for (std::size_t i = 1; i < points.size(); ++i) t += " " + At(points[i]);
     w.Put(t + ";");
   }
+  template <class P>
+  void Line(const P& a, const P& b) const {
+    w.Put("PU " + At(a) + ";PD " + At(b) + ";");
+  }
   // A label at a dial point moved by (dx, dy) plot units at scale 1.
   template <class P>
   void Label(const P& at, double dx, double dy, const std::string& text) const {

@@ -181,7 +181,7 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
     w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
     w.PutThinPen();
     w.Put("SP " + std::to_string(kAxisPen) + ";");
-    p.Line(std::vector<MapPoint>{map.A(), map.B()});
+    p.Line(map.A(), map.B());
     for (const MapPoint& at : {map.A(), map.B(), MapPoint{}}) {
       w.Put("PU " + p.At(at) + ";CI " + output::FormatCoordinate(60 * S) + ";");
     }

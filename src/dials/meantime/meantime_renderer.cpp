@@ -136,7 +136,7 @@ void PlotMeanTimeDial(output::HpglWriter& w, const MeanTimeDial& d,
     w.PutThinPen();
     w.Put("SP " + std::to_string(kConePen) + ";PU " + XY(p.ox, p.oy) + ";CI " +
           output::FormatCoordinate(80 * S) + ";");
-    p.Line(std::vector<FacePoint>{{0, 0}, d.rimCentreFoot});
+    p.Line(FacePoint{0, 0}, d.rimCentreFoot);
     w.Put("PU " + p.At(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
     for (const DateLine& l : d.dateLines) {
       w.Put("SP " + std::to_string(kDatePen) + ";");
