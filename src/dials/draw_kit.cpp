@@ -16,7 +16,7 @@ std::string SizeText(double w, double h) {
   return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
 }
 
-void Canvas::Pen(output::Color color, int width, output::PenStyle style) const {
+void SetPen(output::PlotSink& sink, output::Color color, int width, output::PenStyle style) {
   output::Pen p;
   p.color = color;
   p.width = width;
@@ -24,13 +24,26 @@ void Canvas::Pen(output::Color color, int width, output::PenStyle style) const {
   sink.SetPen(p);
 }
 
-void Canvas::Font(int height, output::Color color, bool bold, const char* face) const {
+void SetFont(output::PlotSink& sink, int height, output::Color color, bool bold, const char* face,
+             double escapement) {
   output::Font f;
   f.face = face;
   f.height = height;
   f.color = color;
   f.bold = bold;
+  f.escapement = escapement;
   sink.SetFont(f);
+}
+
+void DrawRefusal(output::PlotSink& sink, int fh, int m, const std::string& title,
+                 const std::string& reason, const std::string& consequence) {
+  SetFont(sink, fh * 3 / 2, output::kBlack, true);
+  int y = m + 2 * fh;
+  sink.TextOut(m + 2 * fh, y, title);
+  SetFont(sink, fh);
+  y += 3 * fh;
+  sink.TextOut(m + 2 * fh, y, reason);
+  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, consequence);
 }
 
 void Canvas::Frame(output::Color color, int width, int m) const {

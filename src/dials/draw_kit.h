@@ -30,6 +30,19 @@ std::string XY(double x, double y);
 // "SI w,h": the plot file's character size, width and height in cm.
 std::string SizeText(double w, double h);
 
+// A pen of that colour, width (device units) and style.
+void SetPen(output::PlotSink& sink, output::Color color, int width = 1,
+            output::PenStyle style = output::PenStyle::Solid);
+// A font of that height (device units), colour and weight; `escapement`
+// turns the text counter-clockwise by degrees.
+void SetFont(output::PlotSink& sink, int height, output::Color color = output::kBlack,
+             bool bold = false, const char* face = "Arial", double escapement = 0);
+// The note of a construction refused for the site: the title in bold one and
+// a half times `fh` high, then the reason and what follows from it, from
+// (m + 2 fh, m + 2 fh) down.
+void DrawRefusal(output::PlotSink& sink, int fh, int m, const std::string& title,
+                 const std::string& reason, const std::string& consequence);
+
 struct Canvas {
   output::PlotSink& sink;
   const shell::ColorSet& colors;
@@ -48,10 +61,13 @@ struct Canvas {
   output::Color C(int n) const { return colors.Color(n); }
 
   void Pen(output::Color color, int width = 1,
-           output::PenStyle style = output::PenStyle::Solid) const;
-  // Height in device units; the face defaults to Arial like every sink font.
+           output::PenStyle style = output::PenStyle::Solid) const {
+    SetPen(sink, color, width, style);
+  }
   void Font(int height, output::Color color = output::kBlack, bool bold = false,
-            const char* face = "Arial") const;
+            const char* face = "Arial", double escapement = 0) const {
+    SetFont(sink, height, color, bold, face, escapement);
+  }
   // The page frame `m` device units inside the picture's edges, not filled.
   void Frame(output::Color color, int width, int m) const;
   // A cross of arm `r` about a device point (the ends drawn inclusive).
