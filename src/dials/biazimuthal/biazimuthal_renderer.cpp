@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "dials/draw_kit.h"
 #include "dials/worldmap/gnomonic.h"
 #include "dials/worldmap/map_drawing.h"
 #include "dials/worldmap/world_map.h"
@@ -21,17 +22,13 @@ namespace {
 namespace tx = texts::biazimuthal;
 using shell::FormatReal;
 
+using draw::SizeText;
+using draw::XY;
+
 std::string T(texts::TextId id) { return shell::Get(id); }
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 std::string Num(double x, int decimals) {
   std::string s = FormatReal(decimals + 2, decimals, x);
   return s.substr(s.find_first_not_of(' '));
-}
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
 }
 std::string Place(const char* letter, const GeoPoint& p) {
   return std::string(letter) + "(" + Num(p.latitude, 2) + "/" + Num(p.longitude, 2) + ")";
@@ -110,106 +107,65 @@ void DrawBiazimuthalDial(output::PlotSink& sink, const BiazimuthalDial& d,
   const int W = sink.Width(), H = sink.Height();
   const double s = placement.pixelsPerMm;
   const output::Point o = placement.originSetByUser ? placement.origin : output::Point{W / 2, H / 2};
-  auto X = [&](const MapPoint& p) { return Rnd(o.x + p.x * s); };
-  auto Y = [&](const MapPoint& p) { return Rnd(o.y - p.y * s); };
-  auto pen = [&](int colour, int width) {
-    output::Pen p;
-    p.color = colors.Color(colour);
-    p.width = width;
-    sink.SetPen(p);
-  };
-  auto poly = [&](const std::vector<MapPoint>& pts) {
-    sink.MoveTo(X(pts.front()), Y(pts.front()));
-    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
-  };
+  const draw::Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
   const int lw = std::max<int>(1, colors.lineWidth) * (screen ? 1 : 3);
   const int fh = screen ? 14 : 35;
   const int m = screen ? 2 : 50;
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-  pen(kAxisPen, 1);
-  sink.Rectangle(m, m, W - m, H - m);
-  output::Font f;
-  f.height = fh;
-  f.color = colors.Color(kTextPen);
-  sink.SetFont(f);
+  c.Frame(c.C(kAxisPen), 1, m);
+  c.Font(fh, c.C(kTextPen));
   if (d.map) {
     const TwoPointMap& map = *d.map;
     worldmap::MapRequest r = Request(map, o.x, o.y, s, W, H);
     const worldmap::WorldMap& world = worldmap::LoadWorldMap();
     if (choice.coastlines) {
       r.part = worldmap::MapPart::Coastlines;
-      r.colour = colors.Color(kCoastPen);
+      r.colour = c.C(kCoastPen);
       worldmap::DrawMap(sink, r, world, shell::CurrentMessageSink());
     }
     if (choice.borders) {
       r.part = worldmap::MapPart::Borders;
-      r.colour = colors.Color(kBorderPen);
+      r.colour = c.C(kBorderPen);
       worldmap::DrawMap(sink, r, world, shell::CurrentMessageSink());
     }
-    pen(kAxisPen, lw);
-    poly({map.A(), map.B()});
-    const int c = std::max(4, fh / 2);
-    for (const MapPoint& p : {map.A(), map.B(), MapPoint{}}) {
-      sink.MoveTo(X(p) - c, Y(p));
-      sink.LineTo(X(p) + c + 1, Y(p));
-      sink.MoveTo(X(p), Y(p) - c);
-      sink.LineTo(X(p), Y(p) + c + 1);
-    }
-    sink.SetFontColor(colors.Color(kAxisPen));
-    sink.TextOut(X(map.A()) + 3, Y(map.A()) + 3, Place("A", d.siteA));
-    sink.TextOut(X(map.B()) + 3, Y(map.B()) + 3, Place("B", d.siteB));
+    c.Pen(c.C(kAxisPen), lw);
+    c.Line(map.A(), map.B());
+    const int arm = std::max(4, fh / 2);
+    for (const MapPoint& p : {map.A(), map.B(), MapPoint{}}) c.Cross(c.X(p), c.Y(p), arm);
+    sink.SetFontColor(c.C(kAxisPen));
+    sink.TextOut(c.X(map.A()) + 3, c.Y(map.A()) + 3, Place("A", d.siteA));
+    sink.TextOut(c.X(map.B()) + 3, c.Y(map.B()) + 3, Place("B", d.siteB));
     sink.TextOut(o.x + 3, o.y + 3, "C");
     for (const DateLine& l : d.dateLines) {
-      pen(kDatePen, lw);
-      for (const Chain& ch : l.chains) poly(ch.points);
+      c.Pen(c.C(kDatePen), lw);
+      for (const Chain& ch : l.chains) c.Polyline(ch.points);
       const MapPoint at = LabelPoint(l.chains);
-      sink.SetFontColor(colors.Color(kDatePen));
-      sink.TextOut(X(at) + 2, Y(at) - fh / 2, DateLabel(l));
+      sink.SetFontColor(c.C(kDatePen));
+      sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DateLabel(l));
     }
     for (const HourLine& l : d.hourLines) {
-      pen(l.full ? kHourPen : kPartHourPen, l.full ? lw + 1 : lw);
-      for (const Chain& ch : l.chains) poly(ch.points);
+      c.Pen(c.C(l.full ? kHourPen : kPartHourPen), l.full ? lw + 1 : lw);
+      for (const Chain& ch : l.chains) c.Polyline(ch.points);
       if (!l.full) continue;
       const MapPoint at = LabelPoint(l.chains);
-      sink.SetFontColor(colors.Color(kHourPen));
-      sink.TextOut(X(at) + 3, Y(at) - fh, HourLabel(l));
+      sink.SetFontColor(c.C(kHourPen));
+      sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourLabel(l));
     }
   }
-  sink.SetFontColor(colors.Color(kTextPen));
+  sink.SetFontColor(c.C(kTextPen));
   const output::Point at = placement.legendSetByUser ? placement.legend
                                                      : output::Point{m + fh, m + fh / 2};
-  int y = at.y;
-  for (const std::string& line : LegendLines(d)) {
-    sink.TextOut(at.x, y, line);
-    y += fh * 5 / 4;
-  }
+  c.TextLines(at.x, at.y, fh * 5 / 4, LegendLines(d));
 }
 
 void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
                          const PlotPlacement& placement, const MapChoice& choice) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
-  const output::Point origin = placement.origin.value_or(
-      output::Point{output::kPlotWindowWidth / 2, output::kPlotWindowHeight / 2});
-  const double ox = origin.x * S, oy = origin.y * S;
-  auto P = [&](const MapPoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
-  auto line = [&](const std::vector<MapPoint>& pts) {
-    std::string t = "PU " + P(pts.front()) + ";PD";
-    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
-    w.Put(t + ";");
-  };
-  auto label = [&](const MapPoint& at, double dx, double dy, const std::string& text) {
-    w.Put("PU " + XY(ox + at.x * u + dx * S, oy + at.y * u + dy * S) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
-  w.PutStandardHeader();
-  if (placement.gridMm) {
-    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
-  }
+  const draw::Plot p(w, placement.origin.value_or(output::Point{
+                              output::kPlotWindowWidth / 2, output::kPlotWindowHeight / 2}));
+  const double S = p.S;
+  p.Header(placement.gridMm);
   if (d.map) {
     const TwoPointMap& map = *d.map;
-    worldmap::MapRequest r = Request(map, ox, oy, u, output::kPlotWindowWidth * S,
+    worldmap::MapRequest r = Request(map, p.ox, p.oy, p.u, output::kPlotWindowWidth * S,
                                      output::kPlotWindowHeight * S);
     const std::filesystem::path folder = shell::DataFolder();
     if (choice.coastlines) {
@@ -225,36 +181,30 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
     w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
     w.PutThinPen();
     w.Put("SP " + std::to_string(kAxisPen) + ";");
-    line({map.A(), map.B()});
-    for (const MapPoint& p : {map.A(), map.B(), MapPoint{}}) {
-      w.Put("PU " + P(p) + ";CI " + output::FormatCoordinate(60 * S) + ";");
+    p.Line(map.A(), map.B());
+    for (const MapPoint& at : {map.A(), map.B(), MapPoint{}}) {
+      w.Put("PU " + p.At(at) + ";CI " + output::FormatCoordinate(60 * S) + ";");
     }
-    label(map.A(), 60, 60, Place("A", d.siteA));
-    label(map.B(), 60, 60, Place("B", d.siteB));
-    label({}, 60, 60, "C");
+    p.Label(map.A(), 60, 60, Place("A", d.siteA));
+    p.Label(map.B(), 60, 60, Place("B", d.siteB));
+    p.Label(MapPoint{}, 60, 60, "C");
     for (const DateLine& l : d.dateLines) {
       w.Put("SP " + std::to_string(kDatePen) + ";");
       w.PutConstructionPen();
-      for (const Chain& ch : l.chains) line(ch.points);
+      for (const Chain& ch : l.chains) p.Line(ch.points);
       w.PutThinPen();
-      label(LabelPoint(l.chains), 40, -60, DateLabel(l));
+      p.Label(LabelPoint(l.chains), 40, -60, DateLabel(l));
     }
     for (const HourLine& l : d.hourLines) {
       w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
       w.PutConstructionPen();
-      for (const Chain& ch : l.chains) line(ch.points);
+      for (const Chain& ch : l.chains) p.Line(ch.points);
       w.PutThinPen();
-      if (l.full) label(LabelPoint(l.chains), 60, 60, HourLabel(l));
+      if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourLabel(l));
     }
   }
   w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
-  double ly = (output::kPlotWindowHeight - 400) * S;
-  for (const std::string& text : LegendLines(d)) {
-    w.Put("PU " + XY(400 * S, ly) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-    ly -= 550 * S;
-  }
+  p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -13,10 +14,11 @@ namespace kelvra::dials::bifilar {
 
 namespace {
 
+using draw::Rnd;
+using draw::SizeText;
+using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 constexpr output::Color kFrameGreen = output::RgbColor(0, 128, 0);
 
@@ -51,31 +53,15 @@ std::string HeightText(const BifilarDial& dial) {
 
 // ---- canvas -------------------------------------------------------------------
 
-struct Canvas {
-  PlotSink& sink;
+// The kit's canvas with the origin in whole device units and the picture's
+// size, for the lines that stop at the picture's edge.
+struct Canvas : draw::Canvas {
   const BifilarDial& dial;
-  const shell::ColorSet& colors;
   int width, height;
   output::Point origin;
-  double s;  // device units per mm
 
-  output::Color C(int n) const { return colors.Color(n); }
-  void Pen(output::Color c, int w = 1) {
-    output::Pen p;
-    p.color = c;
-    p.width = w;
-    sink.SetPen(p);
-  }
-  void Font(int heightUnits, output::Color c, bool bold = false) {
-    output::Font f;
-    f.face = "Arial";
-    f.height = heightUnits;
-    f.color = c;
-    f.bold = bold;
-    sink.SetFont(f);
-  }
-  double Dx(const PlatePoint& p) const { return origin.x + p.x * s; }
-  double Dy(const PlatePoint& p) const { return origin.y - p.y * s; }
+  double Dx(const PlatePoint& p) const { return ox + p.x * s; }
+  double Dy(const PlatePoint& p) const { return oy - p.y * s; }
   // Points farther out than the picture are left out and break the line.
   bool Drawn(double x, double y) const {
     return std::fabs(x) < width - 10 && std::fabs(y) < height - 10;
@@ -157,14 +143,6 @@ void DrawLegend(Canvas& c, bool screen, int o) {
 
 // ---- plot file ----------------------------------------------------------------
 
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
-
 }  // namespace
 
 output::Point CanvasOrigin(const CanvasPlacement& placement, int width, int height) {
@@ -178,7 +156,10 @@ void DrawBifilarDial(PlotSink& sink, const BifilarDial& dial, const CanvasPlacem
                      const shell::ColorSet& colors) {
   const bool screen = sink.IsScreen();
   const int W = sink.Width(), H = sink.Height();
-  Canvas c{sink, dial, colors, W, H, CanvasOrigin(placement, W, H), placement.pixelsPerMm};
+  const output::Point origin = CanvasOrigin(placement, W, H);
+  Canvas c{{sink, colors, static_cast<double>(origin.x), static_cast<double>(origin.y),
+            placement.pixelsPerMm},
+           dial, W, H, origin};
   const int o = screen ? 5 : 30;
   const int lw = std::max<int>(1, colors.lineWidth);
 
@@ -231,10 +212,8 @@ void DrawBifilarDial(PlotSink& sink, const BifilarDial& dial, const CanvasPlacem
 
 void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
                      const PlotPlacement& placement) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;  // plot units per mm
-  const output::Point origin = placement.origin.value_or(kDefaultPlotOrigin);
-  const double ox = origin.x * S, oy = origin.y * S;
+  const draw::Plot plot(w, placement.origin.value_or(kDefaultPlotOrigin));
+  const double S = plot.S, u = plot.u, ox = plot.ox, oy = plot.oy;
   const double W = output::kPlotWindowWidth * S, H = output::kPlotWindowHeight * S;
   auto drawn = [&](double x, double y) {
     return std::fabs(x) < W - 10 * S && std::fabs(y) < H - 10 * S;
@@ -301,9 +280,7 @@ void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
     for (const HourLabel& l : dial.hourLabels) {
       const double x = ox + l.at.x * u, y = oy + l.at.y * u;
       if (!drawn(x, y)) continue;
-      w.Put("PU " + XY(x + 40 * S, y + 40 * S) + ";");
-      w.PutLabel(std::to_string(l.hour));
-      w.Put(";");
+      plot.Text(x + 40 * S, y + 40 * S, std::to_string(l.hour));
     }
   }
 
@@ -313,13 +290,7 @@ void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
   w.Put(";PU " + XY(W / 3, H - 850 * S) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
   w.PutLabel(SiteText(dial.site));
   w.Put(";SP 5;" + SizeText(0.18 * S, 0.27 * S) + ";");
-  double y = H - 900 * S;
-  for (const std::string& line : ThreadLines(dial)) {
-    w.Put("PU " + XY(300 * S, y) + ";");
-    w.PutLabel(line);
-    w.Put(";");
-    y -= 330 * S;
-  }
+  plot.TextLines(300 * S, H - 900 * S, 330 * S, ThreadLines(dial));
   const double h1 = std::max(160.0 * S, dial.threads.h1 * u);
   w.Put("PU " + XY(400 * S, 400 * S + h1) + ";PD " + XY(400 * S, 400 * S) + " " +
         XY(800 * S, 400 * S) + ";PU " + XY(1000 * S, 450 * S) + ";");

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -13,19 +14,11 @@ namespace kelvra::dials::habermel {
 
 namespace {
 
+using draw::Rnd;
+using draw::SizeText;
 using shell::FormatReal;
 
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
-
 std::string T(texts::TextId id) { return shell::Get(id); }
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
 
 int HourColor(const HourCurve& c) { return c.full ? (c.afternoon ? 10 : 2) : 3; }
 
@@ -64,74 +57,58 @@ void DrawHabermelDial(output::PlotSink& sink, const HabermelDial& d,
   // The plate as far right as the page allows, leaving the left for the legend.
   const int margin = screen ? 2 : 50;
   const double cx = std::max(0.56 * W, W - margin - 10 - d.diameter / 2 * s), cy = H / 2.0;
-  auto X = [&](const HPoint& p) { return Rnd(cx + p.x * s); };
-  auto Y = [&](const HPoint& p) { return Rnd(cy - p.y * s); };
+  const draw::Canvas c{sink, colors, cx, cy, s};
   const int lw = std::max<int>(1, colors.lineWidth);
-  auto pen = [&](int color, int extra) {
-    output::Pen p;
-    p.color = colors.Color(color);
-    p.width = lw + extra * (screen ? 1 : 3);
-    sink.SetPen(p);
-  };
+  auto pen = [&](int color, int extra) { c.Pen(c.C(color), lw + extra * (screen ? 1 : 3)); };
   const int fh = screen ? 13 : 30;
   const int m = screen ? 2 : 50;
-  output::Font font;
-  font.height = fh;
-  sink.SetFont(font);
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-  pen(4, 0);
-  sink.Rectangle(m, m, W - m, H - m);
+  c.Font(fh);
+  c.Frame(c.C(4), lw, m);
 
   // The plate and, for the disc, the inner edge of the scale ring.
   pen(1, 1);
   const double half = d.diameter / 2;
   if (d.variant == 1) {
-    sink.Rectangle(X({-half, half}), Y({-half, half}), X({half, -half}), Y({half, -half}));
+    const HPoint topLeft{-half, half}, bottomRight{half, -half};
+    sink.Rectangle(c.X(topLeft), c.Y(topLeft), c.X(bottomRight), c.Y(bottomRight));
     pen(1, 0);
-    sink.MoveTo(X({-half, d.rail}), Y({-half, d.rail}));
-    sink.LineTo(X({half, d.rail}), Y({half, d.rail}));
+    c.Line(HPoint{-half, d.rail}, HPoint{half, d.rail});
   } else {
-    sink.Circle(X({0, 0}), Y({0, 0}), Rnd(half * s));
+    const HPoint centre{0, 0};
+    sink.Circle(c.X(centre), c.Y(centre), Rnd(half * s));
     pen(1, 0);
-    sink.Circle(X({0, 0}), Y({0, 0}), Rnd(d.radius * s));
-    sink.Circle(X({0, 0}), Y({0, 0}), std::max(2, Rnd(1.5 * s)));
+    sink.Circle(c.X(centre), c.Y(centre), Rnd(d.radius * s));
+    sink.Circle(c.X(centre), c.Y(centre), std::max(2, Rnd(1.5 * s)));
   }
   // Date lines with their labels.
   for (const DateMark& dm : d.dates) {
     pen(dm.firstOfMonth ? 6 : 8, 0);
-    sink.MoveTo(X(dm.from), Y(dm.from));
-    sink.LineTo(X(dm.to), Y(dm.to));
+    c.Line(dm.from, dm.to);
     if (!dm.firstOfMonth) continue;
     const HPoint at = DateLabelPoint(d, dm);
     const std::string text = d.variant == 1 ? DateText(dm) : std::to_string(dm.month);
-    sink.SetFontColor(colors.Color(6));
+    sink.SetFontColor(c.C(6));
     if (d.variant == 1) {
-      sink.RotatedText(X(at) - fh / 2, Y(at), text, output::kWeightNormal, fh, 90);
+      sink.RotatedText(c.X(at) - fh / 2, c.Y(at), text, output::kWeightNormal, fh, 90);
     } else {
-      sink.TextOut(X(at) - sink.TextWidth(text) / 2, Y(at) - fh / 2, text);
+      sink.TextOut(c.X(at) - sink.TextWidth(text) / 2, c.Y(at) - fh / 2, text);
     }
   }
   // Hour curves with their numbers.
-  for (const HourCurve& c : d.hours) {
-    pen(HourColor(c), c.full ? 1 : 0);
-    for (const auto& piece : c.pieces) {
-      sink.MoveTo(X(piece.front()), Y(piece.front()));
-      for (std::size_t i = 1; i < piece.size(); ++i) sink.LineTo(X(piece[i]), Y(piece[i]));
-    }
-    if (!c.hasLabel || c.label.empty()) continue;
-    sink.SetFontColor(colors.Color(HourColor(c)));
-    sink.TextOut(X(c.labelAt) + 3, Y(c.labelAt) - fh - 1, c.label);
+  for (const HourCurve& h : d.hours) {
+    pen(HourColor(h), h.full ? 1 : 0);
+    for (const auto& piece : h.pieces) c.Polyline(piece);
+    if (!h.hasLabel || h.label.empty()) continue;
+    sink.SetFontColor(c.C(HourColor(h)));
+    sink.TextOut(c.X(h.labelAt) + 3, c.Y(h.labelAt) - fh - 1, h.label);
   }
   // Legend at the upper left.
   const std::vector<std::string> lines = LegendLines(d);
   const int lh = screen ? 15 : 40;
   int y = placement.legendSetByUser ? placement.legend.y : m + lh;
   const int x = placement.legendSetByUser ? placement.legend.x : m + lh;
-  output::Font lf;
-  lf.height = lh;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    lf.bold = i == 0;
-    sink.SetFont(lf);
+    c.Font(lh, output::kBlack, i == 0);
     sink.SetFontColor(output::kBlack);
     sink.TextOut(x, y, lines[i]);
     y += lh * 5 / 4;
@@ -139,66 +116,46 @@ void DrawHabermelDial(output::PlotSink& sink, const HabermelDial& d,
 }
 
 void PlotHabermelDial(output::HpglWriter& w, const HabermelDial& d, const PlotPlacement& placement) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
-  const double cx = kPlotCentre.x * S, cy = kPlotCentre.y * S;
-  auto P = [&](const HPoint& p) { return XY(cx + p.x * u, cy + p.y * u); };
-  auto line = [&](const std::vector<HPoint>& pts) {
-    std::string t = "PU " + P(pts.front()) + ";PD";
-    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
-    w.Put(t + ";");
-  };
-  auto label = [&](const HPoint& at, double dx, double dy, const std::string& text) {
-    w.Put("PU " + XY(cx + at.x * u + dx * S, cy + at.y * u + dy * S) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
-  w.PutStandardHeader();
-  if (placement.gridMm && *placement.gridMm > 0) {
-    w.PutGrid(cx, cy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
-  }
+  const draw::Plot p(w, kPlotCentre);
+  const double S = p.S, u = p.u;
+  p.Header(placement.gridMm);
   w.Put(SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;SP 1;");
   const double half = d.diameter / 2;
   w.PutConstructionPen();
   if (d.variant == 1) {
-    line({{-half, -half}, {half, -half}, {half, half}, {-half, half}, {-half, -half}});
+    p.Line(std::vector<HPoint>{
+        {-half, -half}, {half, -half}, {half, half}, {-half, half}, {-half, -half}});
     w.PutThinPen();
-    line({{-half, d.rail}, {half, d.rail}});
+    p.Line(HPoint{-half, d.rail}, HPoint{half, d.rail});
   } else {
-    w.Put("PU " + P({0, 0}) + ";CI " + output::FormatCoordinate(half * u) + ";");
+    w.Put("PU " + p.At(HPoint{0, 0}) + ";CI " + output::FormatCoordinate(half * u) + ";");
     w.PutThinPen();
     w.Put("CI " + output::FormatCoordinate(d.radius * u) + ";CI " +
           output::FormatCoordinate(1.5 * u) + ";");
   }
   for (const DateMark& dm : d.dates) {
     w.Put(dm.firstOfMonth ? "SP 6;" : "SP 8;");
-    line({dm.from, dm.to});
+    p.Line(dm.from, dm.to);
     if (!dm.firstOfMonth) continue;
     const HPoint at = DateLabelPoint(d, dm);
     if (d.variant == 1) {
       w.Put("DI 0,1;");
-      label(at, 80, 0, DateText(dm));
+      p.Label(at, 80, 0, DateText(dm));
       w.Put("DI 1,0;");
     } else {
-      label(at, -60, -120, std::to_string(dm.month));
+      p.Label(at, -60, -120, std::to_string(dm.month));
     }
   }
   for (const HourCurve& c : d.hours) {
     w.Put("SP " + std::to_string(HourColor(c)) + ";");
     if (c.full) w.PutConstructionPen();
-    for (const auto& piece : c.pieces) line(piece);
+    for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
-    if (c.hasLabel && !c.label.empty()) label(c.labelAt, 100, 80, c.label);
+    if (c.hasLabel && !c.label.empty()) p.Label(c.labelAt, 100, 80, c.label);
   }
   // The legend at the upper left of the page.
   w.Put("SP 1;" + SizeText(0.22 * S, 0.32 * S) + ";");
-  double y = (output::kPlotWindowHeight - 700.0) * S;
-  for (const std::string& text : LegendLines(d)) {
-    w.Put("PU " + XY(500 * S, y) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-    y -= 500 * S;
-  }
+  p.TextLines(500 * S, (output::kPlotWindowHeight - 700.0) * S, 500 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "dials/draw_kit.h"
 #include "dials/worldmap/gnomonic.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
@@ -18,9 +19,11 @@ namespace {
 namespace tx = texts::meantime;
 using shell::FormatReal;
 
-std::string T(texts::TextId id) { return shell::Get(id); }
+using draw::Rnd;
+using draw::SizeText;
+using draw::XY;
 
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
+std::string T(texts::TextId id) { return shell::Get(id); }
 
 std::string Trim(std::string s) {
   const auto b = s.find_first_not_of(' ');
@@ -41,13 +44,6 @@ FacePoint LabelPoint(const std::vector<Chain>& chains) {
   for (const Chain& c : chains)
     if (c.points.size() > best->points.size()) best = &c;
   return best->points[best->points.size() / 2];
-}
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
 }
 
 constexpr int kDatePen = 5;
@@ -89,137 +85,86 @@ void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
           ? placement.origin
           : output::Point{Rnd(W / 2.0 - (d.minX + d.maxX) / 2 * s),
                           Rnd(H / 2.0 + (d.minY + d.maxY) / 2 * s)};
-  auto X = [&](const FacePoint& p) { return Rnd(o.x + p.x * s); };
-  auto Y = [&](const FacePoint& p) { return Rnd(o.y - p.y * s); };
-  auto pen = [&](int colour, int width) {
-    output::Pen p;
-    p.color = colors.Color(colour);
-    p.width = width;
-    sink.SetPen(p);
-  };
-  auto poly = [&](const std::vector<FacePoint>& pts) {
-    sink.MoveTo(X(pts.front()), Y(pts.front()));
-    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
-  };
+  const draw::Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
   const int lw = std::max<int>(1, colors.lineWidth) * (screen ? 1 : 3);
   const int fh = screen ? 14 : 35;
   const int m = screen ? 2 : 50;
 
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-  pen(kConePen, 1);
-  sink.Rectangle(m, m, W - m, H - m);
-
-  output::Font f;
-  f.height = fh;
-  f.color = colors.Color(kTextPen);
-  sink.SetFont(f);
+  c.Frame(c.C(kConePen), 1, m);
+  c.Font(fh, c.C(kTextPen));
   if (!d.refused) {
     // The apex, the axis seen from the front and the foot of the rim centre.
     const int r = std::max(3, fh / 3);
     sink.Circle(o.x, o.y, r);
-    sink.MoveTo(o.x - 2 * r, o.y);
-    sink.LineTo(o.x + 2 * r + 1, o.y);
-    sink.MoveTo(o.x, o.y - 2 * r);
-    sink.LineTo(o.x, o.y + 2 * r + 1);
-    poly({{0, 0}, d.rimCentreFoot});
-    sink.Circle(X(d.rimCentreFoot), Y(d.rimCentreFoot), r);
+    c.Cross(o.x, o.y, 2 * r);
+    c.Line(FacePoint{0, 0}, d.rimCentreFoot);
+    sink.Circle(c.X(d.rimCentreFoot), c.Y(d.rimCentreFoot), r);
 
     for (const DateLine& l : d.dateLines) {
-      pen(kDatePen, lw);
-      for (const Chain& c : l.chains) poly(c.points);
+      c.Pen(c.C(kDatePen), lw);
+      for (const Chain& ch : l.chains) c.Polyline(ch.points);
       const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(colors.Color(kDatePen));
-      sink.TextOut(X(at) + 2, Y(at) - fh / 2, DateLabel(l));
+      sink.SetFontColor(c.C(kDatePen));
+      sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DateLabel(l));
     }
     for (const HourLine& l : d.hourLines) {
-      pen(l.full ? kHourPen : kPartHourPen, l.full ? lw + (screen ? 1 : 2) : lw);
-      for (const Chain& c : l.chains) poly(c.points);
+      c.Pen(c.C(l.full ? kHourPen : kPartHourPen), l.full ? lw + (screen ? 1 : 2) : lw);
+      for (const Chain& ch : l.chains) c.Polyline(ch.points);
       if (!l.full) continue;
       const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(colors.Color(kHourPen));
-      sink.TextOut(X(at) + 3, Y(at) - fh, HourLabel(l));
+      sink.SetFontColor(c.C(kHourPen));
+      sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourLabel(l));
     }
   }
   // The legend.
-  sink.SetFontColor(colors.Color(kTextPen));
+  sink.SetFontColor(c.C(kTextPen));
   const output::Point at = placement.legendSetByUser ? placement.legend
                                                      : output::Point{m + fh, m + fh / 2};
-  int y = at.y;
-  for (const std::string& line : LegendLines(d)) {
-    sink.TextOut(at.x, y, line);
-    y += fh * 5 / 4;
-  }
+  c.TextLines(at.x, at.y, fh * 5 / 4, LegendLines(d));
 }
 
 void PlotMeanTimeDial(output::HpglWriter& w, const MeanTimeDial& d,
                       const PlotPlacement& placement) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
   // Without a picked origin the lines are centred on the plot window.
-  const output::Point origin = placement.origin.value_or(output::Point{
+  const draw::Plot p(w, placement.origin.value_or(output::Point{
       Rnd(output::kPlotWindowWidth / 2.0 - (d.minX + d.maxX) / 2 * output::kPlotUnitsPerMm),
-      Rnd(output::kPlotWindowHeight / 2.0 - (d.minY + d.maxY) / 2 * output::kPlotUnitsPerMm)});
-  const double ox = origin.x * S, oy = origin.y * S;
-  auto P = [&](const FacePoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
-  auto line = [&](const std::vector<FacePoint>& pts) {
-    std::string t = "PU " + P(pts.front()) + ";PD";
-    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
-    w.Put(t + ";");
-  };
-  auto label = [&](const FacePoint& at, double dx, double dy, const std::string& text) {
-    w.Put("PU " + XY(ox + at.x * u + dx * S, oy + at.y * u + dy * S) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
-  w.PutStandardHeader();
-  if (placement.gridMm) {
-    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
-  }
+      Rnd(output::kPlotWindowHeight / 2.0 - (d.minY + d.maxY) / 2 * output::kPlotUnitsPerMm)}));
+  const double S = p.S;
+  p.Header(placement.gridMm);
   w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
   if (!d.refused) {
     w.PutThinPen();
-    w.Put("SP " + std::to_string(kConePen) + ";PU " + XY(ox, oy) + ";CI " +
+    w.Put("SP " + std::to_string(kConePen) + ";PU " + XY(p.ox, p.oy) + ";CI " +
           output::FormatCoordinate(80 * S) + ";");
-    line({{0, 0}, d.rimCentreFoot});
-    w.Put("PU " + P(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
+    p.Line(FacePoint{0, 0}, d.rimCentreFoot);
+    w.Put("PU " + p.At(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
     for (const DateLine& l : d.dateLines) {
       w.Put("SP " + std::to_string(kDatePen) + ";");
       w.PutConstructionPen();
-      for (const Chain& c : l.chains) line(c.points);
+      for (const Chain& c : l.chains) p.Line(c.points);
       w.PutThinPen();
-      label(LabelPoint(l.chains), 40, -60, DateLabel(l));
+      p.Label(LabelPoint(l.chains), 40, -60, DateLabel(l));
     }
     for (const HourLine& l : d.hourLines) {
       w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
       w.PutConstructionPen();
-      for (const Chain& c : l.chains) line(c.points);
+      for (const Chain& c : l.chains) p.Line(c.points);
       w.PutThinPen();
-      if (l.full) label(LabelPoint(l.chains), 60, 60, HourLabel(l));
+      if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourLabel(l));
     }
   }
   w.Put("SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
-  const double lx = 400 * S;
-  double ly = (output::kPlotWindowHeight - 400) * S;
-  for (const std::string& text : LegendLines(d)) {
-    w.Put("PU " + XY(lx, ly) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-    ly -= 550 * S;
-  }
+  p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }
 
 void PlotCone(output::HpglWriter& w, const MeanTimeDial& d) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
+  const draw::Plot p(w, {0, 0});
+  const double S = p.S, u = p.u;
   const double r = d.cone.RimRadius(), L = d.cone.length, l = d.cone.SlantLength();
   const double theta = d.cone.SectorAngle();
   auto P = [&](double x, double y) { return XY(x * u, y * u); };
-  auto label = [&](double x, double y, const std::string& text) {
-    w.Put("PU " + P(x, y) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
+  auto label = [&](double x, double y, const std::string& text) { p.Text(x * u, y * u, text); };
   const std::string deg = T(tx::kDegrees);
   w.PutStandardHeader();
   w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");

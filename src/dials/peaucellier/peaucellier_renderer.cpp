@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -13,10 +14,11 @@ namespace kelvra::dials::peaucellier {
 
 namespace {
 
+using draw::Rnd;
+using draw::SizeText;
+using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 std::string T(texts::TextId id) { return shell::Get(id); }
 
@@ -36,37 +38,7 @@ std::string ParameterLine(const PeaucellierDial& d) {
 std::string MorningLabel(const HourLine& l) { return std::to_string(l.hour); }
 std::string AfternoonLabel(const HourLine& l) { return std::to_string(12 - l.hour); }
 
-struct Canvas {
-  PlotSink& sink;
-  const shell::ColorSet& colors;
-  double ox, oy, s;
-  int X(const DPoint& p) const { return Rnd(ox + p.x * s); }
-  int Y(const DPoint& p) const { return Rnd(oy - p.y * s); }
-  void Pen(output::Color c, int w) {
-    output::Pen p;
-    p.color = c;
-    p.width = w;
-    sink.SetPen(p);
-  }
-  void Line(const DPoint& a, const DPoint& b) {
-    sink.MoveTo(X(a), Y(a));
-    sink.LineTo(X(b), Y(b));
-  }
-  void Poly(const std::vector<DPoint>& pts) {
-    sink.MoveTo(X(pts.front()), Y(pts.front()));
-    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
-  }
-};
-
 DPoint Mirror(const DPoint& p) { return {p.x, -p.y}; }
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
 
 }  // namespace
 
@@ -98,32 +70,27 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
   }
   const double s = screen ? H / 200.0 : 10.0;
   const output::Point o = CanvasOrigin(d, placement, W, H, screen);
-  Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
+  const draw::Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
   const int lw = std::max<int>(1, colors.lineWidth);
   const int fh = screen ? 16 : 30;
   const int m = screen ? 2 : 50;
 
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-  c.Pen(colors.Color(4), 1);
-  sink.Rectangle(m, m, W - m, H - m);
+  c.Frame(c.C(4), 1, m);
   // The origin: circle and cross.
   const int r = fh / 2;
   sink.Circle(o.x, o.y, r);
-  sink.MoveTo(o.x - r, o.y);
-  sink.LineTo(o.x + r + 1, o.y);
-  sink.MoveTo(o.x, o.y - r);
-  sink.LineTo(o.x, o.y + r + 1);
+  c.Cross(o.x, o.y, r);
 
   // The label height follows the farthest date line.
   const double longest = d.equinoxDistance / std::max(0.05, 1 - std::fabs(0.43364 * d.constant));
   const int labelHeight = std::clamp(Rnd(longest * (screen ? 45.0 : 150.0) / H * (screen ? 1 : 10)),
                                      screen ? 10 : 30, screen ? 40 : 120);
-  sink.SetFontColor(colors.Color(1));
+  sink.SetFontColor(c.C(1));
   for (const DateLine& l : d.dateLines) {
-    c.Pen(colors.Color(l.color), lw + (l.main ? (screen ? 1 : 3) : 0));
-    c.Poly(l.points);
+    c.Pen(c.C(l.color), lw + (l.main ? (screen ? 1 : 3) : 0));
+    c.Polyline(l.points);
     if (!l.label.empty()) {
-      sink.SetFontColor(colors.Color(l.color));
+      sink.SetFontColor(c.C(l.color));
       sink.RotatedText(c.X(l.labelAfternoon) - labelHeight, c.Y(l.labelAfternoon) - labelHeight / 2,
                        l.label, output::kWeightBold, labelHeight, -90);
       sink.RotatedText(c.X(l.labelMorning) - labelHeight, c.Y(l.labelMorning) - labelHeight / 2,
@@ -131,34 +98,34 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
     }
   }
   // Noon line and the arrow toward the visible pole.
-  c.Pen(colors.Color(3), lw);
+  c.Pen(c.C(3), lw);
   if (!d.dateLines.empty()) c.Line(d.noonFrom, d.noonTo);
   const double tip = -0.7 * d.equinoxDistance;
   const double head = 3.0 * r / s, side = r / s;
-  c.Line({0, 0}, {tip, 0});
-  c.Line({tip, 0}, {tip + head, side});
-  c.Line({tip, 0}, {tip + head, -side});
-  sink.SetFontColor(colors.Color(3));
+  c.Line(DPoint{0, 0}, DPoint{tip, 0});
+  c.Line(DPoint{tip, 0}, DPoint{tip + head, side});
+  c.Line(DPoint{tip, 0}, DPoint{tip + head, -side});
+  sink.SetFontColor(c.C(3));
   sink.RotatedText(o.x - fh, o.y + fh, d.southern ? "S" : "N", output::kWeightBold, fh, -90);
 
   // Hour lines on both sides, with their numbers at the summer end.
   for (const HourLine& l : d.hourLines) {
-    c.Pen(colors.Color(l.full ? 3 : 8), lw + (l.full ? (screen ? 1 : 2) : 0));
+    c.Pen(c.C(l.full ? 3 : 8), lw + (l.full ? (screen ? 1 : 2) : 0));
     c.Line(l.summer, l.end);
     c.Line(Mirror(l.summer), Mirror(l.end));
     if (!l.full) continue;
-    sink.SetFontColor(colors.Color(3));
+    sink.SetFontColor(c.C(3));
     sink.RotatedText(c.X(l.summer) + 2, c.Y(l.summer) - labelHeight, AfternoonLabel(l),
                      output::kWeightBold, labelHeight, -90);
     sink.RotatedText(c.X(Mirror(l.summer)) + 2, c.Y(Mirror(l.summer)) + 4, MorningLabel(l),
                      output::kWeightBold, labelHeight, -90);
   }
-  c.Pen(colors.Color(8), lw);
+  c.Pen(c.C(8), lw);
   for (const auto& line : d.lastHour) {
-    c.Poly(line);
+    c.Polyline(line);
     std::vector<DPoint> mirrored;
     for (const DPoint& p : line) mirrored.push_back(Mirror(p));
-    c.Poly(mirrored);
+    c.Polyline(mirrored);
   }
 
   // Legend near the left edge, running down the page.
@@ -182,57 +149,45 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
 
 void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
                          const PlotPlacement& placement) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
+  // The origin moves across the page only.
+  const draw::Plot p(w, {placement.origin.value_or(kDefaultPlotOrigin).x, kDefaultPlotOrigin.y});
+  const double S = p.S;
   const double H = output::kPlotWindowHeight * S;
-  const output::Point origin = placement.origin.value_or(kDefaultPlotOrigin);
-  const double ox = origin.x * S, oy = kDefaultPlotOrigin.y * S;
-  auto P = [&](const DPoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
-  auto line = [&](const std::vector<DPoint>& pts) {
-    std::string t = "PU " + P(pts.front()) + ";PD";
-    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
-    w.Put(t + ";");
-  };
-  auto label = [&](const DPoint& at, double dx, double dy, const std::string& text) {
-    w.Put("PU " + XY(ox + at.x * u + dx, oy + at.y * u + dy) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
   w.PutStandardHeader();
   w.Put(SizeText(0.18 * S, 0.27 * S) + ";DI 0,-1;");
   if (!d.refused) {
-    w.Put("SP 4;PU " + XY(ox, oy) + ";CI " + output::FormatCoordinate(80 * S) + " ,5;");
+    w.Put("SP 4;PU " + XY(p.ox, p.oy) + ";CI " + output::FormatCoordinate(80 * S) + " ,5;");
     for (const DateLine& l : d.dateLines) {
       w.Put("SP " + std::to_string(l.color) + ";");
       if (l.main) w.PutConstructionPen();
-      line(l.points);
+      p.Line(l.points);
       w.PutThinPen();
       if (!l.label.empty()) {
-        label(l.labelAfternoon, -300 * S, 100 * S, l.label);
-        label(l.labelMorning, -300 * S, 100 * S, l.label);
+        p.Label(l.labelAfternoon, -300, 100, l.label);
+        p.Label(l.labelMorning, -300, 100, l.label);
       }
     }
     w.Put("SP 3;");
-    if (!d.dateLines.empty()) line({d.noonFrom, d.noonTo});
+    if (!d.dateLines.empty()) p.Line(d.noonFrom, d.noonTo);
     const double tip = -0.7 * d.equinoxDistance;
-    line({{0, 0}, {tip, 0}});
-    line({{tip + 6, 2}, {tip, 0}, {tip + 6, -2}});
-    label({0, 0}, -400 * S, 300 * S, d.southern ? "S" : "N");
+    p.Line(DPoint{0, 0}, DPoint{tip, 0});
+    p.Line(std::vector<DPoint>{{tip + 6, 2}, {tip, 0}, {tip + 6, -2}});
+    p.Label(DPoint{0, 0}, -400, 300, d.southern ? "S" : "N");
     for (const HourLine& l : d.hourLines) {
       w.Put(l.full ? "SP 3;" : "SP 8;");
-      line({l.summer, l.end});
-      line({Mirror(l.summer), Mirror(l.end)});
+      p.Line(l.summer, l.end);
+      p.Line(Mirror(l.summer), Mirror(l.end));
       if (l.full) {
-        label(l.summer, 50 * S, 250 * S, AfternoonLabel(l));
-        label(Mirror(l.summer), 50 * S, -50 * S, MorningLabel(l));
+        p.Label(l.summer, 50, 250, AfternoonLabel(l));
+        p.Label(Mirror(l.summer), 50, -50, MorningLabel(l));
       }
     }
     w.Put("SP 8;");
     for (const auto& l : d.lastHour) {
-      line(l);
+      p.Line(l);
       std::vector<DPoint> mirrored;
-      for (const DPoint& p : l) mirrored.push_back(Mirror(p));
-      line(mirrored);
+      for (const DPoint& q : l) mirrored.push_back(Mirror(q));
+      p.Line(mirrored);
     }
   }
   // The legend near the left edge, running down the page.
@@ -242,9 +197,7 @@ void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
   for (const std::string& text :
        d.refused ? std::vector<std::string>{T(texts::peaucellier::kRefusedEnglish)}
                  : std::vector<std::string>(lines, lines + 3)) {
-    w.Put("PU " + XY(x, H - 1500 * S) + ";");
-    w.PutLabel(text);
-    w.Put(";");
+    p.Text(x, H - 1500 * S, text);
     x -= 450 * S;
   }
   w.Put("DI 1,0");

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -13,10 +14,11 @@ namespace kelvra::dials::ring {
 
 namespace {
 
+using draw::Rnd;
+using draw::SizeText;
+using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
 
@@ -118,50 +120,15 @@ std::vector<std::vector<BandPoint>> Clip(const std::vector<BandPoint>& run, doub
 
 // ---- canvas ---------------------------------------------------------------------------
 
-struct Canvas {
-  PlotSink& sink;
-  const shell::ColorSet& colors;
-  double x0, u;  // reference end and device units per mm
-
-  output::Color C(int n) const { return colors.Color(n); }
-  void Pen(output::Color c, int width = 1, output::PenStyle style = output::PenStyle::Solid) {
-    output::Pen p;
-    p.color = c;
-    p.width = width;
-    p.style = style;
-    sink.SetPen(p);
-  }
-  void Font(int height, output::Color c, bool bold = false, double escapement = 0) {
-    output::Font f;
-    f.face = "Arial";
-    f.height = height;
-    f.color = c;
-    f.bold = bold;
-    f.escapement = escapement;
-    sink.SetFont(f);
-  }
-  int X(double s) const { return Rnd(x0 + s * u); }
+// The kit's canvas with the reference end of the band at ox; a band's
+// points are given by their distance along it.
+struct Canvas : draw::Canvas {
+  int X(double along) const { return Rnd(ox + along * s); }
 };
-
-void DrawRefusal(PlotSink& sink, int fh, int m) {
-  output::Font f;
-  f.face = "Arial";
-  f.height = fh * 3 / 2;
-  f.bold = true;
-  sink.SetFont(f);
-  int y = m + 2 * fh;
-  sink.TextOut(m + 2 * fh, y, T(texts::ring::kTitle));
-  f.height = fh;
-  f.bold = false;
-  sink.SetFont(f);
-  y += 3 * fh;
-  sink.TextOut(m + 2 * fh, y, T(texts::ring::kTemporalImpossible));
-  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, T(texts::ring::kNotConstructed));
-}
 
 void DrawBand(Canvas& c, const RingDial& d, const RingBand& band, double top, bool screen, int fh) {
   PlotSink& sink = c.sink;
-  const double u = c.u;
+  const double u = c.s;
   auto Y = [&](double y) { return Rnd(top + y * u); };
   const int lw = std::max<int>(1, c.colors.lineWidth);
   sink.SetBrushStyle(output::BrushStyle::Clear);
@@ -190,7 +157,7 @@ void DrawBand(Canvas& c, const RingDial& d, const RingBand& band, double top, bo
   // Hour numbers, turned by 90 degrees, beside their lines.
   for (const RingLine& line : band.lines) {
     if (!line.labelAt || line.label.empty() || line.grey) continue;
-    c.Font(fh * 3 / 4, line.grey ? kGrey : c.C(line.color), true, 90);
+    c.Font(fh * 3 / 4, line.grey ? kGrey : c.C(line.color), true, "Arial", 90);
     const int th = sink.TextHeight(line.label);
     sink.TextOut(c.X(line.labelAt->s) - th - 1, Y(line.labelAt->y) + sink.TextWidth(line.label) / 2,
                  line.label);
@@ -198,14 +165,6 @@ void DrawBand(Canvas& c, const RingDial& d, const RingBand& band, double top, bo
 }
 
 // ---- plot file ----------------------------------------------------------------------------
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
 
 constexpr double kPlotMarginMm = 10;
 constexpr double kPlotGapMm = 12;     // between two strips: the half-circumference mark
@@ -219,7 +178,8 @@ void DrawRingDial(PlotSink& sink, const RingDial& d, const shell::ColorSet& colo
   const int m = screen ? 0 : 50;
   const int fh = screen ? (W < 900 ? 16 : 22) : 45;
   if (d.refused) {
-    DrawRefusal(sink, fh, m);
+    draw::DrawRefusal(sink, fh, m, T(texts::ring::kTitle), T(texts::ring::kTemporalImpossible),
+                      T(texts::ring::kNotConstructed));
     return;
   }
   if (d.declined) return;
@@ -232,7 +192,7 @@ void DrawRingDial(PlotSink& sink, const RingDial& d, const shell::ColorSet& colo
   const double room = H - m - top - legend - (nb - 1) * gap;
   if (nb * d.width * u > room && room > 0) u = room / (nb * d.width);
   const double x0 = std::max(m + 2.0, std::min((W - d.bandLength * u) / 3.0, W / 20.0));
-  Canvas c{sink, colors, x0, u};
+  Canvas c{{sink, colors, x0, 0, u}};
 
   sink.SetBrushStyle(output::BrushStyle::Clear);
   double y = top;
@@ -271,21 +231,6 @@ void DrawRingOffsetTable(PlotSink& sink, const OffsetTable& t) {
   const int W = sink.Width(), H = sink.Height();
   const int m = screen ? 0 : 50;
   const int fh = screen ? (W < 900 ? 14 : 18) : 40;
-  auto font = [&](int height, output::Color c, bool bold = false, double escapement = 0) {
-    output::Font f;
-    f.face = "Arial";
-    f.height = height;
-    f.color = c;
-    f.bold = bold;
-    f.escapement = escapement;
-    sink.SetFont(f);
-  };
-  auto pen = [&](output::Color c, int width = 1) {
-    output::Pen p;
-    p.color = c;
-    p.width = width;
-    sink.SetPen(p);
-  };
   // The diagram: x from 0 to 100 degrees in 40 grid steps, y the band height
   // from relative offset 1 (top) to 0 (bottom).
   const double left = m + 5.0 * fh, right = W - m - 2.0 * fh;
@@ -295,10 +240,10 @@ void DrawRingOffsetTable(PlotSink& sink, const OffsetTable& t) {
   auto Y = [&](double y) { return Rnd(top + (1.0 - y) * (bottom - top)); };
   sink.SetBrushStyle(output::BrushStyle::Clear);
 
-  font(fh, output::kBlack, true);
+  draw::SetFont(sink, fh, output::kBlack, true);
   sink.TextOut(m + fh, m + fh, T(texts::ring::kTableHeading) + FormatReal(5, 1, t.alpha) +
                                    T(texts::ring::kDegrees) + "). ");
-  font(fh, output::kBlack);
+  draw::SetFont(sink, fh, output::kBlack);
   sink.TextOut(m + fh, m + 5 * fh / 2, T(texts::ring::kTableDepends));
 
   // Grid: 40 vertical lines, every fourth labelled with its altitude below
@@ -307,11 +252,11 @@ void DrawRingOffsetTable(PlotSink& sink, const OffsetTable& t) {
   for (int i = 0; i <= 40; ++i) {
     const double x = i * kRange / 40;
     const bool labelled = i % 4 == 0;
-    pen(labelled ? kGrey : output::RgbColor(200, 200, 200));
+    draw::SetPen(sink, labelled ? kGrey : output::RgbColor(200, 200, 200));
     sink.MoveTo(X(x), Rnd(top));
     sink.LineTo(X(x), Rnd(bottom));
     if (!labelled) continue;
-    font(small, output::kBlack);
+    draw::SetFont(sink, small, output::kBlack);
     const std::string below = Number(x, 0) + "\u00b0";
     const std::string above = Number(x / 2, 2) + "\u00b0";
     sink.TextOut(X(x) - sink.TextWidth(below) / 2, Rnd(bottom) + 2, below);
@@ -319,30 +264,31 @@ void DrawRingOffsetTable(PlotSink& sink, const OffsetTable& t) {
   }
   for (int j = 0; j <= 4; ++j) {
     const double y = j / 4.0;
-    pen(kGrey);
+    draw::SetPen(sink, kGrey);
     sink.MoveTo(Rnd(left), Y(y));
     sink.LineTo(Rnd(right), Y(y));
-    font(small, output::kBlack);
+    draw::SetFont(sink, small, output::kBlack);
     const std::string label = Number(y, 2);
     sink.TextOut(Rnd(left) - sink.TextWidth(label) - 4, Y(y) - sink.TextHeight(label) / 2, label);
   }
-  pen(output::kBlack);
+  draw::SetPen(sink, output::kBlack);
   sink.Rectangle(Rnd(left), Rnd(top), Rnd(right), Rnd(bottom));
 
   // Axis captions.
-  font(fh, output::kBlack);
+  draw::SetFont(sink, fh, output::kBlack);
   const std::string scale = T(texts::ring::kTableScaleAxis);
   sink.TextOut(Rnd((left + right) / 2) - sink.TextWidth(scale) / 2, Rnd(top) - 2 * fh - small, scale);
   const std::string altitude = T(texts::ring::kTableAltitudeAxis);
   sink.TextOut(Rnd((left + right) / 2) - sink.TextWidth(altitude) / 2, Rnd(bottom) + small + fh / 2,
                altitude);
   const std::string offset = T(texts::ring::kTableRelative) + T(texts::ring::kTableOffsetAxis);
-  font(fh, output::kBlack, false, 90);
+  draw::SetFont(sink, fh, output::kBlack, false, "Arial", 90);
   sink.TextOut(m + fh / 2, Rnd((top + bottom) / 2) + sink.TextWidth(offset) / 2, offset);
 
   // The curves, every third in red.
   for (const OffsetCurve& c : t.curves) {
-    pen(c.red ? output::RgbColor(255, 0, 0) : output::RgbColor(0, 0, 128), c.red ? 2 : 1);
+    draw::SetPen(sink, c.red ? output::RgbColor(255, 0, 0) : output::RgbColor(0, 0, 128),
+                 c.red ? 2 : 1);
     bool open = false;
     for (const auto& [x, y] : c.points) {
       if (x < 0 || x > kRange) {
@@ -358,7 +304,7 @@ void DrawRingOffsetTable(PlotSink& sink, const OffsetTable& t) {
     }
   }
   if (t.written) {
-    font(fh, output::kBlack, true);
+    draw::SetFont(sink, fh, output::kBlack, true);
     sink.TextOut(m + fh, H - m - 2 * fh, T(texts::ring::kTableDataNote));
   }
 }

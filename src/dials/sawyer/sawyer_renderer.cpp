@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -13,10 +14,10 @@ namespace kelvra::dials::sawyer {
 
 namespace {
 
+using draw::Rnd;
+using draw::SizeText;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 std::string T(texts::TextId id) { return shell::Get(id); }
 
@@ -40,14 +41,6 @@ WPoint LabelPoint(const EquantLine& l, double gap) {
   const double len = std::hypot(dx, dy);
   if (len <= 0) return l.to;
   return {l.to.x + dx / len * gap, l.to.y + dy / len * gap};
-}
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
 }
 
 }  // namespace
@@ -86,68 +79,52 @@ void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& 
   const int W = sink.Width(), H = sink.Height();
   const double s = placement.pixelsPerMm;
   const output::Point o = CanvasOrigin(d, placement, W, H);
-  auto X = [&](const WPoint& p) { return Rnd(o.x + p.x * s); };
-  auto Y = [&](const WPoint& p) { return Rnd(o.y - p.y * s); };
+  const draw::Canvas k{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
   const int lw = std::max<int>(1, colors.lineWidth);
-  auto pen = [&](int color, int extra) {
-    output::Pen p;
-    p.color = colors.Color(color);
-    p.width = lw + extra * (screen ? 1 : 3);
-    sink.SetPen(p);
-  };
-  auto poly = [&](const std::vector<WPoint>& pts) {
-    sink.MoveTo(X(pts.front()), Y(pts.front()));
-    for (std::size_t i = 1; i < pts.size(); ++i) sink.LineTo(X(pts[i]), Y(pts[i]));
-  };
+  auto pen = [&](int color, int extra) { k.Pen(k.C(color), lw + extra * (screen ? 1 : 3)); };
   const int fh = screen ? 14 : 32;
   const int m = screen ? 2 : 50;
-  output::Font font;
-  font.height = fh;
-  sink.SetFont(font);
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-
-  pen(4, 0);
-  sink.Rectangle(m, m, W - m, H - m);
+  k.Font(fh);
+  k.Frame(k.C(4), lw, m);
 
   // Nodus date lines, then the loops or the reading curves and hour lines.
   for (const Chain& c : d.dateLines) {
     pen(c.color, c.width);
-    for (const auto& piece : c.pieces) poly(piece);
-    sink.SetFontColor(colors.Color(c.color));
-    sink.TextOut(X(c.labelAt) + 3, Y(c.labelAt) - fh / 2, c.label);
+    for (const auto& piece : c.pieces) k.Polyline(piece);
+    sink.SetFontColor(k.C(c.color));
+    sink.TextOut(k.X(c.labelAt) + 3, k.Y(c.labelAt) - fh / 2, c.label);
   }
   for (const Chain& c : d.hourLoops) {
     pen(c.color, c.width);
-    for (const auto& piece : c.pieces) poly(piece);
+    for (const auto& piece : c.pieces) k.Polyline(piece);
     if (!c.label.empty()) {
-      sink.SetFontColor(colors.Color(3));
-      sink.TextOut(X(c.labelAt) - fh / 2, Y(c.labelAt) - fh - 2, c.label);
+      sink.SetFontColor(k.C(3));
+      sink.TextOut(k.X(c.labelAt) - fh / 2, k.Y(c.labelAt) - fh - 2, c.label);
     }
   }
   for (const Chain& c : d.readingCurves) {
     pen(c.color, c.width);
-    for (const auto& piece : c.pieces) poly(piece);
+    for (const auto& piece : c.pieces) k.Polyline(piece);
   }
   // Date labels of the reading curves on the left, one above the other where
   // the curves start close together.
   int lastLabelY = -1000000;
   for (const Chain& c : d.readingCurves) {
     if (c.label.empty()) continue;
-    int y = Y(c.labelAt) - fh / 2;
+    int y = k.Y(c.labelAt) - fh / 2;
     if (std::abs(y - lastLabelY) < fh) y = lastLabelY + fh;
-    sink.SetFontColor(colors.Color(c.color));
-    sink.TextOut(X(c.labelAt) - sink.TextWidth(c.label) - 4, y, c.label);
+    sink.SetFontColor(k.C(c.color));
+    sink.TextOut(k.X(c.labelAt) - sink.TextWidth(c.label) - 4, y, c.label);
     lastLabelY = y;
   }
   for (const EquantLine& l : d.hourLines) {
     pen(l.full ? 3 : 8, l.full ? 1 : 0);
-    sink.MoveTo(X(l.from), Y(l.from));
-    sink.LineTo(X(l.to), Y(l.to));
+    k.Line(l.from, l.to);
     if (!l.full) continue;
     const WPoint at = LabelPoint(l, 1.5 * fh / s);
     const std::string text = HourLabel(l.hour);
-    sink.SetFontColor(colors.Color(3));
-    sink.TextOut(X(at) - sink.TextWidth(text) / 2, Y(at) - fh / 2, text);
+    sink.SetFontColor(k.C(3));
+    sink.TextOut(k.X(at) - sink.TextWidth(text) / 2, k.Y(at) - fh / 2, text);
   }
 
   // The gnomon foot O, the equant centre C and the dial centre Z with the
@@ -155,28 +132,21 @@ void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& 
   pen(1, 0);
   const int r = fh / 2;
   auto mark = [&](const WPoint& p, bool circle) {
-    if (circle) sink.Circle(X(p), Y(p), r);
-    sink.MoveTo(X(p) - r, Y(p));
-    sink.LineTo(X(p) + r + 1, Y(p));
-    sink.MoveTo(X(p), Y(p) - r);
-    sink.LineTo(X(p), Y(p) + r + 1);
+    if (circle) sink.Circle(k.X(p), k.Y(p), r);
+    k.Cross(k.X(p), k.Y(p), r);
   };
-  mark({0, 0}, true);
-  sink.SetFontColor(colors.Color(1));
-  sink.TextOut(X({0, 0}) + r + 2, Y({0, 0}) + 2, "O");
+  mark(WPoint{0, 0}, true);
+  sink.SetFontColor(k.C(1));
+  sink.TextOut(k.X(WPoint{0, 0}) + r + 2, k.Y(WPoint{0, 0}) + 2, "O");
   if (d.mode != 2) {
     mark(d.scale.center, false);
-    sink.TextOut(X(d.scale.center) + r + 2, Y(d.scale.center) - fh, "C");
+    sink.TextOut(k.X(d.scale.center) + r + 2, k.Y(d.scale.center) - fh, "C");
   }
   if (d.styleFoot) {
     mark(*d.styleFoot, true);
-    sink.TextOut(X(*d.styleFoot) + r + 2, Y(*d.styleFoot) - fh, "Z");
-    output::Pen dashed;
-    dashed.color = colors.Color(1);
-    dashed.style = output::PenStyle::Dashed;
-    sink.SetPen(dashed);
-    sink.MoveTo(X(*d.styleFoot), Y(*d.styleFoot));
-    sink.LineTo(X({0, 0}), Y({0, 0}));
+    sink.TextOut(k.X(*d.styleFoot) + r + 2, k.Y(*d.styleFoot) - fh, "Z");
+    k.Pen(k.C(1), 1, output::PenStyle::Dashed);
+    k.Line(*d.styleFoot, WPoint{0, 0});
   }
 
   // Legend: bottom left.
@@ -185,12 +155,8 @@ void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& 
   int x = placement.legendSetByUser ? placement.legend.x : m + 2 * lh;
   int y = placement.legendSetByUser ? placement.legend.y
                                     : H - m - lh * (static_cast<int>(lines.size()) + 1);
-  output::Font lf;
-  lf.face = "Arial";
-  lf.height = lh;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    lf.bold = i == 0;
-    sink.SetFont(lf);
+    k.Font(lh, output::kBlack, i == 0);
     sink.SetFontColor(output::kBlack);
     sink.TextOut(x, y, lines[i]);
     y += lh * 5 / 4;
@@ -201,8 +167,7 @@ void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& 
     pen(2, 1);
     sink.MoveTo(x, ly);
     sink.LineTo(x + 3 * lh, ly);
-    lf.bold = false;
-    sink.SetFont(lf);
+    k.Font(lh);
     sink.TextOut(x + 3 * lh + 6, ly - lh / 2, T(texts::sawyer::kRisingHalf));
     const int x2 = x + 4 * lh + 12 + sink.TextWidth(T(texts::sawyer::kRisingHalf));
     pen(10, 1);
@@ -223,83 +188,64 @@ output::Point DefaultPlotOrigin(const SawyerDial& d) {
 }
 
 void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacement& placement) {
-  const double S = w.PlotScale();
-  const double u = output::kPlotUnitsPerMm * S;
-  const output::Point origin = placement.origin.value_or(DefaultPlotOrigin(d));
-  const double ox = origin.x * S, oy = origin.y * S;
-  auto P = [&](const WPoint& p) { return XY(ox + p.x * u, oy + p.y * u); };
-  auto line = [&](const std::vector<WPoint>& pts) {
-    std::string t = "PU " + P(pts.front()) + ";PD";
-    for (std::size_t i = 1; i < pts.size(); ++i) t += " " + P(pts[i]);
-    w.Put(t + ";");
-  };
-  auto label = [&](const WPoint& at, double dx, double dy, const std::string& text) {
-    w.Put("PU " + XY(ox + at.x * u + dx * S, oy + at.y * u + dy * S) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-  };
-  w.PutStandardHeader();
-  if (placement.gridMm && *placement.gridMm > 0) {
-    w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
-  }
+  const draw::Plot p(w, placement.origin.value_or(DefaultPlotOrigin(d)));
+  const double S = p.S;
+  p.Header(placement.gridMm);
   w.Put(SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
   for (const Chain& c : d.dateLines) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
-    for (const auto& piece : c.pieces) line(piece);
+    for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
-    label(c.labelAt, 60, -100, c.label);
+    p.Label(c.labelAt, 60, -100, c.label);
   }
   for (const Chain& c : d.hourLoops) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
-    for (const auto& piece : c.pieces) line(piece);
+    for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
     if (!c.label.empty()) {
       w.Put("SP 3;");
-      label(c.labelAt, -80, 60, c.label);
+      p.Label(c.labelAt, -80, 60, c.label);
     }
   }
   for (const Chain& c : d.readingCurves) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
-    for (const auto& piece : c.pieces) line(piece);
+    for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
-    if (!c.label.empty()) label(c.pieces.front().front(), -60.0 * static_cast<double>(c.label.size()) - 80, -100, c.label);
+    if (!c.label.empty()) {
+      p.Label(c.pieces.front().front(), -60.0 * static_cast<double>(c.label.size()) - 80, -100,
+              c.label);
+    }
   }
   for (const EquantLine& l : d.hourLines) {
     w.Put(l.full ? "SP 3;" : "SP 8;");
     if (l.full) w.PutConstructionPen();
-    line({l.from, l.to});
+    p.Line(l.from, l.to);
     w.PutThinPen();
-    if (l.full) label(LabelPoint(l, 4.0), -80, -100, HourLabel(l.hour));
+    if (l.full) p.Label(LabelPoint(l, 4.0), -80, -100, HourLabel(l.hour));
   }
   // O, C and Z with the substyle.
-  w.Put("SP 1;PU " + P({0, 0}) + ";CI " + output::FormatCoordinate(80 * S) + ";");
-  label({0, 0}, 100, -300, "O");
+  w.Put("SP 1;PU " + p.At(WPoint{0, 0}) + ";CI " + output::FormatCoordinate(80 * S) + ";");
+  p.Label(WPoint{0, 0}, 100, -300, "O");
   if (d.mode != 2) {
     const WPoint c = d.scale.center;
-    line({{c.x - 2, c.y}, {c.x + 2, c.y}});
-    line({{c.x, c.y - 2}, {c.x, c.y + 2}});
-    label(c, 100, 100, "C");
+    p.Line(WPoint{c.x - 2, c.y}, WPoint{c.x + 2, c.y});
+    p.Line(WPoint{c.x, c.y - 2}, WPoint{c.x, c.y + 2});
+    p.Label(c, 100, 100, "C");
   }
   if (d.styleFoot) {
-    w.Put("PU " + P(*d.styleFoot) + ";CI " + output::FormatCoordinate(80 * S) + ";");
-    label(*d.styleFoot, 100, 100, "Z");
+    w.Put("PU " + p.At(*d.styleFoot) + ";CI " + output::FormatCoordinate(80 * S) + ";");
+    p.Label(*d.styleFoot, 100, 100, "Z");
     w.Put("LT 2,2;");
-    line({*d.styleFoot, {0, 0}});
+    p.Line(*d.styleFoot, WPoint{0, 0});
     w.Put("LT;");
   }
   // The legend at the lower left.
   w.Put("SP 1;" + SizeText(0.22 * S, 0.32 * S) + ";");
   const std::vector<std::string> lines = LegendLines(d);
-  double y = (200.0 + 500.0 * static_cast<double>(lines.size())) * S;
-  for (const std::string& text : lines) {
-    w.Put("PU " + XY(600 * S, y) + ";");
-    w.PutLabel(text);
-    w.Put(";");
-    y -= 500 * S;
-  }
+  p.TextLines(600 * S, (200.0 + 500.0 * static_cast<double>(lines.size())) * S, 500 * S, lines);
   w.Put(output::kTrailerWindow);
 }
 
