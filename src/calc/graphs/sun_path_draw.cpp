@@ -329,18 +329,24 @@ SunPathDiagram DrawCartesianSunPath(PlotSink& sink, const GraphInputs& in, int x
 
   // Title and the kind of the hours.
   const std::string degrees = shell::Get(tg::kDegrees);
+  const std::string titleText =
+      shell::Get(tg::kCartesianHeading) + std::to_string(in.site.year) + " (" +
+      shell::Get(tg::kLatitudeIs) + shell::FormatReal(10, 4, in.site.latitude) + degrees +
+      shell::Get(tg::kLongitudeIs) + shell::FormatReal(10, 4, in.site.longitude) + degrees +
+      shell::Get(tg::kZoneMeridianIs) + shell::FormatReal(10, 4, in.site.zoneMeridian) + degrees +
+      ")";
   output::Font title = font;
   title.bold = true;
   sink.SetFont(title);
+  // A narrow picture gets a smaller title rather than one cut at the frame.
+  const int titleRoom = x0 + width - left - 4;
+  while (title.height > 8 && sink.TextWidth(titleText) > titleRoom) {
+    title.height = title.height * 9 / 10;
+    sink.SetFont(title);
+  }
   pens.Text(3);
   const int titleY = y0 + (screen ? 5 : 20);
-  sink.TextOut(left, titleY,
-               shell::Get(tg::kCartesianHeading) + std::to_string(in.site.year) + " (" +
-                   shell::Get(tg::kLatitudeIs) + shell::FormatReal(10, 4, in.site.latitude) +
-                   degrees + shell::Get(tg::kLongitudeIs) +
-                   shell::FormatReal(10, 4, in.site.longitude) + degrees +
-                   shell::Get(tg::kZoneMeridianIs) +
-                   shell::FormatReal(10, 4, in.site.zoneMeridian) + degrees + ")");
+  sink.TextOut(left, titleY, titleText);
   output::Font text = font;
   text.height = screen ? 14 : (width < 2101 ? 30 : 42);
   sink.SetFont(text);
