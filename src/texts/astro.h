@@ -42,6 +42,12 @@ inline constexpr TextId kLineEastNegative{1942};
 inline constexpr TextId kLineReachedAt{1943};
 inline constexpr TextId kSunBelowHorizon{1944};
 inline constexpr TextId kGregorianGap{1945};
+// The sunlit extremes of a plane, in the order they are written.
+inline constexpr TextId kPlaneEarliestLight{1949};
+inline constexpr TextId kPlaneLatestLight{1950};
+inline constexpr TextId kPlaneForLatitude{1951};
+inline constexpr TextId kPlaneDeclination{1952};
+inline constexpr TextId kPlaneInclination{1953};
 inline constexpr TextRun kTwilightKinds{1933, 3};  // civil, nautical, astronomical (TwilightKind)
 inline constexpr TextRun kTimeKinds{1946, 3};      // true local, mean local, zone time
 

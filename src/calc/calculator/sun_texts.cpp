@@ -85,15 +85,18 @@ void ShowAzimuthTimeMessages(const astro::AzimuthTimeResult& result) {
 }
 
 std::string SunlitPlaneExtremesText(const astro::SunlitExtremes& extremes, double inclination,
-                                    double planeDeclination, double latitude) {
+                                    double planeDeclination, double latitude, int language) {
   using shell::FormatMinutesSeconds;
   using shell::FormatReal;
-  return "frühester SoAuf: " + FormatMinutesSeconds(extremes.earliestFirstLight / 4.0) + " (" +
-         FormatReal(6, 2, extremes.declinationAtEarliest) + ")" +
-         ";  spätester SoUnt:" + FormatMinutesSeconds(extremes.latestLastLight / 4.0) + " (" +
-         FormatReal(6, 2, extremes.declinationAtLatest) + ")" + "  für Breite= " +
-         FormatReal(6, 2, latitude) + ";  Abweich=" + FormatReal(7, 2, planeDeclination) +
-         ";  Inklin=" + FormatReal(6, 2, inclination);
+  namespace tx = texts::astro;
+  auto text = [language](texts::TextId id) { return shell::GetRawIn(id, language); };
+  return text(tx::kPlaneEarliestLight) + FormatMinutesSeconds(extremes.earliestFirstLight / 4.0) +
+         " (" + FormatReal(6, 2, extremes.declinationAtEarliest) + ")" +
+         text(tx::kPlaneLatestLight) + FormatMinutesSeconds(extremes.latestLastLight / 4.0) + " (" +
+         FormatReal(6, 2, extremes.declinationAtLatest) + ")" + text(tx::kPlaneForLatitude) +
+         FormatReal(6, 2, latitude) + text(tx::kPlaneDeclination) +
+         FormatReal(7, 2, planeDeclination) + text(tx::kPlaneInclination) +
+         FormatReal(6, 2, inclination);
 }
 
 }  // namespace kelvra::calc

@@ -36,11 +36,11 @@ std::string AzimuthTimeText(const astro::AzimuthTimeResult& result, int language
 // failed step (warning "... eventuell falsch!") or no solution (error).
 void ShowAzimuthTimeMessages(const astro::AzimuthTimeResult& result);
 
-// The diagnostic text of a plane's sunlit extremes: "frühester SoAuf: " ...
-// ";  spätester SoUnt:" ... with the declinations where they occur, then
-// "für Breite= ", ";  Abweich=", ";  Inklin=" with the plane's data; times as
-// hours:minutes.
+// The diagnostic text of a plane's sunlit extremes in `language`: "frühester
+// SoAuf: " ... ";  spätester SoUnt:" ... with the declinations where they
+// occur, then "für Breite= ", ";  Abweich=", ";  Inklin=" with the plane's
+// data; times as hours:minutes.
 std::string SunlitPlaneExtremesText(const astro::SunlitExtremes& extremes, double inclination,
-                                    double planeDeclination, double latitude);
+                                    double planeDeclination, double latitude, int language);
 
 }  // namespace kelvra::calc

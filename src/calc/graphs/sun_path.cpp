@@ -73,7 +73,7 @@ void AddPlaneLightText(const GraphInputs& in, SunPathDiagram& d) {
   const astro::SunlitExtremes e = astro::SunlitPlaneExtremes(
       in.inclination, in.wallDeclination, in.site.latitude, zodiac.roundedObliquity);
   d.planeLightText = e.everLit ? SunlitPlaneExtremesText(e, in.inclination, in.wallDeclination,
-                                                         in.site.latitude)
+                                                         in.site.latitude, shell::CurrentLanguage())
                                : shell::Get(texts::graphs::kPlaneNeverLit);
 }
 

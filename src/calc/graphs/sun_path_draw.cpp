@@ -108,6 +108,18 @@ void DrawPlaneLegend(PlotSink& sink, int x, int y, int lineHeight, const GraphIn
   sink.TextOut(x, y + 3 * lineHeight, PlaneTimeKind(in));
 }
 
+// Sets `font` on the sink, brought down a step at a time (to `smallest` at
+// the least) until `text` fits `room` units: a long title or light line on a
+// narrow picture stays readable instead of running past the frame.
+void SetFontFitting(PlotSink& sink, output::Font font, const std::string& text, int room,
+                    int smallest) {
+  sink.SetFont(font);
+  while (font.height > smallest && sink.TextWidth(text) > room) {
+    font.height -= 1;
+    sink.SetFont(font);
+  }
+}
+
 }  // namespace
 
 Point PolarFrame::Project(double altitude, double azimuth) const {
@@ -289,9 +301,9 @@ SunPathDiagram DrawPolarSunPath(PlotSink& sink, const GraphInputs& in, int width
     DrawPlaneLegend(sink, lx, Round(ly + 7 * lh), Round(1.3 * lh), in);
     output::Font small = legend;
     small.height = screen ? 12 : 25;
-    sink.SetFont(small);
-    sink.TextOut(margin + fh, Round(h - 1.3 * small.height),
-                 PlaneLightLine(in, d.planeLightText));
+    const std::string line = PlaneLightLine(in, d.planeLightText);
+    SetFontFitting(sink, small, line, width - 2 * (margin + fh), small.height * 2 / 3);
+    sink.TextOut(margin + fh, Round(h - 1.3 * small.height), line);
   }
   return d;
 }
@@ -329,24 +341,18 @@ SunPathDiagram DrawCartesianSunPath(PlotSink& sink, const GraphInputs& in, int x
 
   // Title and the kind of the hours.
   const std::string degrees = shell::Get(tg::kDegrees);
-  const std::string titleText =
+  output::Font title = font;
+  title.bold = true;
+  const std::string heading =
       shell::Get(tg::kCartesianHeading) + std::to_string(in.site.year) + " (" +
       shell::Get(tg::kLatitudeIs) + shell::FormatReal(10, 4, in.site.latitude) + degrees +
       shell::Get(tg::kLongitudeIs) + shell::FormatReal(10, 4, in.site.longitude) + degrees +
       shell::Get(tg::kZoneMeridianIs) + shell::FormatReal(10, 4, in.site.zoneMeridian) + degrees +
       ")";
-  output::Font title = font;
-  title.bold = true;
-  sink.SetFont(title);
-  // A narrow picture gets a smaller title rather than one cut at the frame.
-  const int titleRoom = x0 + width - left - 4;
-  while (title.height > 8 && sink.TextWidth(titleText) > titleRoom) {
-    title.height = title.height * 9 / 10;
-    sink.SetFont(title);
-  }
+  SetFontFitting(sink, title, heading, x0 + width - left - (screen ? 4 : 20), title.height / 2);
   pens.Text(3);
   const int titleY = y0 + (screen ? 5 : 20);
-  sink.TextOut(left, titleY, titleText);
+  sink.TextOut(left, titleY, heading);
   output::Font text = font;
   text.height = screen ? 14 : (width < 2101 ? 30 : 42);
   sink.SetFont(text);
@@ -406,8 +412,9 @@ SunPathDiagram DrawCartesianSunPath(PlotSink& sink, const GraphInputs& in, int x
     DrawPlaneLegend(sink, legendX, legendY, Round(1.3 * th), in);
     output::Font small = text;
     small.height = screen ? 11 : 25;
-    sink.SetFont(small);
-    sink.TextOut(left, axis + tick + Round(1.5 * th), PlaneLightLine(in, d.planeLightText));
+    const std::string line = PlaneLightLine(in, d.planeLightText);
+    SetFontFitting(sink, small, line, x0 + width - left - (screen ? 4 : 20), small.height * 2 / 3);
+    sink.TextOut(left, axis + tick + Round(1.5 * th), line);
   }
   return d;
 }

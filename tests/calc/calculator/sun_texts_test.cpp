@@ -174,9 +174,12 @@ TEST(SunTextsTest, SunlitPlaneExtremesText) {
   e.latestLastLight = 19.75;
   e.declinationAtEarliest = 23.44;
   e.declinationAtLatest = 23.44;
-  EXPECT_EQ(SunlitPlaneExtremesText(e, 90, -12.5, 47.25),
+  EXPECT_EQ(SunlitPlaneExtremesText(e, 90, -12.5, 47.25, 1),
             "frühester SoAuf:   4:10 ( 23.44);  spätester SoUnt: 19:45 ( 23.44)  für Breite=  47.25;"
             "  Abweich= -12.50;  Inklin= 90.00");
+  EXPECT_EQ(SunlitPlaneExtremesText(e, 90, -12.5, 47.25, 2),
+            "earliest first light:   4:10 ( 23.44);  latest last light: 19:45 ( 23.44)  for "
+            "latitude=  47.25;  declination= -12.50;  inclination= 90.00");
 }
 
 }  // namespace
