@@ -349,5 +349,26 @@ TEST(SunPath, DxfOfAGraphIsAtTrueSize) {
   EXPECT_LT(*std::max_element(radii.begin(), radii.end()), 90.0);  // R0 + 2 font heights + 3
 }
 
+// The rectangular diagram's title stays inside its frame on pictures of
+// every width the window gives it; a wide picture keeps the full size.
+TEST(SunPath, CartesianTitleFitsItsFrame) {
+  const GraphInputs in = Site(47.2513);
+  for (const int W : {700, 960, 1400, 2400}) {
+    const int H = 2 * W / 3;
+    output::RecordingPlotSink sink(output::SinkKind::Screen, W, H);
+    DrawCartesianSunPath(sink, in, 0, 0, H, W);
+    bool found = false;
+    for (const auto& op : sink.OpsOf(output::OpType::TextOut)) {
+      if (op.text.rfind("Sonnenhoehe und Azimut fuer", 0) != 0) continue;
+      found = true;
+      output::RecordingPlotSink measure(output::SinkKind::Screen, W, H);
+      measure.SetFont(op.font);
+      EXPECT_LE(op.args[0] + measure.TextWidth(op.text), W) << W;
+      if (W == 2400) EXPECT_EQ(op.font.height, 16);
+    }
+    EXPECT_TRUE(found) << W;
+  }
+}
+
 }  // namespace
 }  // namespace kelvra::calc::graphs

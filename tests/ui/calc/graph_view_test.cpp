@@ -190,6 +190,18 @@ TEST_F(GraphViewTest, EveryOptionOfTheSunPathDiagramChangesThePicture) {
   EXPECT_FALSE(view.LightText().empty());
 }
 
+// Without a loaded profile the tick asks whether to load one; No clears it.
+TEST_F(GraphViewTest, ShowingTheHorizonWithoutAProfileAsksAndNoClearsTheTick) {
+  RecordingMessageSink sink;
+  GraphView view(kGraphModeSunPath, 1);
+  sink.Script({shell::MessageAnswer::No});
+  view.HorizonBox()->setChecked(true);
+  EXPECT_FALSE(view.HorizonBox()->isChecked());
+  EXPECT_FALSE(config::Dial().horizonProfile);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_NE(sink.shown[0].text.find("Es wurde kein Horizontprofil geladen!"), std::string::npos);
+}
+
 TEST_F(GraphViewTest, RepresentationSwitchesTheTitleAndTheSpanShowsOnlyWithEot) {
   GraphView view(kGraphModeSunPath, 2);
   EXPECT_EQ(view.Kind(), calc::graphs::GraphKind::PolarSunPath);
