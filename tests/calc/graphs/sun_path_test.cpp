@@ -364,7 +364,9 @@ TEST(SunPath, CartesianTitleFitsItsFrame) {
       output::RecordingPlotSink measure(output::SinkKind::Screen, W, H);
       measure.SetFont(op.font);
       EXPECT_LE(op.args[0] + measure.TextWidth(op.text), W) << W;
-      if (W == 2400) EXPECT_EQ(op.font.height, 16);
+      if (W == 2400) {
+        EXPECT_EQ(op.font.height, 16);
+      }
     }
     EXPECT_TRUE(found) << W;
   }
