@@ -31,24 +31,6 @@ std::string Trim(std::string s) {
 }
 std::string Num(double x, int decimals) { return Trim(FormatReal(decimals + 2, decimals, x)); }
 
-std::string HourLabel(const HourLine& l) {
-  return std::to_string(static_cast<int>(std::lround(l.clockTime)) % 24);
-}
-std::string DateLabel(const DateLine& l) {
-  return std::to_string(l.day) + "." + std::to_string(l.month) + ".";
-}
-
-// Where a line is labelled: the middle point of its longest chain.
-FacePoint LabelPoint(const std::vector<Chain>& chains) {
-  const Chain* best = &chains.front();
-  for (const Chain& c : chains)
-    if (c.points.size() > best->points.size()) best = &c;
-  return best->points[best->points.size() / 2];
-}
-
-constexpr int kDatePen = 5;
-constexpr int kHourPen = 3;
-constexpr int kPartHourPen = 8;
 constexpr int kConePen = 4;
 constexpr int kTextPen = 1;
 
@@ -100,21 +82,7 @@ void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
     c.Line(FacePoint{0, 0}, d.rimCentreFoot);
     sink.Circle(c.X(d.rimCentreFoot), c.Y(d.rimCentreFoot), r);
 
-    for (const DateLine& l : d.dateLines) {
-      c.Pen(c.C(kDatePen), lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kDatePen));
-      sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      c.Pen(c.C(l.full ? kHourPen : kPartHourPen), l.full ? lw + (screen ? 1 : 2) : lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      if (!l.full) continue;
-      const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kHourPen));
-      sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourLabel(l));
-    }
+    draw::DrawDateAndHourLines(c, d.dateLines, d.hourLines, lw, screen ? 1 : 2, fh);
   }
   // The legend.
   sink.SetFontColor(c.C(kTextPen));
@@ -138,20 +106,7 @@ void PlotMeanTimeDial(output::HpglWriter& w, const MeanTimeDial& d,
           output::FormatCoordinate(80 * S) + ";");
     p.Line(FacePoint{0, 0}, d.rimCentreFoot);
     w.Put("PU " + p.At(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
-    for (const DateLine& l : d.dateLines) {
-      w.Put("SP " + std::to_string(kDatePen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& c : l.chains) p.Line(c.points);
-      w.PutThinPen();
-      p.Label(LabelPoint(l.chains), 40, -60, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& c : l.chains) p.Line(c.points);
-      w.PutThinPen();
-      if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourLabel(l));
-    }
+    draw::PlotDateAndHourLines(p, d.dateLines, d.hourLines);
   }
   w.Put("SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
   p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
