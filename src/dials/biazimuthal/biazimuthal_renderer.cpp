@@ -20,8 +20,6 @@ namespace kelvra::dials::biazimuthal {
 namespace {
 
 namespace tx = texts::biazimuthal;
-using draw::SizeText;
-using draw::XY;
 using shell::FormatReal;
 
 std::string T(texts::TextId id) { return shell::Get(id); }
@@ -148,7 +146,7 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
       worldmap::PlotMap(w, folder / std::string(worldmap::kBordersFile), kBorderPen, r,
                         shell::CurrentMessageSink());
     }
-    w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
+    w.Put(";" + draw::SizeText(0.2 * S, 0.3 * S) + ";");
     w.PutThinPen();
     w.Put("SP " + std::to_string(kAxisPen) + ";");
     p.Line(map.A(), map.B());
@@ -160,7 +158,7 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
     p.Label(MapPoint{}, 60, 60, "C");
     draw::PlotDateAndHourLines(p, d.dateLines, d.hourLines);
   }
-  w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put(";SP " + std::to_string(kTextPen) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }
