@@ -1,6 +1,7 @@
 #include "dials/draw_kit.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "output/drawing_view.h"
 
@@ -92,6 +93,14 @@ void Plot::Header(const std::optional<int>& gridMm) const {
   if (gridMm && *gridMm > 0) {
     w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *gridMm * u);
   }
+}
+
+std::string HourNumber(double clockTime) {
+  return std::to_string(static_cast<int>(std::lround(clockTime)) % 24);
+}
+
+std::string DayMonth(int day, int month) {
+  return std::to_string(day) + "." + std::to_string(month) + ".";
 }
 
 }  // namespace kelvra::dials::draw

@@ -129,4 +129,68 @@ struct Plot {
   void Header(const std::optional<int>& gridMm) const;
 };
 
+// ---- date and hour lines made of chains ----------------------------------------
+//
+// A date line has `day`, `month` and `chains`, an hour line `clockTime`
+// (hours), `full` (a full hour, labelled) and `chains`; each chain has
+// `points`. Date lines are drawn in colour and pen 5, full hours in 3, the
+// other hours in 8.
+
+// The label of an hour line: the clock hour 0..23.
+std::string HourNumber(double clockTime);
+// The label of a date line: "21.6.".
+std::string DayMonth(int day, int month);
+
+// Where a line is labelled: the middle point of its longest chain (a line
+// has at least one chain).
+template <class Chain>
+auto LabelPoint(const std::vector<Chain>& chains) {
+  const Chain* best = &chains.front();
+  for (const Chain& c : chains)
+    if (c.points.size() > best->points.size()) best = &c;
+  return best->points[best->points.size() / 2];
+}
+
+// The lines on a canvas at line width `lw` (full hours `fullExtra` wider),
+// labels `fh` high beside their label points.
+template <class DateLine, class HourLine>
+void DrawDateAndHourLines(const Canvas& c, const std::vector<DateLine>& dateLines,
+                          const std::vector<HourLine>& hourLines, int lw, int fullExtra, int fh) {
+  for (const DateLine& l : dateLines) {
+    c.Pen(c.C(5), lw);
+    for (const auto& chain : l.chains) c.Polyline(chain.points);
+    const auto at = LabelPoint(l.chains);
+    c.sink.SetFontColor(c.C(5));
+    c.sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DayMonth(l.day, l.month));
+  }
+  for (const HourLine& l : hourLines) {
+    c.Pen(c.C(l.full ? 3 : 8), l.full ? lw + fullExtra : lw);
+    for (const auto& chain : l.chains) c.Polyline(chain.points);
+    if (!l.full) continue;
+    const auto at = LabelPoint(l.chains);
+    c.sink.SetFontColor(c.C(3));
+    c.sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourNumber(l.clockTime));
+  }
+}
+
+// The lines in a plot file, with the construction pen's width.
+template <class DateLine, class HourLine>
+void PlotDateAndHourLines(const Plot& p, const std::vector<DateLine>& dateLines,
+                          const std::vector<HourLine>& hourLines) {
+  for (const DateLine& l : dateLines) {
+    p.w.Put("SP 5;");
+    p.w.PutConstructionPen();
+    for (const auto& chain : l.chains) p.Line(chain.points);
+    p.w.PutThinPen();
+    p.Label(LabelPoint(l.chains), 40, -60, DayMonth(l.day, l.month));
+  }
+  for (const HourLine& l : hourLines) {
+    p.w.Put(l.full ? "SP 3;" : "SP 8;");
+    p.w.PutConstructionPen();
+    for (const auto& chain : l.chains) p.Line(chain.points);
+    p.w.PutThinPen();
+    if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourNumber(l.clockTime));
+  }
+}
+
 }  // namespace kelvra::dials::draw

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "astro/angles.h"
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -15,10 +16,9 @@ namespace kelvra::dials::azimuthal {
 
 namespace {
 
+using draw::Rnd;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 // ---- texts shared by canvas and plot ---------------------------------------------
 
@@ -113,19 +113,9 @@ struct Canvas {
   int lw;
 
   output::Color C(int n) const { return colors.Color(n); }
-  void Pen(output::Color c, int w) {
-    output::Pen p;
-    p.color = c;
-    p.width = std::max(1, w);
-    sink.SetPen(p);
-  }
+  void Pen(output::Color c, int w) { draw::SetPen(sink, c, std::max(1, w)); }
   void Font(const char* face, int h, output::Color c, bool bold = false) {
-    output::Font f;
-    f.face = face;
-    f.height = h;
-    f.color = c;
-    f.bold = bold;
-    sink.SetFont(f);
+    draw::SetFont(sink, h, c, bold, face);
   }
   int Xi(const DirPoint& p) const { return Rnd(plate.X(p)); }
   int Yi(const DirPoint& p) const { return Rnd(plate.Y(p)); }
@@ -448,13 +438,8 @@ void DrawAltitudeCircleDial(PlotSink& sink, const AzimuthalDial& dial,
 
 namespace {
 
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
+using draw::SizeText;
+using draw::XY;
 
 std::string Trimmed(const std::string& s) {
   const auto a = s.find_first_not_of(' ');

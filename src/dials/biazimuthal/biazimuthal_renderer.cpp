@@ -22,9 +22,6 @@ namespace {
 namespace tx = texts::biazimuthal;
 using shell::FormatReal;
 
-using draw::SizeText;
-using draw::XY;
-
 std::string T(texts::TextId id) { return shell::Get(id); }
 std::string Num(double x, int decimals) {
   std::string s = FormatReal(decimals + 2, decimals, x);
@@ -33,22 +30,7 @@ std::string Num(double x, int decimals) {
 std::string Place(const char* letter, const GeoPoint& p) {
   return std::string(letter) + "(" + Num(p.latitude, 2) + "/" + Num(p.longitude, 2) + ")";
 }
-std::string HourLabel(const HourLine& l) {
-  return std::to_string(static_cast<int>(std::lround(l.clockTime)) % 24);
-}
-std::string DateLabel(const DateLine& l) {
-  return std::to_string(l.day) + "." + std::to_string(l.month) + ".";
-}
-MapPoint LabelPoint(const std::vector<Chain>& chains) {
-  const Chain* best = &chains.front();
-  for (const Chain& c : chains)
-    if (c.points.size() > best->points.size()) best = &c;
-  return best->points[best->points.size() / 2];
-}
 
-constexpr int kDatePen = 5;
-constexpr int kHourPen = 3;
-constexpr int kPartHourPen = 8;
 constexpr int kAxisPen = 4;
 constexpr int kTextPen = 1;
 constexpr int kCoastPen = 11;
@@ -135,21 +117,7 @@ void DrawBiazimuthalDial(output::PlotSink& sink, const BiazimuthalDial& d,
     sink.TextOut(c.X(map.A()) + 3, c.Y(map.A()) + 3, Place("A", d.siteA));
     sink.TextOut(c.X(map.B()) + 3, c.Y(map.B()) + 3, Place("B", d.siteB));
     sink.TextOut(o.x + 3, o.y + 3, "C");
-    for (const DateLine& l : d.dateLines) {
-      c.Pen(c.C(kDatePen), lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      const MapPoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kDatePen));
-      sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      c.Pen(c.C(l.full ? kHourPen : kPartHourPen), l.full ? lw + 1 : lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      if (!l.full) continue;
-      const MapPoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kHourPen));
-      sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourLabel(l));
-    }
+    draw::DrawDateAndHourLines(c, d.dateLines, d.hourLines, lw, 1, fh);
   }
   sink.SetFontColor(c.C(kTextPen));
   const output::Point at = placement.legendSetByUser ? placement.legend
@@ -178,7 +146,7 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
       worldmap::PlotMap(w, folder / std::string(worldmap::kBordersFile), kBorderPen, r,
                         shell::CurrentMessageSink());
     }
-    w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
+    w.Put(";" + draw::SizeText(0.2 * S, 0.3 * S) + ";");
     w.PutThinPen();
     w.Put("SP " + std::to_string(kAxisPen) + ";");
     p.Line(map.A(), map.B());
@@ -188,22 +156,9 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
     p.Label(map.A(), 60, 60, Place("A", d.siteA));
     p.Label(map.B(), 60, 60, Place("B", d.siteB));
     p.Label(MapPoint{}, 60, 60, "C");
-    for (const DateLine& l : d.dateLines) {
-      w.Put("SP " + std::to_string(kDatePen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& ch : l.chains) p.Line(ch.points);
-      w.PutThinPen();
-      p.Label(LabelPoint(l.chains), 40, -60, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& ch : l.chains) p.Line(ch.points);
-      w.PutThinPen();
-      if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourLabel(l));
-    }
+    draw::PlotDateAndHourLines(p, d.dateLines, d.hourLines);
   }
-  w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put(";SP " + std::to_string(kTextPen) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }

@@ -15,9 +15,7 @@ namespace kelvra::dials::bifilar {
 namespace {
 
 using draw::Rnd;
-using draw::SizeText;
 using draw::XY;
-using output::PlotSink;
 using shell::FormatReal;
 
 constexpr output::Color kFrameGreen = output::RgbColor(0, 128, 0);
@@ -152,8 +150,8 @@ output::Point CanvasOrigin(const CanvasPlacement& placement, int width, int heig
   return {width / 2, height / 2};
 }
 
-void DrawBifilarDial(PlotSink& sink, const BifilarDial& dial, const CanvasPlacement& placement,
-                     const shell::ColorSet& colors) {
+void DrawBifilarDial(output::PlotSink& sink, const BifilarDial& dial,
+                     const CanvasPlacement& placement, const shell::ColorSet& colors) {
   const bool screen = sink.IsScreen();
   const int W = sink.Width(), H = sink.Height();
   const output::Point origin = CanvasOrigin(placement, W, H);
@@ -220,7 +218,7 @@ void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
   };
 
   w.PutStandardHeader();
-  w.Put(SizeText(0.18 * S, 0.27 * S));
+  w.Put(draw::SizeText(0.18 * S, 0.27 * S));
   w.Put(";PU " + XY(ox, oy) + ";CI " + output::FormatCoordinate(u) + " ,0.2");
   if (placement.gridMm && *placement.gridMm > 0) {
     w.PutGrid(ox, oy, output::kGridRight * S, output::kGridTop * S, *placement.gridMm * u);
@@ -285,11 +283,11 @@ void PlotBifilarDial(output::HpglWriter& w, const BifilarDial& dial,
   }
 
   // The legend: title and site line at a third of the width, the threads at the left.
-  w.Put("SP 4;PU " + XY(W / 3, H - 500 * S) + ";" + SizeText(0.36 * S, 0.54 * S) + ";");
+  w.Put("SP 4;PU " + XY(W / 3, H - 500 * S) + ";" + draw::SizeText(0.36 * S, 0.54 * S) + ";");
   w.PutLabel(TitleText());
-  w.Put(";PU " + XY(W / 3, H - 850 * S) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put(";PU " + XY(W / 3, H - 850 * S) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   w.PutLabel(SiteText(dial.site));
-  w.Put(";SP 5;" + SizeText(0.18 * S, 0.27 * S) + ";");
+  w.Put(";SP 5;" + draw::SizeText(0.18 * S, 0.27 * S) + ";");
   plot.TextLines(300 * S, H - 900 * S, 330 * S, ThreadLines(dial));
   const double h1 = std::max(160.0 * S, dial.threads.h1 * u);
   w.Put("PU " + XY(400 * S, 400 * S + h1) + ";PD " + XY(400 * S, 400 * S) + " " +

@@ -14,8 +14,6 @@ namespace kelvra::dials::habermel {
 
 namespace {
 
-using draw::Rnd;
-using draw::SizeText;
 using shell::FormatReal;
 
 std::string T(texts::TextId id) { return shell::Get(id); }
@@ -75,10 +73,10 @@ void DrawHabermelDial(output::PlotSink& sink, const HabermelDial& d,
     c.Line(HPoint{-half, d.rail}, HPoint{half, d.rail});
   } else {
     const HPoint centre{0, 0};
-    sink.Circle(c.X(centre), c.Y(centre), Rnd(half * s));
+    sink.Circle(c.X(centre), c.Y(centre), draw::Rnd(half * s));
     pen(1, 0);
-    sink.Circle(c.X(centre), c.Y(centre), Rnd(d.radius * s));
-    sink.Circle(c.X(centre), c.Y(centre), std::max(2, Rnd(1.5 * s)));
+    sink.Circle(c.X(centre), c.Y(centre), draw::Rnd(d.radius * s));
+    sink.Circle(c.X(centre), c.Y(centre), std::max(2, draw::Rnd(1.5 * s)));
   }
   // Date lines with their labels.
   for (const DateMark& dm : d.dates) {
@@ -119,7 +117,7 @@ void PlotHabermelDial(output::HpglWriter& w, const HabermelDial& d, const PlotPl
   const draw::Plot p(w, kPlotCentre);
   const double S = p.S, u = p.u;
   p.Header(placement.gridMm);
-  w.Put(SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;SP 1;");
+  w.Put(draw::SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;SP 1;");
   const double half = d.diameter / 2;
   w.PutConstructionPen();
   if (d.variant == 1) {
@@ -154,7 +152,7 @@ void PlotHabermelDial(output::HpglWriter& w, const HabermelDial& d, const PlotPl
     if (c.hasLabel && !c.label.empty()) p.Label(c.labelAt, 100, 80, c.label);
   }
   // The legend at the upper left of the page.
-  w.Put("SP 1;" + SizeText(0.22 * S, 0.32 * S) + ";");
+  w.Put("SP 1;" + draw::SizeText(0.22 * S, 0.32 * S) + ";");
   p.TextLines(500 * S, (output::kPlotWindowHeight - 700.0) * S, 500 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }

@@ -19,9 +19,6 @@ namespace {
 namespace tx = texts::meantime;
 using shell::FormatReal;
 
-using draw::Rnd;
-using draw::SizeText;
-using draw::XY;
 
 std::string T(texts::TextId id) { return shell::Get(id); }
 
@@ -31,24 +28,6 @@ std::string Trim(std::string s) {
 }
 std::string Num(double x, int decimals) { return Trim(FormatReal(decimals + 2, decimals, x)); }
 
-std::string HourLabel(const HourLine& l) {
-  return std::to_string(static_cast<int>(std::lround(l.clockTime)) % 24);
-}
-std::string DateLabel(const DateLine& l) {
-  return std::to_string(l.day) + "." + std::to_string(l.month) + ".";
-}
-
-// Where a line is labelled: the middle point of its longest chain.
-FacePoint LabelPoint(const std::vector<Chain>& chains) {
-  const Chain* best = &chains.front();
-  for (const Chain& c : chains)
-    if (c.points.size() > best->points.size()) best = &c;
-  return best->points[best->points.size() / 2];
-}
-
-constexpr int kDatePen = 5;
-constexpr int kHourPen = 3;
-constexpr int kPartHourPen = 8;
 constexpr int kConePen = 4;
 constexpr int kTextPen = 1;
 
@@ -83,8 +62,8 @@ void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
   const output::Point o =
       placement.originSetByUser
           ? placement.origin
-          : output::Point{Rnd(W / 2.0 - (d.minX + d.maxX) / 2 * s),
-                          Rnd(H / 2.0 + (d.minY + d.maxY) / 2 * s)};
+          : output::Point{draw::Rnd(W / 2.0 - (d.minX + d.maxX) / 2 * s),
+                          draw::Rnd(H / 2.0 + (d.minY + d.maxY) / 2 * s)};
   const draw::Canvas c{sink, colors, static_cast<double>(o.x), static_cast<double>(o.y), s};
   const int lw = std::max<int>(1, colors.lineWidth) * (screen ? 1 : 3);
   const int fh = screen ? 14 : 35;
@@ -100,21 +79,7 @@ void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
     c.Line(FacePoint{0, 0}, d.rimCentreFoot);
     sink.Circle(c.X(d.rimCentreFoot), c.Y(d.rimCentreFoot), r);
 
-    for (const DateLine& l : d.dateLines) {
-      c.Pen(c.C(kDatePen), lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kDatePen));
-      sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      c.Pen(c.C(l.full ? kHourPen : kPartHourPen), l.full ? lw + (screen ? 1 : 2) : lw);
-      for (const Chain& ch : l.chains) c.Polyline(ch.points);
-      if (!l.full) continue;
-      const FacePoint at = LabelPoint(l.chains);
-      sink.SetFontColor(c.C(kHourPen));
-      sink.TextOut(c.X(at) + 3, c.Y(at) - fh, HourLabel(l));
-    }
+    draw::DrawDateAndHourLines(c, d.dateLines, d.hourLines, lw, screen ? 1 : 2, fh);
   }
   // The legend.
   sink.SetFontColor(c.C(kTextPen));
@@ -126,34 +91,23 @@ void DrawMeanTimeDial(output::PlotSink& sink, const MeanTimeDial& d,
 void PlotMeanTimeDial(output::HpglWriter& w, const MeanTimeDial& d,
                       const PlotPlacement& placement) {
   // Without a picked origin the lines are centred on the plot window.
-  const draw::Plot p(w, placement.origin.value_or(output::Point{
-      Rnd(output::kPlotWindowWidth / 2.0 - (d.minX + d.maxX) / 2 * output::kPlotUnitsPerMm),
-      Rnd(output::kPlotWindowHeight / 2.0 - (d.minY + d.maxY) / 2 * output::kPlotUnitsPerMm)}));
+  constexpr double u1 = output::kPlotUnitsPerMm;
+  const output::Point centred{
+      draw::Rnd(output::kPlotWindowWidth / 2.0 - (d.minX + d.maxX) / 2 * u1),
+      draw::Rnd(output::kPlotWindowHeight / 2.0 - (d.minY + d.maxY) / 2 * u1)};
+  const draw::Plot p(w, placement.origin.value_or(centred));
   const double S = p.S;
   p.Header(placement.gridMm);
-  w.Put(";" + SizeText(0.2 * S, 0.3 * S) + ";");
+  w.Put(";" + draw::SizeText(0.2 * S, 0.3 * S) + ";");
   if (!d.refused) {
     w.PutThinPen();
-    w.Put("SP " + std::to_string(kConePen) + ";PU " + XY(p.ox, p.oy) + ";CI " +
+    w.Put("SP " + std::to_string(kConePen) + ";PU " + draw::XY(p.ox, p.oy) + ";CI " +
           output::FormatCoordinate(80 * S) + ";");
     p.Line(FacePoint{0, 0}, d.rimCentreFoot);
     w.Put("PU " + p.At(d.rimCentreFoot) + ";CI " + output::FormatCoordinate(60 * S) + ";");
-    for (const DateLine& l : d.dateLines) {
-      w.Put("SP " + std::to_string(kDatePen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& c : l.chains) p.Line(c.points);
-      w.PutThinPen();
-      p.Label(LabelPoint(l.chains), 40, -60, DateLabel(l));
-    }
-    for (const HourLine& l : d.hourLines) {
-      w.Put("SP " + std::to_string(l.full ? kHourPen : kPartHourPen) + ";");
-      w.PutConstructionPen();
-      for (const Chain& c : l.chains) p.Line(c.points);
-      w.PutThinPen();
-      if (l.full) p.Label(LabelPoint(l.chains), 60, 60, HourLabel(l));
-    }
+    draw::PlotDateAndHourLines(p, d.dateLines, d.hourLines);
   }
-  w.Put("SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put("SP " + std::to_string(kTextPen) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   p.TextLines(400 * S, (output::kPlotWindowHeight - 400) * S, 550 * S, LegendLines(d));
   w.Put(output::kTrailerWindow);
 }
@@ -163,11 +117,11 @@ void PlotCone(output::HpglWriter& w, const MeanTimeDial& d) {
   const double S = p.S, u = p.u;
   const double r = d.cone.RimRadius(), L = d.cone.length, l = d.cone.SlantLength();
   const double theta = d.cone.SectorAngle();
-  auto P = [&](double x, double y) { return XY(x * u, y * u); };
+  auto P = [&](double x, double y) { return draw::XY(x * u, y * u); };
   auto label = [&](double x, double y, const std::string& text) { p.Text(x * u, y * u, text); };
   const std::string deg = T(tx::kDegrees);
   w.PutStandardHeader();
-  w.Put(";SP " + std::to_string(kTextPen) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put(";SP " + std::to_string(kTextPen) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   label(20, 265, T(tx::kConeConstruction) + ": " + T(tx::kAxisLength) + " = " + Num(L, 1) +
                      " mm;  " + T(tx::kHalfAngle) + " = " + Num(d.cone.halfAngle, 2) + deg);
   label(20, 255, T(tx::kRimRadius) + " = " + Num(r, 2) + " mm;  " + T(tx::kSlantLength) + " = " +

@@ -14,10 +14,6 @@ namespace kelvra::dials::peaucellier {
 
 namespace {
 
-using draw::Rnd;
-using draw::SizeText;
-using draw::XY;
-using output::PlotSink;
 using shell::FormatReal;
 
 std::string T(texts::TextId id) { return shell::Get(id); }
@@ -46,17 +42,17 @@ output::Point CanvasOrigin(const PeaucellierDial& d, const CanvasPlacement& plac
                            int H, bool screen) {
   output::Point o = placement.origin;
   if (!placement.originSetByUser || o.x < 1 || o.y < 1) {
-    o = {Rnd(0.35 * W), Rnd(0.5 * H)};
+    o = {draw::Rnd(0.35 * W), draw::Rnd(0.5 * H)};
   }
   if (!screen) {
-    const int right = Rnd(W - d.maxX * 10.0 - 30);
+    const int right = draw::Rnd(W - d.maxX * 10.0 - 30);
     o.x = std::max(1, std::min(o.x, right));
   }
   return o;
 }
 
-void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasPlacement& placement,
-                         const shell::ColorSet& colors) {
+void DrawPeaucellierDial(output::PlotSink& sink, const PeaucellierDial& d,
+                         const CanvasPlacement& placement, const shell::ColorSet& colors) {
   const bool screen = sink.IsScreen();
   const int W = sink.Width(), H = sink.Height();
   if (d.refused) {
@@ -83,8 +79,9 @@ void DrawPeaucellierDial(PlotSink& sink, const PeaucellierDial& d, const CanvasP
 
   // The label height follows the farthest date line.
   const double longest = d.equinoxDistance / std::max(0.05, 1 - std::fabs(0.43364 * d.constant));
-  const int labelHeight = std::clamp(Rnd(longest * (screen ? 45.0 : 150.0) / H * (screen ? 1 : 10)),
-                                     screen ? 10 : 30, screen ? 40 : 120);
+  const int labelHeight =
+      std::clamp(draw::Rnd(longest * (screen ? 45.0 : 150.0) / H * (screen ? 1 : 10)),
+                 screen ? 10 : 30, screen ? 40 : 120);
   sink.SetFontColor(c.C(1));
   for (const DateLine& l : d.dateLines) {
     c.Pen(c.C(l.color), lw + (l.main ? (screen ? 1 : 3) : 0));
@@ -154,9 +151,9 @@ void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
   const double S = p.S;
   const double H = output::kPlotWindowHeight * S;
   w.PutStandardHeader();
-  w.Put(SizeText(0.18 * S, 0.27 * S) + ";DI 0,-1;");
+  w.Put(draw::SizeText(0.18 * S, 0.27 * S) + ";DI 0,-1;");
   if (!d.refused) {
-    w.Put("SP 4;PU " + XY(p.ox, p.oy) + ";CI " + output::FormatCoordinate(80 * S) + " ,5;");
+    w.Put("SP 4;PU " + draw::XY(p.ox, p.oy) + ";CI " + output::FormatCoordinate(80 * S) + " ,5;");
     for (const DateLine& l : d.dateLines) {
       w.Put("SP " + std::to_string(l.color) + ";");
       if (l.main) w.PutConstructionPen();
@@ -191,7 +188,7 @@ void PlotPeaucellierDial(output::HpglWriter& w, const PeaucellierDial& d,
     }
   }
   // The legend near the left edge, running down the page.
-  w.Put("SP 1;" + SizeText(0.24 * S, 0.36 * S) + ";");
+  w.Put("SP 1;" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
   const std::string lines[3] = {T(texts::peaucellier::kTitle), DesignerLine(), ParameterLine(d)};
   double x = 1200 * S;
   for (const std::string& text :

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "astro/angles.h"
+#include "dials/draw_kit.h"
 #include "output/drawing_view.h"
 #include "shell/catalog.h"
 #include "shell/number_format.h"
@@ -16,10 +17,11 @@ namespace {
 
 using astro::CosDeg;
 using astro::SinDeg;
+using draw::Rnd;
+using draw::SizeText;
+using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-int Rnd(double x) { return output::RoundHalfEven(std::clamp(x, -1e8, 1e8)); }
 
 constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
 
@@ -63,34 +65,16 @@ constexpr const char* kSignDates[12] = {"(21.Mar -)", "(20.Apr -)", "(21.Mai -)"
 
 // ---- canvas -----------------------------------------------------------------------
 
-struct Canvas {
-  PlotSink& sink;
-  const shell::ColorSet& colors;
-  double xc, yc, w;  // apex and device units per mm
-
-  output::Color C(int n) const { return colors.Color(n); }
-  void Pen(output::Color c, int width = 1, output::PenStyle style = output::PenStyle::Solid) {
-    output::Pen p;
-    p.color = c;
-    p.width = width;
-    p.style = style;
-    sink.SetPen(p);
-  }
-  void Font(int height, output::Color c, bool bold = false, const char* face = "Arial") {
-    output::Font f;
-    f.face = face;
-    f.height = height;
-    f.color = c;
-    f.bold = bold;
-    sink.SetFont(f);
-  }
-  int X(const QPoint& p) const { return Rnd(xc + p.x * w); }
-  int Y(const QPoint& p) const { return Rnd(yc + p.y * w); }
+// The kit's canvas about the apex (ox, oy). A quadrant's points run along
+// its upper edge (x) and down its vertical edge (y), so y grows down the page.
+struct Canvas : draw::Canvas {
+  int X(const QPoint& p) const { return Rnd(ox + p.x * s); }
+  int Y(const QPoint& p) const { return Rnd(oy + p.y * s); }
   // The quarter arc of radius r mm from the vertical edge to the upper edge.
   void QuarterArc(double r) {
-    const double d = r * w;
-    sink.Arc(Rnd(xc - d), Rnd(yc - d), Rnd(xc + d), Rnd(yc + d), Rnd(xc), Rnd(yc + d), Rnd(xc + d),
-             Rnd(yc));
+    const double d = r * s;
+    sink.Arc(Rnd(ox - d), Rnd(oy - d), Rnd(ox + d), Rnd(oy + d), Rnd(ox), Rnd(oy + d), Rnd(ox + d),
+             Rnd(oy));
   }
   void Runs(const std::vector<std::vector<QPoint>>& runs) {
     for (const auto& run : runs) {
@@ -100,8 +84,8 @@ struct Canvas {
     }
   }
   void Radial(double r1, double r2, double altitude) {
-    sink.MoveTo(Rnd(xc + r1 * w * SinDeg(altitude)), Rnd(yc + r1 * w * CosDeg(altitude)));
-    sink.LineTo(Rnd(xc + r2 * w * SinDeg(altitude)), Rnd(yc + r2 * w * CosDeg(altitude)));
+    sink.MoveTo(Rnd(ox + r1 * s * SinDeg(altitude)), Rnd(oy + r1 * s * CosDeg(altitude)));
+    sink.LineTo(Rnd(ox + r2 * s * SinDeg(altitude)), Rnd(oy + r2 * s * CosDeg(altitude)));
   }
 };
 
@@ -115,8 +99,8 @@ void DrawAltitudeScale(Canvas& c, const Quadrant& q, bool raster) {
   c.Radial(a - band, a, 90);
   if (raster) {
     c.sink.SetBrushColor(c.C(11));
-    const double r = (a - half / 2) * c.w;
-    c.sink.FloodFill(Rnd(c.xc + r * SinDeg(45.5)), Rnd(c.yc + r * CosDeg(45.5)), c.C(1),
+    const double r = (a - half / 2) * c.s;
+    c.sink.FloodFill(Rnd(c.ox + r * SinDeg(45.5)), Rnd(c.oy + r * CosDeg(45.5)), c.C(1),
                      output::FillMode::Border);
     c.sink.SetBrushStyle(output::BrushStyle::Clear);
   }
@@ -125,40 +109,17 @@ void DrawAltitudeScale(Canvas& c, const Quadrant& q, bool raster) {
     const double len = deg % 10 == 0 ? 6 : (deg % 5 == 0 ? 4 : 2.5);
     c.Radial(a - len, a, deg);
   }
-  const int fh = std::max(6, Rnd(1.8 * c.w));
+  const int fh = std::max(6, Rnd(1.8 * c.s));
   c.Font(fh, output::kBlack);
   for (int deg = 10; deg <= 80; deg += 10) {
     const std::string text = std::to_string(deg);
-    const int x = Rnd(c.xc + mid * c.w * SinDeg(deg + 2.5));
-    const int y = Rnd(c.yc + mid * c.w * CosDeg(deg + 2.5));
+    const int x = Rnd(c.ox + mid * c.s * SinDeg(deg + 2.5));
+    const int y = Rnd(c.oy + mid * c.s * CosDeg(deg + 2.5));
     c.sink.TextOut(x - c.sink.TextWidth(text) / 2, y - c.sink.TextHeight(text) / 2, text);
   }
 }
 
-void DrawRefusal(PlotSink& sink, const Quadrant& q, int fh, int m) {
-  output::Font f;
-  f.height = fh * 3 / 2;
-  f.bold = true;
-  sink.SetFont(f);
-  int y = m + 2 * fh;
-  sink.TextOut(m + 2 * fh, y, TitleText(q));
-  f.height = fh;
-  f.bold = false;
-  sink.SetFont(f);
-  y += 3 * fh;
-  sink.TextOut(m + 2 * fh, y, T(texts::quadrant::kTemporalImpossible));
-  sink.TextOut(m + 2 * fh, y + 3 * fh / 2, T(texts::quadrant::kNotConstructed));
-}
-
 // ---- plot file ----------------------------------------------------------------------
-
-std::string XY(double x, double y) {
-  return output::FormatCoordinate(x) + " " + output::FormatCoordinate(y);
-}
-
-std::string SizeText(double w, double h) {
-  return "SI " + output::FormatPlotReal(5, 2, w) + "," + output::FormatPlotReal(5, 2, h);
-}
 
 // One quadrant on the plot sheet. A point of the quadrant (mm, x along the
 // upper edge, y down the vertical edge from the apex) lies at
@@ -291,17 +252,16 @@ void DrawQuadrant(PlotSink& sink, const Quadrant& q, const shell::ColorSet& colo
   const int fh = screen ? (W < 900 ? 18 : 28) : 80;
   const int m = screen ? 0 : 50;
   if (q.refused) {
-    DrawRefusal(sink, q, fh, m);
+    draw::DrawRefusal(sink, fh, m, TitleText(q), T(texts::quadrant::kTemporalImpossible),
+                      T(texts::quadrant::kNotConstructed));
     return;
   }
   const double R = q.radius * w;
-  Canvas c{sink, colors, 14.0 * fh + m, std::max((H - R) / 2 + m, m + 10.0), w};
+  Canvas c{{sink, colors, 14.0 * fh + m, std::max((H - R) / 2 + m, m + 10.0), w}};
   const Panel& panel = q.panels.front();
   const int lw = std::max<int>(1, colors.lineWidth);
 
-  sink.SetBrushStyle(output::BrushStyle::Clear);
-  c.Pen(c.C(1));
-  sink.Rectangle(m, m, W - m, H - m);
+  c.Frame(c.C(1), 1, m);
   // Stereographic scale: the zodiac band between the tropics, grey outline.
   if (!panel.bandRadii.empty()) {
     c.Pen(kGrey);
@@ -312,16 +272,16 @@ void DrawQuadrant(PlotSink& sink, const Quadrant& q, const shell::ColorSet& colo
     if (screen) {
       sink.SetBrushColor(c.C(12));
       const double r = (panel.bandRadii.front() + panel.bandRadii.back()) / 2 * w;
-      sink.FloodFill(Rnd(c.xc + r * SinDeg(44.3)), Rnd(c.yc + r * CosDeg(44.3)), kGrey,
+      sink.FloodFill(Rnd(c.ox + r * SinDeg(44.3)), Rnd(c.oy + r * CosDeg(44.3)), kGrey,
                      output::FillMode::Border);
       sink.SetBrushStyle(output::BrushStyle::Clear);
     }
   }
   // The quadrant: both edges and the limb.
   c.Pen(c.C(1), lw);
-  sink.MoveTo(Rnd(c.xc), Rnd(c.yc + R));
-  sink.LineTo(Rnd(c.xc), Rnd(c.yc));
-  sink.LineTo(Rnd(c.xc + R), Rnd(c.yc));
+  sink.MoveTo(Rnd(c.ox), Rnd(c.oy + R));
+  sink.LineTo(Rnd(c.ox), Rnd(c.oy));
+  sink.LineTo(Rnd(c.ox + R), Rnd(c.oy));
   c.QuarterArc(q.radius);
   DrawAltitudeScale(c, q, screen);
 
@@ -330,18 +290,18 @@ void DrawQuadrant(PlotSink& sink, const Quadrant& q, const shell::ColorSet& colo
   for (const DateArc& arc : panel.arcs) {
     c.Pen(c.C(arc.color));
     c.QuarterArc(arc.radius);
-    const int y = Rnd(c.yc + arc.radius * w);
+    const int y = Rnd(c.oy + arc.radius * w);
     if (!arc.label.empty()) {
       c.Font(arc.wingdings ? fh : small, arc.wingdings ? c.C(4) : c.C(arc.color), false,
              arc.wingdings ? "Wingdings" : "Arial");
-      sink.TextOut(Rnd(c.xc) - sink.TextWidth(arc.label) - small / 2,
+      sink.TextOut(Rnd(c.ox) - sink.TextWidth(arc.label) - small / 2,
                    y - sink.TextHeight(arc.label) / 2, arc.label);
     }
     if (!arc.edgeLabel.empty()) {
       c.Font(small * 3 / 4, c.C(arc.color));
-      const int x = Rnd(c.xc + arc.radius * w);
+      const int x = Rnd(c.ox + arc.radius * w);
       sink.TextOut(x - sink.TextWidth(arc.edgeLabel) / 2,
-                   Rnd(c.yc) - sink.TextHeight(arc.edgeLabel), arc.edgeLabel);
+                   Rnd(c.oy) - sink.TextHeight(arc.edgeLabel), arc.edgeLabel);
     }
   }
   // Azimuth lines, dashed, before the hour curves.

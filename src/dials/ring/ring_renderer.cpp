@@ -15,7 +15,6 @@ namespace kelvra::dials::ring {
 namespace {
 
 using draw::Rnd;
-using draw::SizeText;
 using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
@@ -380,7 +379,7 @@ void PlotRingDial(output::HpglWriter& w, const RingDial& d) {
       }
       // Hour numbers, turned by 90 degrees.
       w.PutThinPen();
-      w.Put(SizeText(0.2 * S * k, 0.3 * S * k) + ";DI 0,1;");
+      w.Put(draw::SizeText(0.2 * S * k, 0.3 * S * k) + ";DI 0,1;");
       for (const RingLine& line : band.lines) {
         if (!line.labelAt || line.label.empty() || line.grey) continue;
         if (line.labelAt->s < strip.from || line.labelAt->s > strip.to) continue;
@@ -401,7 +400,7 @@ void PlotRingDial(output::HpglWriter& w, const RingDial& d) {
         }
       }
       w.Put(mark);
-      w.Put(SizeText(0.15 * S * k, 0.22 * S * k) + ";PU " +
+      w.Put(draw::SizeText(0.15 * S * k, 0.22 * S * k) + ";PU " +
             XY(X((strip.from + strip.to) / 2) - 20 * u * k, my - 4 * u * k) + ";");
       std::string caption = T(texts::ring::kHalfCircumference);
       if (pieces) {
@@ -416,17 +415,17 @@ void PlotRingDial(output::HpglWriter& w, const RingDial& d) {
   double ly = layout.legendTop * u;
   w.Put("SP 1;");
   w.PutThinPen();
-  w.Put("PU " + XY(lx, ly) + ";" + SizeText(0.3 * S, 0.45 * S) + ";");
+  w.Put("PU " + XY(lx, ly) + ";" + draw::SizeText(0.3 * S, 0.45 * S) + ";");
   w.PutLabel(T(texts::ring::kTitle));
   ly -= 8 * u;
-  w.Put(";PU " + XY(lx, ly) + ";" + SizeText(0.18 * S, 0.27 * S) + ";");
+  w.Put(";PU " + XY(lx, ly) + ";" + draw::SizeText(0.18 * S, 0.27 * S) + ";");
   w.PutLabel(d.refused ? T(texts::ring::kTemporalImpossible) : HoursText(d));
   ly -= 6 * u;
   w.Put(";PU " + XY(lx, ly) + ";");
   w.PutLabel(SiteText(d));
   if (drawn) {
     ly -= 8 * u;
-    w.Put(";PU " + XY(lx, ly) + ";" + SizeText(0.24 * S, 0.36 * S) + ";");
+    w.Put(";PU " + XY(lx, ly) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
     std::string scale = ScaleLengthText(d);
     if (k < 1.0) scale += ", " + T(texts::ring::kReducedTo) + FormatReal(4, 0, 100 * k) + " %";
     w.PutLabel(scale);

@@ -14,9 +14,6 @@ namespace kelvra::dials::sawyer {
 
 namespace {
 
-using draw::Rnd;
-using draw::SizeText;
-using output::PlotSink;
 using shell::FormatReal;
 
 std::string T(texts::TextId id) { return shell::Get(id); }
@@ -70,10 +67,10 @@ output::Point CanvasOrigin(const SawyerDial& d, const CanvasPlacement& placement
   const double y = top - bottom < 0.84 * H ? 0.5 * H + 0.5 * (top + bottom) : 0.08 * H + top;
   const double clamped = std::min(y, 0.6 * H);
   const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * s;
-  return {Rnd(W / 2.0 - middle), Rnd(clamped)};
+  return {draw::Rnd(W / 2.0 - middle), draw::Rnd(clamped)};
 }
 
-void DrawSawyerDial(PlotSink& sink, const SawyerDial& d, const CanvasPlacement& placement,
+void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPlacement& placement,
                     const shell::ColorSet& colors) {
   const bool screen = sink.IsScreen();
   const int W = sink.Width(), H = sink.Height();
@@ -184,14 +181,14 @@ output::Point DefaultPlotOrigin(const SawyerDial& d) {
   const double top = d.maxCorner.y * u, bottom = d.minCorner.y * u;
   const double y = top - bottom < H - 1200 ? 0.5 * H - 0.5 * (top + bottom) : H - 600 - top;
   const double middle = 0.5 * (d.minCorner.x + d.maxCorner.x) * u;
-  return {Rnd(output::kPlotWindowWidth / 2.0 - middle), Rnd(std::max(y, H / 3.0))};
+  return {draw::Rnd(output::kPlotWindowWidth / 2.0 - middle), draw::Rnd(std::max(y, H / 3.0))};
 }
 
 void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacement& placement) {
   const draw::Plot p(w, placement.origin.value_or(DefaultPlotOrigin(d)));
   const double S = p.S;
   p.Header(placement.gridMm);
-  w.Put(SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
+  w.Put(draw::SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
   for (const Chain& c : d.dateLines) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
@@ -243,7 +240,7 @@ void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacem
     w.Put("LT;");
   }
   // The legend at the lower left.
-  w.Put("SP 1;" + SizeText(0.22 * S, 0.32 * S) + ";");
+  w.Put("SP 1;" + draw::SizeText(0.22 * S, 0.32 * S) + ";");
   const std::vector<std::string> lines = LegendLines(d);
   p.TextLines(600 * S, (200.0 + 500.0 * static_cast<double>(lines.size())) * S, 500 * S, lines);
   w.Put(output::kTrailerWindow);
