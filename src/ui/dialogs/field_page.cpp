@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 
 #include "shell/messages.h"
 #include "shell/number_format.h"
+#include "texts/altitude.h"
 #include "texts/ui.h"
 #include "ui/common/field_checks.h"
 #include "ui/common/retranslate.h"
@@ -272,6 +275,39 @@ void FieldPage::Relabel() {
 }
 
 // ---- checks ------------------------------------------------------------------
+
+QGroupBox* FieldPage::AddHourLinesGroup(int intervalEntries, QComboBox* ordinary[3],
+                                        QComboBox* temporal[3]) {
+  auto* hours = new QGroupBox(this);
+  SetTag(hours, texts::altitude::kHourLines);
+  auto* hg = new QGridLayout(hours);
+  const texts::TextId heads[3] = {texts::altitude::kHoursFrom, texts::altitude::kHoursTo,
+                                  texts::altitude::kHoursStep};
+  const texts::TextId temporalHeads[3] = {texts::altitude::kFrom, texts::altitude::kTo,
+                                          texts::altitude::kStep};
+  for (int k = 0; k < 3; ++k) {
+    auto* h = new QLabel(hours);
+    SetTag(h, heads[k]);
+    hg->addWidget(h, 0, 1 + k);
+    auto* t = new QLabel(hours);
+    SetTag(t, temporalHeads[k]);
+    hg->addWidget(t, 2, 1 + k);
+  }
+  ordinary[0] = AddList("otherHoursFrom", ClockHourList(), hours);
+  ordinary[1] = AddList("otherHoursTo", ClockHourList(), hours);
+  ordinary[2] = AddList("otherHourInterval", MinuteIntervalList(intervalEntries), hours);
+  temporal[0] = AddList("otherTemporalFrom", TemporalHourList(), hours);
+  temporal[1] = AddList("otherTemporalTo", TemporalHourList(), hours);
+  temporal[2] = AddList("otherTemporalInterval", TemporalIntervalList(), hours);
+  auto* temporalLabel = new QLabel(hours);
+  SetTag(temporalLabel, texts::ui::kTemporalHours);
+  hg->addWidget(temporalLabel, 3, 0);
+  for (int k = 0; k < 3; ++k) {
+    hg->addWidget(ordinary[k], 1, 1 + k);
+    hg->addWidget(temporal[k], 3, 1 + k);
+  }
+  return hours;
+}
 
 void FieldPage::CheckInOrder(std::initializer_list<Edit*> first) {
   std::vector<std::unique_ptr<Edit>> ordered;

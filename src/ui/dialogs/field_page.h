@@ -37,6 +37,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QGroupBox;
 class QRadioButton;
 
 namespace kelvra::ui {
@@ -142,6 +143,13 @@ class FieldPage : public QWidget {
   std::vector<QRadioButton*> AddChoice(std::string_view field,
                                        std::initializer_list<ChoiceEntry> entries,
                                        QWidget* parent);
+
+  // The group of the clock and temporal hour lines: from, to and step of
+  // each (otherHoursFrom .. otherHourInterval, otherTemporalFrom ..
+  // otherTemporalInterval), the step list with `intervalEntries` entries.
+  // The lists are returned in `ordinary` and `temporal` (from, to, step).
+  QGroupBox* AddHourLinesGroup(int intervalEntries, QComboBox* ordinary[3],
+                               QComboBox* temporal[3]);
 
   // The edit fields are checked in the order of declaration unless the page
   // names another order here (fields not named follow in their order).

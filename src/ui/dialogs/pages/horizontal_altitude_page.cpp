@@ -78,34 +78,7 @@ HorizontalAltitudePage::HorizontalAltitudePage(const PageContext& context, QWidg
   grid->addWidget(show, 1, 1);
 
   // The ordinary hours and the temporal hours.
-  auto* hours = new QGroupBox(this);
-  SetTag(hours, texts::altitude::kHourLines);
-  auto* hg = new QGridLayout(hours);
-  const texts::TextId heads[3] = {texts::altitude::kHoursFrom, texts::altitude::kHoursTo,
-                                  texts::altitude::kHoursStep};
-  const texts::TextId temporalHeads[3] = {texts::altitude::kFrom, texts::altitude::kTo,
-                                          texts::altitude::kStep};
-  for (int k = 0; k < 3; ++k) {
-    auto* h = new QLabel(hours);
-    SetTag(h, heads[k]);
-    hg->addWidget(h, 0, 1 + k);
-    auto* t = new QLabel(hours);
-    SetTag(t, temporalHeads[k]);
-    hg->addWidget(t, 2, 1 + k);
-  }
-  ordinary_[0] = AddList("otherHoursFrom", ClockHourList(), hours);
-  ordinary_[1] = AddList("otherHoursTo", ClockHourList(), hours);
-  ordinary_[2] = AddList("otherHourInterval", MinuteIntervalList(4), hours);
-  temporal_[0] = AddList("otherTemporalFrom", TemporalHourList(), hours);
-  temporal_[1] = AddList("otherTemporalTo", TemporalHourList(), hours);
-  temporal_[2] = AddList("otherTemporalInterval", TemporalIntervalList(), hours);
-  auto* temporalLabel = new QLabel(hours);
-  SetTag(temporalLabel, texts::ui::kTemporalHours);
-  hg->addWidget(temporalLabel, 3, 0);
-  for (int k = 0; k < 3; ++k) {
-    hg->addWidget(ordinary_[k], 1, 1 + k);
-    hg->addWidget(temporal_[k], 3, 1 + k);
-  }
+  QGroupBox* hours = AddHourLinesGroup(4, ordinary_, temporal_);
   grid->addWidget(hours, 1, 0);
   grid->setRowStretch(2, 1);
 
