@@ -20,6 +20,9 @@
 
 namespace kelvra::dials::draw {
 
+// The mid grey of outlines and lines drawn for reference only.
+inline constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
+
 // Device units from a real number: halves to the even neighbour, clamped to
 // +-1e8 first, so that a point far off the page cannot overflow an int.
 int Rnd(double x);

@@ -17,13 +17,12 @@ namespace {
 
 using astro::CosDeg;
 using astro::SinDeg;
+using draw::kGrey;
 using draw::Rnd;
 using draw::SizeText;
 using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
 
 // ---- texts shared by canvas and plot -------------------------------------------
 

@@ -14,12 +14,11 @@ namespace kelvra::dials::ring {
 
 namespace {
 
+using draw::kGrey;
 using draw::Rnd;
 using draw::XY;
 using output::PlotSink;
 using shell::FormatReal;
-
-constexpr output::Color kGrey = output::RgbColor(128, 128, 128);
 
 std::string T(texts::TextId id) { return shell::Get(id); }
 
