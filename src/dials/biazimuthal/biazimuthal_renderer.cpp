@@ -114,9 +114,16 @@ void DrawBiazimuthalDial(output::PlotSink& sink, const BiazimuthalDial& d,
     const int arm = std::max(4, fh / 2);
     for (const MapPoint& p : {map.A(), map.B(), MapPoint{}}) c.Cross(c.X(p), c.Y(p), arm);
     sink.SetFontColor(c.C(kAxisPen));
-    sink.TextOut(c.X(map.A()) + 3, c.Y(map.A()) + 3, Place("A", d.siteA));
-    sink.TextOut(c.X(map.B()) + 3, c.Y(map.B()) + 3, Place("B", d.siteB));
-    sink.TextOut(o.x + 3, o.y + 3, "C");
+    // Each site's name on its side away from the other site and the
+    // midpoint's above it: near sites would otherwise write over each other.
+    const bool aLeft = map.A().x <= map.B().x;
+    auto site = [&](const MapPoint& at, bool left, const std::string& text) {
+      const int x = c.X(at);
+      sink.TextOut(left ? x - 3 - sink.TextWidth(text) : x + 3, c.Y(at) + 3, text);
+    };
+    site(map.A(), aLeft, Place("A", d.siteA));
+    site(map.B(), !aLeft, Place("B", d.siteB));
+    sink.TextOut(o.x + 3, o.y - 3 - fh, "C");
     draw::DrawDateAndHourLines(c, d.dateLines, d.hourLines, lw, 1, fh);
   }
   sink.SetFontColor(c.C(kTextPen));
@@ -153,9 +160,16 @@ void PlotBiazimuthalDial(output::HpglWriter& w, const BiazimuthalDial& d,
     for (const MapPoint& at : {map.A(), map.B(), MapPoint{}}) {
       w.Put("PU " + p.At(at) + ";CI " + output::FormatCoordinate(60 * S) + ";");
     }
-    p.Label(map.A(), 60, 60, Place("A", d.siteA));
-    p.Label(map.B(), 60, 60, Place("B", d.siteB));
-    p.Label(MapPoint{}, 60, 60, "C");
+    // As on the canvas: the sites' names outward, the midpoint's above them.
+    // Characters of 0.2 cm stand 0.3 cm apart (120 plot units).
+    const bool aLeft = map.A().x <= map.B().x;
+    auto site = [&](const MapPoint& at, bool left, const std::string& text) {
+      const double length = 120.0 * static_cast<double>(text.size());
+      p.Label(at, left ? -60 - length : 60, 60, text);
+    };
+    site(map.A(), aLeft, Place("A", d.siteA));
+    site(map.B(), !aLeft, Place("B", d.siteB));
+    p.Label(MapPoint{}, 60, 240, "C");
     draw::PlotDateAndHourLines(p, d.dateLines, d.hourLines);
   }
   w.Put(";SP " + std::to_string(kTextPen) + ";" + draw::SizeText(0.24 * S, 0.36 * S) + ";");
