@@ -1,6 +1,8 @@
 #include "ui/calc/tables_window.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -271,13 +273,23 @@ void TablesWindow::ExportTable() {
   if (chosen.isEmpty()) return;
   calc::ExportFormat format;
   format.csv = filterIndex == 1;
+  const std::filesystem::path file = calc::ExportFileName(chosen.toStdString(), format.csv);
+  // The save dialog asked about the name typed; the extension rule may lead
+  // to another file that exists ("notes.backup" becomes "notes.txt").
+  std::error_code ec;
+  if (file != std::filesystem::path(chosen.toStdString()) && std::filesystem::exists(file, ec)) {
+    const shell::MessageAnswer replace =
+        shell::ShowMessage(shell::MessageKind::Question,
+                           file.string() + Std(Raw(tt::kReplaceOtherFile)),
+                           shell::MessageButtons::YesNo);
+    if (replace != shell::MessageAnswer::Yes) return;
+  }
   if (format.csv) {
     const shell::MessageAnswer answer =
         shell::ShowMessage(shell::MessageKind::Question, Std(Raw(tt::kCsvSeparatorQuestion)),
                            shell::MessageButtons::YesNo);
     format.separator = answer == shell::MessageAnswer::Yes ? ';' : ',';
   }
-  const std::filesystem::path file = calc::ExportFileName(chosen.toStdString(), format.csv);
   const shell::SaveResult result =
       calc::SaveTableFile(file, calc::ExportTableBytes(table_, format));
   if (!result.ok) {
