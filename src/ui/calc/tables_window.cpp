@@ -80,6 +80,17 @@ TablesDialogs& TablesWindowDialogs() {
 
 void ResetTablesWindowDialogs() { TablesWindowDialogs() = RealDialogs(); }
 
+bool MayReplaceOtherFile(const QString& typed, const QString& written) {
+  std::error_code ec;
+  const std::filesystem::path file = written.toStdString();
+  if (file == std::filesystem::path(typed.toStdString()) || !std::filesystem::exists(file, ec)) {
+    return true;
+  }
+  return shell::ShowMessage(shell::MessageKind::Question,
+                            file.string() + Std(Raw(tt::kReplaceOtherFile)),
+                            shell::MessageButtons::YesNo) == shell::MessageAnswer::Yes;
+}
+
 QPrinter& TablesPrinter() {
   static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
   return *printer;
@@ -274,16 +285,8 @@ void TablesWindow::ExportTable() {
   calc::ExportFormat format;
   format.csv = filterIndex == 1;
   const std::filesystem::path file = calc::ExportFileName(chosen.toStdString(), format.csv);
-  // The save dialog asked about the name typed; the extension rule may lead
-  // to another file that exists ("notes.backup" becomes "notes.txt").
-  std::error_code ec;
-  if (file != std::filesystem::path(chosen.toStdString()) && std::filesystem::exists(file, ec)) {
-    const shell::MessageAnswer replace =
-        shell::ShowMessage(shell::MessageKind::Question,
-                           file.string() + Std(Raw(tt::kReplaceOtherFile)),
-                           shell::MessageButtons::YesNo);
-    if (replace != shell::MessageAnswer::Yes) return;
-  }
+  // "notes.backup" becomes "notes.txt".
+  if (!MayReplaceOtherFile(chosen, QString::fromStdString(file.string()))) return;
   if (format.csv) {
     const shell::MessageAnswer answer =
         shell::ShowMessage(shell::MessageKind::Question, Std(Raw(tt::kCsvSeparatorQuestion)),
