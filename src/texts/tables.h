@@ -67,5 +67,7 @@ inline constexpr TextId kRangeChoice{783};  // "Zeitraum"
 inline constexpr TextId kTwilightChoice{784};  // "Dämmerung"
 inline constexpr TextId kSaveButton{785};  // "save"
 inline constexpr TextId kPrintButton{786};  // "&Print"
+// After a file name: the export would replace another existing file.
+inline constexpr TextId kReplaceOtherFile{950};  // "\nexistiert bereits. Ersetzen?"
 
 }  // namespace kelvra::texts::tables

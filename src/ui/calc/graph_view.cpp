@@ -33,6 +33,7 @@
 #include "ui/calc/graph_save_panel.h"
 #include "ui/calc/horizon_panel.h"
 #include "ui/calc/symmetric_panel.h"
+#include "ui/calc/tables_window.h"
 #include "ui/common/field_checks.h"
 
 namespace kelvra::ui {
@@ -527,7 +528,11 @@ bool GraphView::Save(const GraphSaveRequest& request) {
       &chosenFilter);
   if (path.isEmpty()) return false;
   // The default extension of the file type.
-  if (QFileInfo(path).suffix().isEmpty()) path += request.dxf ? ".dxf" : ".plt";
+  if (QFileInfo(path).suffix().isEmpty()) {
+    const QString typed = path;
+    path += request.dxf ? ".dxf" : ".plt";
+    if (!MayReplaceOtherFile(typed, path)) return false;
+  }
   const calc::graphs::GraphInputs in = calc::graphs::CurrentGraphInputs();
   return calc::graphs::SaveGraphFile(path.toStdString(), request.dxf, Kind(), in,
                                      request.options);

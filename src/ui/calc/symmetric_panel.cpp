@@ -22,6 +22,7 @@
 #include "texts/tables.h"
 #include "ui/calc/graph_view.h"
 #include "ui/calc/table_printing.h"
+#include "ui/calc/tables_window.h"
 #include "ui/common/field_checks.h"
 
 namespace kelvra::ui {
@@ -141,7 +142,11 @@ bool SymmetricPanel::SaveTable() {
   const bool csv = chosenFilter == filters.value(1) ||
                    (chosenFilter != filters.value(0) &&
                     QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0);
-  if (QFileInfo(path).suffix().isEmpty()) path += csv ? ".csv" : ".txt";
+  if (QFileInfo(path).suffix().isEmpty()) {
+    const QString typed = path;
+    path += csv ? ".csv" : ".txt";
+    if (!MayReplaceOtherFile(typed, path)) return false;
+  }
   const std::string bytes = calc::SymmetricTableBytes(Lines(csv ? ';' : '/'));
   const shell::SaveResult result = calc::SaveTableFile(path.toStdString(), bytes);
   if (!result.ok) {

@@ -1,6 +1,8 @@
 #include "ui/calc/tables_window.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -77,6 +79,17 @@ TablesDialogs& TablesWindowDialogs() {
 }
 
 void ResetTablesWindowDialogs() { TablesWindowDialogs() = RealDialogs(); }
+
+bool MayReplaceOtherFile(const QString& typed, const QString& written) {
+  std::error_code ec;
+  const std::filesystem::path file = written.toStdString();
+  if (file == std::filesystem::path(typed.toStdString()) || !std::filesystem::exists(file, ec)) {
+    return true;
+  }
+  return shell::ShowMessage(shell::MessageKind::Question,
+                            file.string() + Std(Raw(tt::kReplaceOtherFile)),
+                            shell::MessageButtons::YesNo) == shell::MessageAnswer::Yes;
+}
 
 QPrinter& TablesPrinter() {
   static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
@@ -271,13 +284,15 @@ void TablesWindow::ExportTable() {
   if (chosen.isEmpty()) return;
   calc::ExportFormat format;
   format.csv = filterIndex == 1;
+  const std::filesystem::path file = calc::ExportFileName(chosen.toStdString(), format.csv);
+  // "notes.backup" becomes "notes.txt".
+  if (!MayReplaceOtherFile(chosen, QString::fromStdString(file.string()))) return;
   if (format.csv) {
     const shell::MessageAnswer answer =
         shell::ShowMessage(shell::MessageKind::Question, Std(Raw(tt::kCsvSeparatorQuestion)),
                            shell::MessageButtons::YesNo);
     format.separator = answer == shell::MessageAnswer::Yes ? ';' : ',';
   }
-  const std::filesystem::path file = calc::ExportFileName(chosen.toStdString(), format.csv);
   const shell::SaveResult result =
       calc::SaveTableFile(file, calc::ExportTableBytes(table_, format));
   if (!result.ok) {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include <QString>
+
 #include "calc/tables/table.h"
 #include "ui/main/task_window.h"
 
@@ -36,6 +38,12 @@ struct TablesDialogs {
 };
 TablesDialogs& TablesWindowDialogs();
 void ResetTablesWindowDialogs();
+
+// The save dialogs confirm replacing the name typed; a save that writes
+// another name (the file type's extension added or put in place of the
+// typed one) asks before replacing that other file when it exists. True when
+// the save may go on.
+bool MayReplaceOtherFile(const QString& typed, const QString& written);
 
 // The printer the tables window prints to (a PDF file where there is no
 // printer).

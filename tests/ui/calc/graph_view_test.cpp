@@ -481,6 +481,53 @@ TEST_F(GraphViewTest, PrintingGivesAPdfPageOfEachGraph) {
   GraphPrinter().setOutputFileName(QString());
 }
 
+// A name typed without extension gets the file type's one after the save
+// dialog asked about the name as typed: another file of the full name is
+// replaced only when the user says so.
+TEST_F(GraphViewTest, SavingAsksBeforeReplacingTheFileTheExtensionLeadsTo) {
+  GraphView view(kGraphModeEot, 0);
+  view.Symmetric()->CountList()->setCurrentRow(0);
+  struct Case {
+    const char* typed;
+    const char* written;
+    std::function<bool()> save;
+  } cases[] = {
+      {"plot", "plot.plt",
+       [&] {
+         view.OpenSavePanel(false);
+         return view.SavePanel()->Accept();
+       }},
+      {"drawing", "drawing.dxf",
+       [&] {
+         view.OpenSavePanel(true);
+         return view.SavePanel()->Accept();
+       }},
+      {"pairs", "pairs.txt", [&] { return view.Symmetric()->SaveTable(); }},
+  };
+  for (const auto& c : cases) {
+    for (const auto answer : {shell::MessageAnswer::No, shell::MessageAnswer::Yes}) {
+      const QString written = Path(c.written);
+      {
+        QFile f(written);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the user's own file");
+      }
+      chosenPath_ = Path(c.typed);
+      RecordingMessageSink sink;
+      sink.Script({answer});
+      c.save();
+      ASSERT_FALSE(sink.shown.empty()) << c.typed;
+      EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Question) << c.typed;
+      EXPECT_NE(sink.shown[0].text.find(written.toStdString()), std::string::npos)
+          << sink.shown[0].text;
+      EXPECT_EQ(ReadAll(written) == QByteArray("the user's own file"),
+                answer == shell::MessageAnswer::No)
+          << c.typed;
+      EXPECT_FALSE(QFile::exists(chosenPath_)) << c.typed;
+    }
+  }
+}
+
 TEST_F(GraphViewTest, SymmetricTablePanelChecksTheYearAndSavesTheTable) {
   GraphView view(kGraphModeEot, 0);
   SymmetricPanel* panel = view.Symmetric();

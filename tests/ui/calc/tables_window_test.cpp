@@ -164,6 +164,9 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   EXPECT_EQ(sink.shown[0].text,
             "csv-trennzeichen w\u00e4hlen \nja = Standard (;) oder nein = Komma (,)");
   EXPECT_EQ(ReadBytes(csv), calc::ExportTableBytes(w.CurrentTable(), {true, ','}));
+  // The second time the file written is chosen in the dialog, which asked
+  // about replacing it.
+  name = QString::fromStdString(csv.string());
   sink.Script({MessageAnswer::Yes});
   w.ExportTable();
   EXPECT_EQ(sink.shown.size(), 2u);
@@ -179,6 +182,49 @@ TEST_F(TablesWindowTest, ExportAsksForTheSeparator) {
   ASSERT_EQ(sink.shown.size(), 3u);
   EXPECT_EQ(sink.shown[2].kind, shell::MessageKind::Error);
   EXPECT_EQ(sink.shown[2].text, "Open error: File  " + (folder_ / "missing" / "t.txt").string());
+}
+
+// The save dialog confirms replacing the name typed; when the extension rule
+// turns it into the name of another file that exists ("notes.backup" becomes
+// "notes.txt"), the window asks before replacing that file.
+TEST_F(TablesWindowTest, ExportAsksBeforeReplacingAnotherFile) {
+  kelvra::testing::RecordingMessageSink sink;
+  TablesWindow w(TablesMode::Yearly, 0);
+  const fs::path notes = folder_ / "notes.txt";
+  { std::ofstream(notes, std::ios::binary) << "my own notes"; }
+  QString typed;
+  TablesWindowDialogs().saveFile = [&](QWidget*, const QString&, const QString&, const QString&,
+                                       int* index) {
+    *index = 0;
+    return typed;
+  };
+  const std::string table = calc::ExportTableBytes(w.CurrentTable(), {});
+  struct Case {
+    const char* typed;
+    MessageAnswer answer;
+    bool asked;
+    const char* expected;
+  } cases[] = {
+      {"notes.backup", MessageAnswer::No, true, "my own notes"},
+      {"notes.backup", MessageAnswer::Yes, true, nullptr},
+      // The dialog itself asked about this very name.
+      {"notes.txt", MessageAnswer::Yes, false, nullptr},
+  };
+  for (const auto& c : cases) {
+    { std::ofstream(notes, std::ios::binary) << "my own notes"; }
+    typed = QString::fromStdString((folder_ / c.typed).string());
+    sink.shown.clear();
+    if (c.asked) sink.Script({c.answer});
+    w.ExportTable();
+    if (c.asked) {
+      ASSERT_EQ(sink.shown.size(), 1u) << c.typed;
+      EXPECT_EQ(sink.shown[0].kind, shell::MessageKind::Question);
+      EXPECT_NE(sink.shown[0].text.find(notes.string()), std::string::npos) << sink.shown[0].text;
+    } else {
+      EXPECT_TRUE(sink.shown.empty()) << c.typed;
+    }
+    EXPECT_EQ(ReadBytes(notes), c.expected ? std::string(c.expected) : table) << c.typed;
+  }
 }
 
 // The window's export writes the bytes `kelvra table -o` writes for the same
