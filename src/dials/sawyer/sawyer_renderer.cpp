@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "dials/draw_kit.h"
 #include "output/drawing_view.h"
@@ -85,11 +86,22 @@ void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPla
   k.Frame(k.C(4), lw, m);
 
   // Nodus date lines, then the loops or the reading curves and hour lines.
+  // The two dates of one declination end at the same place: a label that
+  // would stand on one already written goes a line lower.
+  std::vector<output::Point> written;
   for (const Chain& c : d.dateLines) {
     pen(c.color, c.width);
     for (const auto& piece : c.pieces) k.Polyline(piece);
     sink.SetFontColor(k.C(c.color));
-    sink.TextOut(k.X(c.labelAt) + 3, k.Y(c.labelAt) - fh / 2, c.label);
+    const int x = k.X(c.labelAt) + 3;
+    int y = k.Y(c.labelAt) - fh / 2;
+    while (std::any_of(written.begin(), written.end(), [&](const output::Point& q) {
+      return std::abs(q.x - x) < 2 * fh && std::abs(q.y - y) < fh;
+    })) {
+      y += fh;
+    }
+    written.push_back({x, y});
+    sink.TextOut(x, y, c.label);
   }
   for (const Chain& c : d.hourLoops) {
     pen(c.color, c.width);
@@ -189,12 +201,22 @@ void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacem
   const double S = p.S;
   p.Header(placement.gridMm);
   w.Put(draw::SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
+  // As on the canvas, a date label that would stand on another goes a line
+  // (3 mm) lower.
+  std::vector<WPoint> labelled;
   for (const Chain& c : d.dateLines) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
     for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
-    p.Label(c.labelAt, 60, -100, c.label);
+    WPoint at = c.labelAt;
+    while (std::any_of(labelled.begin(), labelled.end(), [&](const WPoint& q) {
+      return std::fabs(q.x - at.x) < 6 && std::fabs(q.y - at.y) < 3;
+    })) {
+      at.y -= 3;
+    }
+    labelled.push_back(at);
+    p.Label(at, 60, -100, c.label);
   }
   for (const Chain& c : d.hourLoops) {
     w.Put("SP " + std::to_string(c.color) + ";");
