@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -20,7 +19,7 @@ namespace kelvra::ui {
 
 namespace tg = texts::graphs;
 
-GraphSavePanel::GraphSavePanel(QWidget* parent) : QFrame(parent) {
+GraphSavePanel::GraphSavePanel(QWidget* parent) : DragPanel(parent) {
   setObjectName("GraphSavePanel");
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Raised);
@@ -111,22 +110,6 @@ void GraphSavePanel::Retranslate() {
   longitude_->setText(Text(tg::kLongitudeCorrection1).trimmed() + "\n" +
                       Text(tg::kLongitudeCorrection2).trimmed());
   adjustSize();
-}
-
-void GraphSavePanel::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragOffset_ = event->position().toPoint();
-  QFrame::mousePressEvent(event);
-}
-
-void GraphSavePanel::mouseMoveEvent(QMouseEvent* event) {
-  if ((event->buttons() & Qt::LeftButton) && parentWidget()) {
-    QPoint to = mapToParent(event->position().toPoint() - dragOffset_);
-    const QRect area = parentWidget()->rect();
-    to.setX(std::clamp(to.x(), 0, std::max(0, area.width() - width())));
-    to.setY(std::clamp(to.y(), 0, std::max(0, area.height() - height())));
-    move(to);
-  }
-  QFrame::mouseMoveEvent(event);
 }
 
 }  // namespace kelvra::ui

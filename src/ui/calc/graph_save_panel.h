@@ -6,10 +6,10 @@
 // closes it.
 #pragma once
 
-#include <QFrame>
 #include <string>
 
 #include "calc/graphs/graph_export.h"
+#include "ui/common/drag_panel.h"
 #include "ui/common/retranslate.h"
 
 class QCheckBox;
@@ -26,7 +26,7 @@ struct GraphSaveRequest {
   calc::graphs::GraphPlotOptions options;
 };
 
-class GraphSavePanel final : public QFrame, public Retranslatable {
+class GraphSavePanel final : public DragPanel, public Retranslatable {
   Q_OBJECT
  public:
   explicit GraphSavePanel(QWidget* parent = nullptr);
@@ -57,10 +57,6 @@ class GraphSavePanel final : public QFrame, public Retranslatable {
   void Accepted(const kelvra::ui::GraphSaveRequest& request);
   void Cancelled();
 
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
-
  private:
   bool dxf_ = false;
   bool eot_ = true;
@@ -73,7 +69,6 @@ class GraphSavePanel final : public QFrame, public Retranslatable {
   QCheckBox* longitude_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QPoint dragOffset_;
 };
 
 }  // namespace kelvra::ui

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -88,7 +87,7 @@ struct HorizonPanel::Session {
   std::unique_ptr<calc::HorizonAccumulator> accumulator;
 };
 
-HorizonPanel::HorizonPanel(QWidget* parent) : QFrame(parent) {
+HorizonPanel::HorizonPanel(QWidget* parent) : DragPanel(parent) {
   setObjectName("HorizonPanel");
   setFrameShape(QFrame::StyledPanel);
   setAutoFillBackground(true);
@@ -487,22 +486,6 @@ void HorizonPanel::Retranslate() {
   RelabelTree(this);
   UpdateDms();
   UpdateProfileLine();
-}
-
-void HorizonPanel::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) dragOffset_ = event->position().toPoint();
-  QFrame::mousePressEvent(event);
-}
-
-void HorizonPanel::mouseMoveEvent(QMouseEvent* event) {
-  if ((event->buttons() & Qt::LeftButton) && parentWidget()) {
-    QPoint to = mapToParent(event->position().toPoint() - dragOffset_);
-    const QRect area = parentWidget()->rect();
-    to.setX(std::clamp(to.x(), 0, std::max(0, area.width() - width())));
-    to.setY(std::clamp(to.y(), 0, std::max(0, area.height() - height())));
-    move(to);
-  }
-  QFrame::mouseMoveEvent(event);
 }
 
 }  // namespace kelvra::ui

@@ -11,13 +11,13 @@
 // ProfileChanged (to redraw) and Closed. It can be dragged by its surface.
 #pragma once
 
-#include <QFrame>
 #include <QString>
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
 
+#include "ui/common/drag_panel.h"
 #include "ui/common/retranslate.h"
 
 class QLabel;
@@ -52,7 +52,7 @@ bool LoadHorizonProfileWithDialog(QWidget* parent);
 // or the user loads one now; false when the tick is to be cleared.
 bool EnsureHorizonProfileLoaded(QWidget* parent);
 
-class HorizonPanel : public QFrame, public Retranslatable {
+class HorizonPanel : public DragPanel, public Retranslatable {
   Q_OBJECT
  public:
   explicit HorizonPanel(QWidget* parent = nullptr);
@@ -95,10 +95,6 @@ class HorizonPanel : public QFrame, public Retranslatable {
   void ProfileChanged();
   void Closed();
   void RunningChanged(bool running);
-
- protected:
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   struct Session;
@@ -148,7 +144,6 @@ class HorizonPanel : public QFrame, public Retranslatable {
   int radiusValue_ = 60;
   bool checking_ = false;
   bool running_ = false;
-  QPoint dragOffset_;
 
   std::unique_ptr<Session> session_;
   std::atomic<bool> cancelFlag_{false};
