@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,20 @@ std::vector<std::string> LegendLines(const SawyerDial& d) {
   };
 }
 
+// Where a date line's label goes: at the line's end, or where the line
+// leaves the sheet when it runs beyond it (`inside` tells a point on the
+// sheet). Nothing when no point of the line is on the sheet.
+template <class Inside>
+std::optional<WPoint> DateLabelPoint(const Chain& c, Inside inside) {
+  if (!c.pieces.empty() && !c.pieces.back().empty() && inside(c.labelAt)) return c.labelAt;
+  for (auto piece = c.pieces.rbegin(); piece != c.pieces.rend(); ++piece) {
+    for (auto p = piece->rbegin(); p != piece->rend(); ++p) {
+      if (inside(*p)) return *p;
+    }
+  }
+  return std::nullopt;
+}
+
 output::Point CanvasOrigin(const SawyerDial& d, const CanvasPlacement& placement, int W, int H) {
   if (placement.originSetByUser) return placement.origin;
   const double s = placement.pixelsPerMm;
@@ -93,8 +108,13 @@ void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPla
     pen(c.color, c.width);
     for (const auto& piece : c.pieces) k.Polyline(piece);
     sink.SetFontColor(k.C(c.color));
-    const int x = k.X(c.labelAt) + 3;
-    int y = k.Y(c.labelAt) - fh / 2;
+    const int room = sink.TextWidth(c.label) + 6;
+    const std::optional<WPoint> at = DateLabelPoint(c, [&](const WPoint& q) {
+      return k.X(q) >= 0 && k.X(q) <= W - room && k.Y(q) >= fh && k.Y(q) <= H - fh;
+    });
+    if (!at) continue;
+    const int x = k.X(*at) + 3;
+    int y = k.Y(*at) - fh / 2;
     while (std::any_of(written.begin(), written.end(), [&](const output::Point& q) {
       return std::abs(q.x - x) < 2 * fh && std::abs(q.y - y) < fh;
     })) {
@@ -162,8 +182,10 @@ void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPla
   const std::vector<std::string> lines = LegendLines(d);
   const int lh = screen ? 16 : 40;
   int x = placement.legendSetByUser ? placement.legend.x : m + 2 * lh;
-  int y = placement.legendSetByUser ? placement.legend.y
-                                    : H - m - lh * (static_cast<int>(lines.size()) + 1);
+  // Lines stand 5/4 of the font height apart; mode 2 adds the row that
+  // explains the loops' colours. All of it ends inside the frame.
+  const int rows = static_cast<int>(lines.size()) + (d.mode == 2 ? 1 : 0);
+  int y = placement.legendSetByUser ? placement.legend.y : H - m - rows * lh * 5 / 4 - lh / 2;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     k.Font(lh, output::kBlack, i == 0);
     sink.SetFontColor(output::kBlack);
@@ -209,7 +231,14 @@ void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacem
     if (c.width) w.PutConstructionPen();
     for (const auto& piece : c.pieces) p.Line(piece);
     w.PutThinPen();
-    WPoint at = c.labelAt;
+    // On the sheet (the plot window), with room for the text to the right.
+    const double length = 0.16 * 400 * 1.5 * static_cast<double>(c.label.size()) + 100;
+    const std::optional<WPoint> end = DateLabelPoint(c, [&](const WPoint& q) {
+      const double x = p.ox + q.x * p.u, y = p.oy + q.y * p.u;
+      return x >= 0 && x <= 16157 * S - length * S && y >= 150 * S && y <= 11038 * S - 100 * S;
+    });
+    if (!end) continue;
+    WPoint at = *end;
     while (std::any_of(labelled.begin(), labelled.end(), [&](const WPoint& q) {
       return std::fabs(q.x - at.x) < 6 && std::fabs(q.y - at.y) < 3;
     })) {

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QImage>
@@ -83,6 +84,30 @@ TEST_F(SawyerCommandTest, ThePlotFileIsTheWritersText) {
   dials::sawyer::PlotSawyerDial(w, dial, {});
   EXPECT_EQ(ReadAll(File("w.plt")), w.Text());
   EXPECT_NE(w.Text().find("Sawyer Decliner"), std::string::npos);
+}
+
+// The date lines of the default dial run beyond the plot sheet; the label of
+// each date must still stand on the sheet (the plot window "IW 0 0 16157
+// 11038"), where a plotter draws it, and the labels must not stand on each
+// other.
+TEST_F(SawyerCommandTest, DateLabelsStandOnThePlotSheetAndApart) {
+  ASSERT_EQ(Kelvra({"draw", "-o", File("w.plt"), "--set", "kind=w"}).status, 0);
+  const std::string text = ReadAll(File("w.plt"));
+  std::vector<std::pair<long, long>> dates;
+  for (std::size_t at = text.find(";LB"); at != std::string::npos; at = text.find(";LB", at + 1)) {
+    const std::string label = text.substr(at + 3, text.find('\x03', at) - at - 3);
+    if (label.find('/') == std::string::npos || label.size() > 5) continue;  // "21/6"
+    const std::size_t pu = text.rfind("PU ", at);
+    std::istringstream xy(text.substr(pu + 3, at - pu - 3));
+    long x = 0, y = 0;
+    xy >> x >> y;
+    EXPECT_TRUE(x >= 0 && x <= 16157 && y >= 0 && y <= 11038) << label << " at " << x << " " << y;
+    for (const auto& [ox, oy] : dates) {
+      EXPECT_FALSE(std::labs(ox - x) < 200 && std::labs(oy - y) < 80) << label << " on another";
+    }
+    dates.emplace_back(x, y);
+  }
+  EXPECT_EQ(dates.size(), 12u);  // one label per month
 }
 
 // The gnomon foot O and the dial centre Z are drawn as circles; Z is where
