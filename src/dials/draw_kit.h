@@ -10,6 +10,10 @@
 // at scale 1, like every fixed length of a plot file.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -159,12 +163,24 @@ auto LabelPoint(const std::vector<Chain>& chains) {
 template <class DateLine, class HourLine>
 void DrawDateAndHourLines(const Canvas& c, const std::vector<DateLine>& dateLines,
                           const std::vector<HourLine>& hourLines, int lw, int fullExtra, int fh) {
+  // Two dates of nearly one declination are labelled at nearly one place: a
+  // label that would stand on one already written goes a line lower.
+  std::vector<std::array<int, 3>> written;  // x, y, width
   for (const DateLine& l : dateLines) {
     c.Pen(c.C(5), lw);
     for (const auto& chain : l.chains) c.Polyline(chain.points);
     const auto at = LabelPoint(l.chains);
+    const std::string text = DayMonth(l.day, l.month);
+    const int x = c.X(at) + 2, width = c.sink.TextWidth(text);
+    int y = c.Y(at) - fh / 2;
+    while (std::any_of(written.begin(), written.end(), [&](const std::array<int, 3>& q) {
+      return x < q[0] + q[2] && q[0] < x + width && std::abs(q[1] - y) < fh;
+    })) {
+      y += fh;
+    }
+    written.push_back({x, y, width});
     c.sink.SetFontColor(c.C(5));
-    c.sink.TextOut(c.X(at) + 2, c.Y(at) - fh / 2, DayMonth(l.day, l.month));
+    c.sink.TextOut(x, y, text);
   }
   for (const HourLine& l : hourLines) {
     c.Pen(c.C(l.full ? 3 : 8), l.full ? lw + fullExtra : lw);
@@ -180,12 +196,26 @@ void DrawDateAndHourLines(const Canvas& c, const std::vector<DateLine>& dateLine
 template <class DateLine, class HourLine>
 void PlotDateAndHourLines(const Plot& p, const std::vector<DateLine>& dateLines,
                           const std::vector<HourLine>& hourLines) {
+  // As on the canvas, a date label that would stand on another goes a line
+  // lower (characters of at most 0.2 x 0.3 cm, 0.3 cm apart: 120 plot units).
+  std::vector<std::array<double, 3>> written;  // x, y, width in plot units at scale 1
   for (const DateLine& l : dateLines) {
     p.w.Put("SP 5;");
     p.w.PutConstructionPen();
     for (const auto& chain : l.chains) p.Line(chain.points);
     p.w.PutThinPen();
-    p.Label(LabelPoint(l.chains), 40, -60, DayMonth(l.day, l.month));
+    const auto at = LabelPoint(l.chains);
+    const std::string text = DayMonth(l.day, l.month);
+    const double x = (p.ox + at.x * p.u) / p.S, width = 120.0 * static_cast<double>(text.size());
+    const double y0 = (p.oy + at.y * p.u) / p.S;
+    double dy = -60;
+    while (std::any_of(written.begin(), written.end(), [&](const std::array<double, 3>& q) {
+      return x < q[0] + q[2] && q[0] < x + width && std::fabs(q[1] - (y0 + dy)) < 120;
+    })) {
+      dy -= 130;
+    }
+    written.push_back({x, y0 + dy, width});
+    p.Label(at, 40, dy, text);
   }
   for (const HourLine& l : hourLines) {
     p.w.Put(l.full ? "SP 3;" : "SP 8;");
