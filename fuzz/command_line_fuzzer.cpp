@@ -57,22 +57,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The parser against every command's options.
   for (const auto& command : cli::Commands()) {
-    std::vector<cli::OptionSpec> specs = cli::CommonOptions();
-    specs.insert(specs.end(), command.options.begin(), command.options.end());
+    std::vector<cli::OptionSpec> accepted = cli::CommonOptions();
+    accepted.insert(accepted.end(), command.options.begin(), command.options.end());
     try {
-      const cli::ParsedArgs parsed = cli::ParsedArgs::Parse(args, specs);
-      for (const auto& spec : specs) {
-        (void)parsed.Values(spec.name);
+      const cli::ParsedArgs parsed = cli::ParsedArgs::Parse(args, accepted);
+      for (const auto& option : accepted) {
+        (void)parsed.Values(option.name);
         try {
-          (void)parsed.Real(spec.name, -90, 90);
+          (void)parsed.Real(option.name, -90, 90);
         } catch (const cli::UsageError&) {
         }
         try {
-          (void)parsed.Integer(spec.name, 1300, 2500);
+          (void)parsed.Integer(option.name, 1300, 2500);
         } catch (const cli::UsageError&) {
         }
         try {
-          (void)parsed.Choice(spec.name, {"de", "en"});
+          (void)parsed.Choice(option.name, {"de", "en"});
         } catch (const cli::UsageError&) {
         }
       }

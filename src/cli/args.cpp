@@ -36,13 +36,13 @@ std::string FormatBound(double v) {
 }  // namespace
 
 ParsedArgs ParsedArgs::Parse(const std::vector<std::string>& args,
-                             const std::vector<OptionSpec>& specs) {
+                             const std::vector<OptionSpec>& accepted) {
   ParsedArgs parsed;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     // A short option ("-o") counts as an option when a command declares it.
     bool shortOption = false;
-    for (const auto& s : specs) {
+    for (const auto& s : accepted) {
       if (arg.size() == 2 && arg[0] == '-' && arg[1] != '-' && s.name == arg) shortOption = true;
     }
     if (!shortOption && (arg.size() < 2 || arg.compare(0, 2, "--") != 0 || arg == "--")) {
@@ -59,7 +59,7 @@ ParsedArgs ParsedArgs::Parse(const std::vector<std::string>& args,
       inlineValue = arg.substr(eq + 1);
     }
     const OptionSpec* option = nullptr;
-    for (const auto& s : specs) {
+    for (const auto& s : accepted) {
       if (s.name == name) option = &s;
     }
     if (!option) throw UsageError("unknown option '" + name + "' (see --help)");

@@ -25,11 +25,11 @@ struct OptionSpec {
 
 class ParsedArgs {
  public:
-  // Parses `args` (after the subcommand name) against `specs`. Accepts
+  // Parses `args` (after the subcommand name) against `accepted`. Accepts
   // "--name value" and "--name=value". Unknown options, missing values and
   // repeated non-repeatable options throw UsageError.
   static ParsedArgs Parse(const std::vector<std::string>& args,
-                          const std::vector<OptionSpec>& specs);
+                          const std::vector<OptionSpec>& accepted);
 
   bool Has(std::string_view name) const;
   std::optional<std::string> Value(std::string_view name) const;

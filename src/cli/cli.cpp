@@ -107,13 +107,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     err << '\n';
     return kExitUsage;
   }
-  std::vector<OptionSpec> specs = CommonOptions();
-  specs.insert(specs.end(), command->options.begin(), command->options.end());
+  std::vector<OptionSpec> accepted = CommonOptions();
+  accepted.insert(accepted.end(), command->options.begin(), command->options.end());
   shell::StderrMessageSink sink(err);
   shell::ScopedMessageSink scoped(sink);
   try {
     std::vector<std::string> rest(args.begin() + 1, args.end());
-    ParsedArgs parsed = ParsedArgs::Parse(rest, specs);
+    ParsedArgs parsed = ParsedArgs::Parse(rest, accepted);
     if (parsed.Has("--help")) {
       out << "usage: kelvra " << command->synopsis << "\n" << command->summary << "\n\noptions:\n";
       PrintOptions(out, command->options);

@@ -105,14 +105,14 @@ struct FieldPage::Binding {
   const config::FieldInfo* field;
   QCheckBox* box = nullptr;
   QComboBox* list = nullptr;
-  ListSpec spec;
+  ListSpec choices;
   std::vector<std::pair<QAbstractButton*, double>> choice;
 
   int EntryOf(double value) const {
     const int v = static_cast<int>(value);
-    return spec.entryOf ? spec.entryOf(v) : v;
+    return choices.entryOf ? choices.entryOf(v) : v;
   }
-  int ValueOf(int entry) const { return spec.valueOf ? spec.valueOf(entry) : entry; }
+  int ValueOf(int entry) const { return choices.valueOf ? choices.valueOf(entry) : entry; }
 };
 
 FieldPage::FieldPage(config::ParameterPage id, const PageContext& context, QWidget* parent)
@@ -185,14 +185,14 @@ QCheckBox* FieldPage::AddSwitch(std::string_view name, texts::TextId tag, QWidge
   return box;
 }
 
-QComboBox* FieldPage::AddList(std::string_view name, ListSpec spec, QWidget* parent) {
+QComboBox* FieldPage::AddList(std::string_view name, ListSpec choices, QWidget* parent) {
   auto b = std::make_unique<Binding>();
   b->kind = Binding::Kind::List;
   b->field = &Find(name);
-  b->spec = std::move(spec);
+  b->choices = std::move(choices);
   b->list = new QComboBox(parent);
   b->list->setObjectName(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-  b->list->addItems(b->spec.entries());
+  b->list->addItems(b->choices.entries());
   Binding* raw = b.get();
   connect(b->list, &QComboBox::currentIndexChanged, this, [this, raw](int entry) {
     if (filling_ || entry < 0) return;
@@ -268,7 +268,7 @@ void FieldPage::Relabel() {
   for (const auto& b : bindings_) {
     if (b->kind != Binding::Kind::List) continue;
     b->list->clear();
-    b->list->addItems(b->spec.entries());
+    b->list->addItems(b->choices.entries());
   }
   filling_ = false;
   Fill();

@@ -139,7 +139,7 @@ class FieldPage : public QWidget {
   // control's object name is the field name. The page lays the controls out.
   Edit& AddEdit(std::string_view field, texts::TextId label, QWidget* parent);
   QCheckBox* AddSwitch(std::string_view field, texts::TextId tag, QWidget* parent);
-  QComboBox* AddList(std::string_view field, ListSpec spec, QWidget* parent);
+  QComboBox* AddList(std::string_view field, ListSpec choices, QWidget* parent);
   std::vector<QRadioButton*> AddChoice(std::string_view field,
                                        std::initializer_list<ChoiceEntry> entries,
                                        QWidget* parent);

@@ -27,10 +27,10 @@ namespace {
 
 // The mean-time interval list: " 60 min" .. " 10 min", 10 min stored as 6.
 ListSpec MeanIntervalList() {
-  ListSpec spec = MinuteIntervalList(5);
-  spec.valueOf = [](int entry) { return entry == 4 ? 6 : entry; };
-  spec.entryOf = [](int value) { return value == 6 ? 4 : value; };
-  return spec;
+  ListSpec intervals = MinuteIntervalList(5);
+  intervals.valueOf = [](int entry) { return entry == 4 ? 6 : entry; };
+  intervals.entryOf = [](int value) { return value == 6 ? 4 : value; };
+  return intervals;
 }
 
 // Latitudes beyond this (degrees) give the longest shadow of the gnomon.

@@ -24,10 +24,10 @@ enum System { kApparent, kMean, kBabylonian, kItalian, kTemporal, kAltitude };
 
 // The mean-time interval list has a fifth entry, 10 min, stored as 6.
 ListSpec MeanIntervalList() {
-  ListSpec spec = MinuteIntervalList(5);
-  spec.valueOf = [](int entry) { return entry == 4 ? 6 : entry; };
-  spec.entryOf = [](int value) { return value == 6 ? 4 : value; };
-  return spec;
+  ListSpec intervals = MinuteIntervalList(5);
+  intervals.valueOf = [](int entry) { return entry == 4 ? 6 : entry; };
+  intervals.entryOf = [](int value) { return value == 6 ? 4 : value; };
+  return intervals;
 }
 
 // The four date-line choices and a blank fifth entry that stands for the own list.
