@@ -12,8 +12,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
@@ -158,27 +156,40 @@ auto LabelPoint(const std::vector<Chain>& chains) {
   return best->points[best->points.size() / 2];
 }
 
+// Keeps labels apart: a label whose box (x, y, width, height; y growing
+// by `step`) meets one placed before moves by `step` until it is free. Two
+// dates of nearly one declination end at nearly one place.
+template <class T>
+class LabelSpacer {
+ public:
+  // The y at which a box at (x, y) of that size stands free; it is kept.
+  T Place(T x, T y, T width, T height, T step) {
+    while (std::any_of(boxes_.begin(), boxes_.end(), [&](const std::array<T, 4>& b) {
+      return x < b[0] + b[2] && b[0] < x + width && y < b[1] + b[3] && b[1] < y + height;
+    })) {
+      y += step;
+    }
+    boxes_.push_back({x, y, width, height});
+    return y;
+  }
+
+ private:
+  std::vector<std::array<T, 4>> boxes_;
+};
+
 // The lines on a canvas at line width `lw` (full hours `fullExtra` wider),
 // labels `fh` high beside their label points.
 template <class DateLine, class HourLine>
 void DrawDateAndHourLines(const Canvas& c, const std::vector<DateLine>& dateLines,
                           const std::vector<HourLine>& hourLines, int lw, int fullExtra, int fh) {
-  // Two dates of nearly one declination are labelled at nearly one place: a
-  // label that would stand on one already written goes a line lower.
-  std::vector<std::array<int, 3>> written;  // x, y, width
+  LabelSpacer<int> labels;
   for (const DateLine& l : dateLines) {
     c.Pen(c.C(5), lw);
     for (const auto& chain : l.chains) c.Polyline(chain.points);
     const auto at = LabelPoint(l.chains);
     const std::string text = DayMonth(l.day, l.month);
-    const int x = c.X(at) + 2, width = c.sink.TextWidth(text);
-    int y = c.Y(at) - fh / 2;
-    while (std::any_of(written.begin(), written.end(), [&](const std::array<int, 3>& q) {
-      return x < q[0] + q[2] && q[0] < x + width && std::abs(q[1] - y) < fh;
-    })) {
-      y += fh;
-    }
-    written.push_back({x, y, width});
+    const int x = c.X(at) + 2;
+    const int y = labels.Place(x, c.Y(at) - fh / 2, c.sink.TextWidth(text), fh, fh);
     c.sink.SetFontColor(c.C(5));
     c.sink.TextOut(x, y, text);
   }
@@ -196,9 +207,9 @@ void DrawDateAndHourLines(const Canvas& c, const std::vector<DateLine>& dateLine
 template <class DateLine, class HourLine>
 void PlotDateAndHourLines(const Plot& p, const std::vector<DateLine>& dateLines,
                           const std::vector<HourLine>& hourLines) {
-  // As on the canvas, a date label that would stand on another goes a line
-  // lower (characters of at most 0.2 x 0.3 cm, 0.3 cm apart: 120 plot units).
-  std::vector<std::array<double, 3>> written;  // x, y, width in plot units at scale 1
+  // As on the canvas, date labels kept apart (characters of at most 0.2 x
+  // 0.3 cm, 0.3 cm apart: 120 plot units at scale 1; y grows upwards here).
+  LabelSpacer<double> labels;
   for (const DateLine& l : dateLines) {
     p.w.Put("SP 5;");
     p.w.PutConstructionPen();
@@ -206,16 +217,9 @@ void PlotDateAndHourLines(const Plot& p, const std::vector<DateLine>& dateLines,
     p.w.PutThinPen();
     const auto at = LabelPoint(l.chains);
     const std::string text = DayMonth(l.day, l.month);
-    const double x = (p.ox + at.x * p.u) / p.S, width = 120.0 * static_cast<double>(text.size());
-    const double y0 = (p.oy + at.y * p.u) / p.S;
-    double dy = -60;
-    while (std::any_of(written.begin(), written.end(), [&](const std::array<double, 3>& q) {
-      return x < q[0] + q[2] && q[0] < x + width && std::fabs(q[1] - (y0 + dy)) < 120;
-    })) {
-      dy -= 130;
-    }
-    written.push_back({x, y0 + dy, width});
-    p.Label(at, 40, dy, text);
+    const double x = (p.ox + at.x * p.u) / p.S, y = (p.oy + at.y * p.u) / p.S - 60;
+    const double free = labels.Place(x, y, 120.0 * static_cast<double>(text.size()), 120, -130);
+    p.Label(at, 40, free - y - 60, text);
   }
   for (const HourLine& l : hourLines) {
     p.w.Put(l.full ? "SP 3;" : "SP 8;");

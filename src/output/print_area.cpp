@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "output/hpgl_writer.h"
+
 namespace kelvra::output {
 
 PrintArea& CurrentPrintArea() {
@@ -88,6 +90,20 @@ std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height,
 std::optional<Point> CarryToPlotPage(Point s, int image_width, int image_height, char kind,
                                      int variant) {
   return CarryToPlotPage(s, image_width, image_height, config::KindRow(kind, false, variant));
+}
+
+Point PlotPageExtent(const config::DialKindRow& kind) {
+  switch (kind.plotPage) {
+    case config::PlotPageMapping::Bifilar:
+    case config::PlotPageMapping::Peaucellier:
+      return {16157, 10480};
+    case config::PlotPageMapping::Sawyer:
+      return {16400, 10470};
+    case config::PlotPageMapping::Standard:
+    case config::PlotPageMapping::None:
+      break;
+  }
+  return {kPlotWindowWidth, kPlotWindowHeight};
 }
 
 std::optional<Point> PictureOfPrinterPoint(Point printer, Point page_size, int image_width,

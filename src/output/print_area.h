@@ -73,6 +73,11 @@ std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_he
 std::optional<Point> CarryToPlotPage(Point screen, int image_width, int image_height, char kind,
                                      int variant);
 
+// The size of the plot page a picture is carried onto for `kind` (plot
+// units at scale 1): the width and height the picture's width and height
+// map to.
+Point PlotPageExtent(const config::DialKindRow& kind);
+
 // The inverses of the two carries: the picture position (image pixels,
 // rounded) that CarryToPrinter carries to `printer` (0.1 mm, y down), and the
 // one that CarryToPlotPage carries to `plot` (plot units, y up; a mapping that

@@ -103,9 +103,8 @@ OutputPage PageOf(Format format, int width, int height, const config::DialKindRo
     case Format::Dxf: {
       // The plot sheet, plot units with y up.
       const double units = output::kPlotUnitsPerMm;
-      const double sheetWidth = kind.plotPage == config::PlotPageMapping::Sawyer ? 16400 : 16157;
-      const double sheetHeight = kind.plotPage == config::PlotPageMapping::Standard ? 11038 : 10480;
-      return {sheetWidth / units, sheetHeight / units, [=](double x, double y) {
+      const output::Point sheet = output::PlotPageExtent(kind);
+      return {sheet.x / units, sheet.y / units, [=](double x, double y) {
                 const output::Point p{static_cast<int>(std::lround(x * units)),
                                       static_cast<int>(std::lround(y * units))};
                 return output::PictureOfPlotPoint(p, width, height, kind);

@@ -101,9 +101,7 @@ void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPla
   k.Frame(k.C(4), lw, m);
 
   // Nodus date lines, then the loops or the reading curves and hour lines.
-  // The two dates of one declination end at the same place: a label that
-  // would stand on one already written goes a line lower.
-  std::vector<output::Point> written;
+  draw::LabelSpacer<int> labels;
   for (const Chain& c : d.dateLines) {
     pen(c.color, c.width);
     for (const auto& piece : c.pieces) k.Polyline(piece);
@@ -114,14 +112,7 @@ void DrawSawyerDial(output::PlotSink& sink, const SawyerDial& d, const CanvasPla
     });
     if (!at) continue;
     const int x = k.X(*at) + 3;
-    int y = k.Y(*at) - fh / 2;
-    while (std::any_of(written.begin(), written.end(), [&](const output::Point& q) {
-      return std::abs(q.x - x) < 2 * fh && std::abs(q.y - y) < fh;
-    })) {
-      y += fh;
-    }
-    written.push_back({x, y});
-    sink.TextOut(x, y, c.label);
+    sink.TextOut(x, labels.Place(x, k.Y(*at) - fh / 2, room - 6, fh, fh), c.label);
   }
   for (const Chain& c : d.hourLoops) {
     pen(c.color, c.width);
@@ -223,9 +214,8 @@ void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacem
   const double S = p.S;
   p.Header(placement.gridMm);
   w.Put(draw::SizeText(0.16 * S, 0.24 * S) + ";DI 1,0;");
-  // As on the canvas, a date label that would stand on another goes a line
-  // (3 mm) lower.
-  std::vector<WPoint> labelled;
+  // As on the canvas, date labels kept apart: a line (3 mm) lower.
+  draw::LabelSpacer<double> labels;
   for (const Chain& c : d.dateLines) {
     w.Put("SP " + std::to_string(c.color) + ";");
     if (c.width) w.PutConstructionPen();
@@ -235,16 +225,11 @@ void PlotSawyerDial(output::HpglWriter& w, const SawyerDial& d, const PlotPlacem
     const double length = 0.16 * 400 * 1.5 * static_cast<double>(c.label.size()) + 100;
     const std::optional<WPoint> end = DateLabelPoint(c, [&](const WPoint& q) {
       const double x = p.ox + q.x * p.u, y = p.oy + q.y * p.u;
-      return x >= 0 && x <= 16157 * S - length * S && y >= 150 * S && y <= 11038 * S - 100 * S;
+      return x >= 0 && x <= (output::kPlotWindowWidth - length) * S && y >= 150 * S &&
+             y <= (output::kPlotWindowHeight - 100) * S;
     });
     if (!end) continue;
-    WPoint at = *end;
-    while (std::any_of(labelled.begin(), labelled.end(), [&](const WPoint& q) {
-      return std::fabs(q.x - at.x) < 6 && std::fabs(q.y - at.y) < 3;
-    })) {
-      at.y -= 3;
-    }
-    labelled.push_back(at);
+    const WPoint at{end->x, labels.Place(end->x, end->y, 6, 3, -3)};
     p.Label(at, 60, -100, c.label);
   }
   for (const Chain& c : d.hourLoops) {
